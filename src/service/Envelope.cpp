@@ -1,0 +1,54 @@
+#include "Envelope.h"
+
+using namespace Qt::StringLiterals;
+
+namespace Envelope {
+
+QString escapeText(const QString &value)
+{
+    QString escaped;
+    escaped.reserve(value.size());
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'&':
+            escaped += u"&amp;"_s;
+            break;
+        case u'<':
+            escaped += u"&lt;"_s;
+            break;
+        case u'>':
+            escaped += u"&gt;"_s;
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+QString argumentDocument(ServiceOperation operation, const QHash<QString, QString> &values)
+{
+    QString document = u"<?xml version='1.0' encoding='utf-8'?><info>"_s;
+    for (const ServiceField &field : operationInfo(operation).fields) {
+        const QString value = field.fixedValue.value_or(values.value(field.name));
+        document += u'<' + field.name + u'>' + escapeText(value) + u"</"_s + field.name + u'>';
+    }
+    document += u"</info>"_s;
+    return document;
+}
+
+QString text(ServiceOperation operation, const QHash<QString, QString> &values)
+{
+    const QString &name = operationInfo(operation).name;
+    return u"<s:Envelope xmlns:s=\""_s + soapNamespace + u"\"><s:Body><"_s + name + u" xmlns=\""_s +
+           serviceNamespace + u"\" xmlns:i=\""_s + schemaInstanceNamespace +
+           u"\"><arg0 xmlns=\"\">"_s + escapeText(argumentDocument(operation, values)) +
+           u"</arg0></"_s + name + u"></s:Body></s:Envelope>"_s;
+}
+
+QByteArray body(ServiceOperation operation, const QHash<QString, QString> &values)
+{
+    return text(operation, values).toUtf8();
+}
+
+} // namespace Envelope

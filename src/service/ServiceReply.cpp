@@ -1,0 +1,40 @@
+#include "ServiceReply.h"
+
+#include "DocumentDictionary.h"
+#include "ServiceLog.h"
+#include "XMLReader.h"
+
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+ServiceReply ServiceReply::unwrap(ServiceOperation operation, const QByteArray &body)
+{
+    ServiceReply reply;
+
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(body);
+    if (decoder.hasError()) {
+        qCInfo(lcService) << "reply is not UTF-8";
+        return reply;
+    }
+
+    const std::optional<QVariantMap> envelope = XMLReader::dictionaryForXMLString(text);
+    if (!envelope) {
+        qCInfo(lcService) << "reply is not an XML document";
+        return reply;
+    }
+
+    const ServiceOperationInfo &info = operationInfo(operation);
+    // The service's prefixes are part of the contract: other prefixes mean no return text.
+    const QString responseName = u"ns0:"_s + info.name + u"Response"_s;
+    reply.returnText = DocumentDictionary::textAt(
+        *envelope, {u"soap:Envelope", u"soap:Body", responseName, u"return"});
+    if (!reply.returnText) {
+        qCInfo(lcService) << "reply to" << info.name << "has no return text";
+        return reply;
+    }
+    if (info.hasReplyDocument)
+        reply.replyDocument = XMLReader::dictionaryForXMLString(*reply.returnText);
+    return reply;
+}

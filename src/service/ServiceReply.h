@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ServiceOperation.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVariantMap>
+#include <optional>
+
+/// A service reply unwrapped: the text of `return`, and that text read again as a document.
+struct ServiceReply
+{
+    std::optional<QString> returnText;
+    std::optional<QVariantMap> replyDocument;
+
+    /// Body bytes that are not UTF-8, not XML, or lack the envelope's key path give
+    /// an absent return text; the reply document exists only for operations that have
+    /// one and only when the return text is itself a document.
+    static ServiceReply unwrap(ServiceOperation operation, const QByteArray &body);
+};
