@@ -1,0 +1,30 @@
+#include "IniSettingsStore.h"
+
+#include "PlatformLog.h"
+
+#include <QDir>
+
+IniSettingsStore::IniSettingsStore(const QString &home)
+    : m_settings(QDir(home).filePath(fileName), QSettings::IniFormat)
+{
+    if (m_settings.status() != QSettings::NoError)
+        qCWarning(lcPlatform) << "settings file" << m_settings.fileName()
+                              << "is damaged; keeping what could be read";
+}
+
+QVariant IniSettingsStore::value(const QString &key) const
+{
+    return m_settings.value(key);
+}
+
+void IniSettingsStore::setValue(const QString &key, const QVariant &value)
+{
+    m_settings.setValue(key, value);
+    m_settings.sync();
+}
+
+void IniSettingsStore::remove(const QString &key)
+{
+    m_settings.remove(key);
+    m_settings.sync();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+/// A payment request for the wallet app, signed by the merchant.
+struct PayReq
+{
+    QString partnerId;
+    QString prepayId;
+    QString package;
+    QString nonceStr;
+    quint32 timeStamp = 0;
+    QString sign;
+};

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/WXApiDelegate.h"
+
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <QVariantList>
+#include <QVariantMap>
+
+class LocalNotifications;
+class SecureStore;
+class ServiceClient;
+class SettingsStore;
+class WalletSdk;
+struct ServiceReply;
+
+/// The application's start-up and its lasting per-process state.
+///
+/// At launch it makes sure the installation has its device identifier, announces it to
+/// the company service, registers with the wallet, asks for the main window and for
+/// notification permission. Afterwards it takes the URLs the wallet opens the app with,
+/// and it carries the state of the message poll.
+class AppDelegate : public QObject, public WXApiDelegate
+{
+    Q_OBJECT
+    Q_PROPERTY(QVariantMap dicnory READ dicnory)
+    Q_PROPERTY(QString msgid READ msgid)
+    Q_PROPERTY(QVariantList sendArray READ sendArray)
+    Q_PROPERTY(qint64 pushNumber READ pushNumber)
+    Q_PROPERTY(qint64 flag READ flag)
+
+public:
+    /// Secure-store item of the device identifier.
+    static constexpr QLatin1StringView identifierAccount{"QDMRVL"};
+    static constexpr QLatin1StringView identifierService{"LP"};
+    /// Settings key of the working copy of the device identifier.
+    static constexpr QLatin1StringView identifierSettingsKey{"UUID"};
+
+    AppDelegate(SettingsStore *settings, SecureStore *secureStore, ServiceClient *service,
+                WalletSdk *wallet, LocalNotifications *notifications, QObject *parent = nullptr);
+
+    /// The launch sequence; the window is made by whoever answers windowNeeded().
+    bool didFinishLaunchingWithOptions();
+    /// Hands a URL that opened the app to the wallet; true when the wallet took it.
+    bool handleOpenURL(const QUrl &url);
+    /// Announces the device identifier in the settings to the company service.
+    void updateInfo();
+    /// A new device identifier: a random UUID, 36 characters, upper case, no braces.
+    static QString uuid();
+
+    void onResp(const PayResp &resp) override;
+
+    QVariantMap dicnory() const { return m_dicnory; }
+    QString msgid() const { return m_msgid; }
+    QVariantList sendArray() const { return m_sendArray; }
+    qint64 pushNumber() const { return m_pushNumber; }
+    qint64 flag() const { return m_flag; }
+
+signals:
+    /// Emitted once during launch, after the service and wallet steps and before the
+    /// notification permission is asked; the main window should exist when it returns.
+    void windowNeeded();
+
+private:
+    void restoreDeviceIdentifier();
+    void resetPollingState();
+    void didReceiveReply(const ServiceReply &reply);
+
+    SettingsStore *m_settings;
+    SecureStore *m_secureStore;
+    ServiceClient *m_service;
+    WalletSdk *m_wallet;
+    LocalNotifications *m_notifications;
+
+    QVariantMap m_dicnory;
+    QString m_msgid = QStringLiteral("0");
+    QVariantList m_sendArray;
+    qint64 m_pushNumber = 0;
+    qint64 m_flag = 0;
+};

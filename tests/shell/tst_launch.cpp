@@ -1,0 +1,109 @@
+#include "LocalHttpServer.h"
+#include "service/Envelope.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+/// Starts the real app offscreen against a local service and checks what it announces.
+class TestLaunch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY2(QFile::exists(QStringLiteral(TARVO_APP_PATH)), TARVO_APP_PATH);
+        QVERIFY(m_server.listen());
+    }
+
+    void deviceIdentifierSurvivesRelaunchAndLostSettings()
+    {
+        QTemporaryDir scratch;
+        const QString home = scratch.filePath(u"home"_s);
+        const QString settingsFile = QDir(home).filePath(u"settings.ini"_s);
+
+        run(scratch, home);
+        if (QTest::currentTestFailed())
+            return;
+        const QString identifier =
+            QSettings(settingsFile, QSettings::IniFormat).value(u"UUID"_s).toString();
+        static const QRegularExpression form(
+            u"^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"_s);
+        QVERIFY2(form.match(identifier).hasMatch(), qPrintable(identifier));
+
+        // A URL on the command line is the wallet returning to the app.
+        const QByteArray output =
+            run(scratch, home, {u"wx5d0c3f1a9e7b2468://pay/?returnKey=K&ret=-2"_s});
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(output.contains("payment response: errCode -2"), output.constData());
+        QVERIFY(QFile::remove(settingsFile));
+        run(scratch, home);
+        if (QTest::currentTestFailed())
+            return;
+
+        // Restored from the secure store, and announced by all three launches.
+        QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value(u"UUID"_s).toString(),
+                 identifier);
+        const QByteArray announcement =
+            Envelope::body(ServiceOperation::updateInfo, {{u"uuid"_s, identifier}});
+        QCOMPARE(m_server.requests().size(), 3);
+        for (const LocalHttpServer::Request &request : m_server.requests()) {
+            QCOMPARE(request.method, "POST");
+            QCOMPARE(request.path, "/trvo/ws/appService");
+            QCOMPARE(request.body, announcement);
+        }
+    }
+
+private:
+    // Runs the app once to its scripted end, with a profile of its own in `scratch`;
+    // gives what it logged.
+    QByteArray run(const QTemporaryDir &scratch, const QString &home,
+                   const QStringList &arguments = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"TARVO_SECURE_STORE"_s, u"file"_s);
+        environment.insert(u"QT_LOGGING_RULES"_s, u"tarvo.*.info=true"_s);
+        environment.insert(u"HOME"_s, scratch.filePath(u"user"_s));
+        environment.insert(u"XDG_CONFIG_HOME"_s, scratch.filePath(u"user/config"_s));
+        environment.insert(u"XDG_DATA_HOME"_s, scratch.filePath(u"user/data"_s));
+        environment.insert(u"XDG_CACHE_HOME"_s, scratch.filePath(u"user/cache"_s));
+
+        QProcess app;
+        app.setProcessEnvironment(environment);
+        app.setProcessChannelMode(QProcess::MergedChannels);
+        QSignalSpy finished(&app, &QProcess::finished);
+        app.start(QStringLiteral(TARVO_APP_PATH),
+                  QStringList{u"--home"_s, home, u"--service"_s,
+                              m_server.url(u"/trvo/ws/appService"_s).toString(), u"--quit-after"_s,
+                              u"1"_s} +
+                      arguments);
+        // The event loop must run meanwhile: the server answers from it.
+        if (!finished.wait(30000)) {
+            app.kill();
+            app.waitForFinished();
+            QTest::qFail("the app did not quit by itself", __FILE__, __LINE__);
+            return {};
+        }
+        const QByteArray output = app.readAll();
+        if (app.exitStatus() != QProcess::NormalExit || app.exitCode() != 0)
+            QTest::qFail(output.constData(), __FILE__, __LINE__);
+        return output;
+    }
+
+    LocalHttpServer m_server;
+};
+
+QTEST_GUILESS_MAIN(TestLaunch)
+#include "tst_launch.moc"

@@ -1,0 +1,89 @@
+#include "LocalHttpServer.h"
+
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+LocalHttpServer::LocalHttpServer(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            socket->setParent(this);
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+bool LocalHttpServer::listen()
+{
+    return m_server.listen(QHostAddress::LocalHost, 0);
+}
+
+QUrl LocalHttpServer::url(const QString &path) const
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(QStringLiteral("127.0.0.1"));
+    url.setPort(m_server.serverPort());
+    url.setPath(path);
+    return url;
+}
+
+void LocalHttpServer::serve(QTcpSocket *socket)
+{
+    // Requests are read whole before answering; one request per read buffer is enough here.
+    QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
+    const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
+    if (headerEnd < 0) {
+        socket->setProperty("buffer", buffer);
+        return;
+    }
+    Request request;
+    const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
+    const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+    request.method = requestLine.value(0);
+    request.path = requestLine.value(1);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype colon = lines[i].indexOf(':');
+        if (colon > 0)
+            request.headers.insert(lines[i].left(colon).trimmed().toLower(),
+                                   lines[i].mid(colon + 1).trimmed());
+    }
+    const qsizetype length = request.headers.value("content-length").toLongLong();
+    if (buffer.size() < headerEnd + 4 + length) {
+        socket->setProperty("buffer", buffer);
+        return;
+    }
+    request.body = buffer.mid(headerEnd + 4, length);
+    socket->setProperty("buffer", buffer.mid(headerEnd + 4 + length));
+
+    m_requests.append(request);
+    const Response response = m_responder ? m_responder(request) : m_response;
+    emit requestReceived();
+    answer(socket, response);
+}
+
+void LocalHttpServer::answer(QTcpSocket *socket, const Response &response)
+{
+    if (response.silent)
+        return;
+    const QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) +
+                            " Status\r\nContent-Type: " + response.contentType +
+                            "\r\nContent-Length: " + QByteArray::number(response.body.size()) +
+                            "\r\nConnection: keep-alive\r\n\r\n";
+    socket->write(head);
+    const int pieces = qMax(1, response.pieces);
+    const qsizetype pieceSize = (response.body.size() + pieces - 1) / pieces;
+    QPointer<QTcpSocket> guarded(socket);
+    for (int i = 0; i < pieces; ++i) {
+        const QByteArray piece = response.body.mid(i * pieceSize, pieceSize);
+        QTimer::singleShot(i * response.pieceDelayMs, socket, [guarded, piece] {
+            if (guarded) {
+                guarded->write(piece);
+                guarded->flush();
+            }
+        });
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QTcpServer>
+#include <QUrl>
+#include <functional>
+
+/// A scriptable HTTP/1.1 server on a free loopback port, for tests of the wire.
+///
+/// It records every request and answers each with the response the test set, optionally
+/// cut into pieces written some milliseconds apart, or not at all.
+class LocalHttpServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Request
+    {
+        QByteArray method;
+        QByteArray path;
+        QHash<QByteArray, QByteArray> headers; ///< names in lower case
+        QByteArray body;
+    };
+
+    struct Response
+    {
+        int status = 200;
+        QByteArray contentType = "text/xml;charset=utf-8";
+        QByteArray body;
+        int pieces = 1; ///< the body is written in this many parts
+        int pieceDelayMs = 0;
+        bool silent = false; ///< never answer
+    };
+
+    explicit LocalHttpServer(QObject *parent = nullptr);
+
+    bool listen();
+    QUrl url(const QString &path = QString()) const;
+
+    /// The response for every request from now on, unless a responder is set.
+    void setResponse(const Response &response) { m_response = response; }
+    void setResponder(std::function<Response(const Request &)> responder)
+    {
+        m_responder = std::move(responder);
+    }
+
+    const QList<Request> &requests() const { return m_requests; }
+
+signals:
+    void requestReceived();
+
+private:
+    void serve(class QTcpSocket *socket);
+    void answer(class QTcpSocket *socket, const Response &response);
+
+    QTcpServer m_server;
+    Response m_response;
+    std::function<Response(const Request &)> m_responder;
+    QList<Request> m_requests;
+};
