@@ -1,0 +1,77 @@
+#include "SandboxServer.h"
+
+#include "SandboxLog.h"
+#include "Wsdl.h"
+
+#include <QHttpServerRequest>
+#include <QHttpServerResponse>
+#include <QUrlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace sandbox {
+
+namespace {
+
+QHttpServerResponse toResponse(const HttpAnswer &answer)
+{
+    return QHttpServerResponse(answer.contentType, answer.body,
+                               QHttpServerResponse::StatusCode(answer.status));
+}
+
+} // namespace
+
+SandboxServer::SandboxServer(const Store &store, QObject *parent)
+    : QObject(parent)
+    , m_service(store)
+{
+    m_http.route(QString(servicePath), QHttpServerRequest::Method::Post,
+                 [this](const QHttpServerRequest &request) {
+                     return toResponse(m_service.handle(request.body()));
+                 });
+    m_http.route(
+        QString(servicePath), QHttpServerRequest::Method::Get,
+        [this](const QHttpServerRequest &request) { return toResponse(describe(request)); });
+}
+
+std::optional<quint16> SandboxServer::listen(const QHostAddress &address, quint16 port)
+{
+    const quint16 bound = m_http.listen(address, port);
+    if (bound == 0)
+        return std::nullopt;
+    m_address = address;
+    m_port = bound;
+    return bound;
+}
+
+QUrl SandboxServer::serviceUrl() const
+{
+    QUrl url;
+    url.setScheme(u"http"_s);
+    url.setHost(m_address.toString());
+    url.setPort(m_port);
+    url.setPath(QString(servicePath));
+    return url;
+}
+
+HttpAnswer SandboxServer::describe(const QHttpServerRequest &request) const
+{
+    if (!QUrlQuery(request.url()).hasQueryItem(u"wsdl"_s))
+        return {200, "text/plain; charset=utf-8",
+                "tarvo-sandbox: POST SOAP 1.1 requests here; the WSDL is at ?wsdl\n"};
+
+    // Tools call the address in the WSDL: give the one the client reached us by.
+    QUrl address = serviceUrl();
+    const QByteArray host = request.value("Host");
+    if (!host.isEmpty()) {
+        const QUrl reached(u"http://"_s + QString::fromLatin1(host));
+        if (reached.isValid() && !reached.host().isEmpty()) {
+            address.setHost(reached.host());
+            address.setPort(reached.port(m_port));
+        }
+    }
+    qCDebug(lcSandbox) << "WSDL for" << address;
+    return {200, "text/xml; charset=utf-8", wsdlDocument(address)};
+}
+
+} // namespace sandbox

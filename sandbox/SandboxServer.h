@@ -1,0 +1,43 @@
+#pragma once
+
+#include "SoapService.h"
+
+#include <QHostAddress>
+#include <QHttpServer>
+#include <QObject>
+#include <QUrl>
+#include <optional>
+
+namespace sandbox {
+
+class Store;
+
+/// The sandbox's HTTP side: the SOAP endpoint and its WSDL.
+///
+/// Requests are served one at a time on the thread that owns the server (QHttpServer
+/// runs on the event loop), which is also what keeps the SQLite store single-writer.
+class SandboxServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr QLatin1StringView servicePath{"/trvo/ws/appService"};
+
+    explicit SandboxServer(const Store &store, QObject *parent = nullptr);
+
+    /// Port 0 picks a free port. Gives the port listened on, or nothing.
+    std::optional<quint16> listen(const QHostAddress &address, quint16 port);
+
+    /// The endpoint's URL as listened on.
+    QUrl serviceUrl() const;
+
+private:
+    HttpAnswer describe(const QHttpServerRequest &request) const;
+
+    SoapService m_service;
+    QHttpServer m_http;
+    QHostAddress m_address;
+    quint16 m_port = 0;
+};
+
+} // namespace sandbox

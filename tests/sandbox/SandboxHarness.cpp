@@ -1,0 +1,68 @@
+#include "SandboxHarness.h"
+
+#include "SandboxServer.h"
+#include "Store.h"
+#include "service/Envelope.h"
+
+#include <QEventLoop>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+SandboxHarness::SandboxHarness(const QString &databaseFile)
+    : m_store(std::make_unique<sandbox::Store>(databaseFile))
+    , m_server(std::make_unique<sandbox::SandboxServer>(*m_store))
+{
+    m_listening = m_store->isOpen() && m_server->listen(QHostAddress::LocalHost, 0).has_value();
+}
+
+SandboxHarness::~SandboxHarness() = default;
+
+QUrl SandboxHarness::serviceUrl() const
+{
+    return m_server->serviceUrl();
+}
+
+SandboxHarness::Exchange SandboxHarness::wait(QNetworkReply *reply)
+{
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timeout.start(10'000);
+    if (!reply->isFinished())
+        loop.exec();
+
+    Exchange exchange;
+    exchange.answered = reply->isFinished();
+    exchange.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    exchange.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
+    exchange.body = reply->readAll();
+    reply->abort();
+    reply->deleteLater();
+    return exchange;
+}
+
+SandboxHarness::Exchange SandboxHarness::post(const QByteArray &body)
+{
+    QNetworkRequest request(serviceUrl());
+    request.setHeader(QNetworkRequest::ContentTypeHeader, "text/xml;charset=utf-8");
+    return wait(m_network.post(request, body));
+}
+
+SandboxHarness::Exchange SandboxHarness::get(const QUrl &url)
+{
+    return wait(m_network.get(QNetworkRequest(url)));
+}
+
+ServiceReply SandboxHarness::call(ServiceOperation operation, const QHash<QString, QString> &fields,
+                                  int *status)
+{
+    const Exchange exchange = post(Envelope::body(operation, fields));
+    if (status)
+        *status = exchange.status;
+    return ServiceReply::unwrap(operation, exchange.body);
+}

@@ -1,0 +1,103 @@
+// The database: kept between runs, never mistaken for another, money in whole fen.
+#include "Money.h"
+#include "SandboxHarness.h"
+#include "Store.h"
+#include "service/DocumentDictionary.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int count(const sandbox::Store &store, const QString &table)
+{
+    std::optional<QSqlQuery> query = store.run(u"SELECT count(*) FROM "_s + table);
+    return query && query->next() ? query->value(0).toInt() : -1;
+}
+
+} // namespace
+
+class SandboxStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keepsDataBetweenRuns()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"sandbox.db"_s);
+        const QHash<QString, QString> user = {
+            {u"password"_s, u"e10adc3949ba59abbe56e057f20f883e"_s},
+            {u"useraccount"_s, u"18812345678"_s},
+            {u"uuid"_s, u"2C7B9E40-51D3-4A8F-B6E2-0F9A3D7C1E58"_s}};
+        {
+            SandboxHarness first(file);
+            QVERIFY(first.isListening());
+            const ServiceReply reply = first.call(ServiceOperation::registerUser, user);
+            QVERIFY(reply.replyDocument);
+            QCOMPARE(DocumentDictionary::textAt(*reply.replyDocument, {u"info", u"flag"})
+                         .value_or(QString()),
+                     u"1"_s);
+        }
+        SandboxHarness second(file);
+        QVERIFY(second.isListening());
+        QCOMPARE(second.call(ServiceOperation::checkUser, user).returnText.value_or(QString()),
+                 u"1"_s);
+        // Reopening must not seed a second time.
+        QCOMPARE(count(second.store(), u"accounts"_s), 5);
+        QCOMPARE(count(second.store(), u"messages"_s), 3);
+        QCOMPARE(count(second.store(), u"users"_s), 3);
+    }
+
+    void refusesAnotherDatabase()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"other.db"_s);
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+            other.setDatabaseName(file);
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(u"CREATE TABLE ledger (entry TEXT)"_s, other).isActive());
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(u"other"_s);
+
+        const sandbox::Store store(file);
+        QVERIFY(!store.isOpen());
+        QVERIFY(!store.errorText().isEmpty());
+    }
+
+    void yuanToFen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("fen"); // -1: refused
+
+        QTest::newRow("whole yuan") << u"5"_s << qint64(500);
+        QTest::newRow("one decimal") << u"5.5"_s << qint64(550);
+        QTest::newRow("beyond single precision") << u"167772.17"_s << qint64(16777217);
+        QTest::newRow("half to even, down") << u"12.345"_s << qint64(1234);
+        QTest::newRow("half to even, up") << u"12.355"_s << qint64(1236);
+        QTest::newRow("above half") << u"12.3451"_s << qint64(1235);
+        QTest::newRow("no whole part") << u".55"_s << qint64(55);
+        QTest::newRow("empty") << QString() << qint64(-1);
+        QTest::newRow("point only") << u"."_s << qint64(-1);
+        QTest::newRow("negative") << u"-1.00"_s << qint64(-1);
+        QTest::newRow("blank") << u" 5"_s << qint64(-1);
+        QTest::newRow("thousands separator") << u"1,000"_s << qint64(-1);
+        QTest::newRow("exponent") << u"1e3"_s << qint64(-1);
+    }
+
+    void yuanToFen()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, fen);
+        QCOMPARE(sandbox::Money::fenFromYuan(text).value_or(-1), fen);
+    }
+};
+
+QTEST_GUILESS_MAIN(SandboxStoreTest)
+#include "tst_sandboxstore.moc"
