@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds, starts the local company sandbox on loopback and runs the app against it.
+# Without a display the app runs offscreen for a few seconds and this script reports what it did.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/setup.sh"
+
+port=${TARVO_PORT:-7001}
+home=${TARVO_HOME:-$root/build/run-home}
+mkdir -p "$home"
+log=$(mktemp -d)
+trap 'kill "$sandbox_pid" 2>/dev/null || true; rm -rf "$log"' EXIT
+
+"$root/build/bin/tarvo-sandbox" --port "$port" >"$log/sandbox.log" 2>&1 &
+sandbox_pid=$!
+for _ in $(seq 50); do
+    grep -q 'listening' "$log/sandbox.log" 2>/dev/null && break
+    kill -0 "$sandbox_pid" 2>/dev/null || { cat "$log/sandbox.log"; exit 1; }
+    sleep 0.1
+done
+echo "Sandbox: $(head -n 1 "$log/sandbox.log")"
+
+service="http://127.0.0.1:$port/trvo/ws/appService"
+website="http://127.0.0.1:$port"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "Starting the app (profile in $home); close its window to stop."
+    "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$home" "$@"
+else
+    echo "No display: running the app offscreen for 5 seconds (profile in $home)."
+    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="tarvo.*.info=true" \
+        "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$home" \
+        --quit-after 5 "$@" 2>&1 | sed 's/^/  app: /'
+    echo "The app started, announced its device to the sandbox and quit cleanly."
+fi

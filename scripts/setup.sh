@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs (only those missing), then configures and
+# builds into build/. Sourced by run.sh and test.sh; safe to run on its own.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(
+    cmake ninja-build g++ pkg-config git
+    qt6-base-dev qt6-declarative-dev qt6-httpserver-dev qt6-websockets-dev
+    qtkeychain-qt6-dev libqt6sql6-sqlite libgl-dev
+    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
+    qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtqml-workerscript
+    libpugixml-dev libxml2-dev libsqlite3-dev libbenchmark-dev
+    dbus-daemon gnome-keyring
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cmake -S "$root" -B "$root/build" -G Ninja ${TARVO_CMAKE_ARGS:-} >/dev/null
+cmake --build "$root/build" -j"${TARVO_JOBS:-2}"

@@ -1,0 +1,105 @@
+#include "service/Envelope.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+using Fields = QHash<QString, QString>;
+
+namespace {
+
+QString arg0Content(const QString &envelope)
+{
+    const qsizetype start = envelope.indexOf(u"<arg0 xmlns=\"\">"_s);
+    const qsizetype end = envelope.indexOf(u"</arg0>"_s);
+    if (start < 0 || end < 0)
+        return {};
+    const qsizetype from = start + qsizetype(strlen("<arg0 xmlns=\"\">"));
+    return envelope.mid(from, end - from);
+}
+
+const QString declaration = u"&lt;?xml version='1.0' encoding='utf-8'?&gt;"_s;
+
+} // namespace
+
+class TestEnvelope : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeEnvelope()
+    {
+        const QString id = u"6F9619FF-8B86-D011-B42D-00C04FC964FF"_s;
+        const QByteArray expected =
+            "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
+            "<updateInfo xmlns=\"http://service.trvo.tarvo.cn/\" "
+            "xmlns:i=\"http://www.w3.org/2001/XMLSchema-instance\"><arg0 xmlns=\"\">"
+            "&lt;?xml version='1.0' encoding='utf-8'?&gt;&lt;info&gt;&lt;uuid&gt;"
+            "6F9619FF-8B86-D011-B42D-00C04FC964FF&lt;/uuid&gt;&lt;/info&gt;"
+            "</arg0></updateInfo></s:Body></s:Envelope>";
+        QCOMPARE(Envelope::body(ServiceOperation::updateInfo, {{u"uuid"_s, id}}), expected);
+    }
+
+    void fields_data()
+    {
+        QTest::addColumn<ServiceOperation>("operation");
+        QTest::addColumn<Fields>("values");
+        QTest::addColumn<QString>("expectedFields");
+
+        QTest::newRow("queryExpense: queryType always empty, first")
+            << ServiceOperation::queryExpense
+            << Fields{{u"queryValue"_s, u"1000001"_s}, {u"queryType"_s, u"9"_s}}
+            << u"&lt;queryType&gt;&lt;/queryType&gt;&lt;queryValue&gt;1000001&lt;/queryValue&gt;"_s;
+        QTest::newRow("queryExpense: value sent as typed, blanks kept")
+            << ServiceOperation::queryExpense << Fields{{u"queryValue"_s, u" 1000001 "_s}}
+            << u"&lt;queryType&gt;&lt;/queryType&gt;&lt;queryValue&gt; 1000001 &lt;/queryValue&gt;"_s;
+        QTest::newRow("createOrder: table order, drives fixed")
+            << ServiceOperation::createOrder
+            << Fields{{u"drives"_s, u"ANDROID"_s}, {u"hbje"_s, u"5"_s},
+                      {u"hbid"_s, u"H1"_s},        {u"spay"_s, u"1000"_s},
+                      {u"ypay"_s, u"1500"_s},      {u"rcvblAmtId"_s, u"R1,202601"_s},
+                      {u"uuid"_s, u"U"_s},         {u"userbh"_s, u"1000001"_s}}
+            << u"&lt;userbh&gt;1000001&lt;/userbh&gt;&lt;uuid&gt;U&lt;/uuid&gt;"
+               u"&lt;rcvblAmtId&gt;R1,202601&lt;/rcvblAmtId&gt;&lt;ypay&gt;1500&lt;/ypay&gt;"
+               u"&lt;spay&gt;1000&lt;/spay&gt;&lt;hbid&gt;H1&lt;/hbid&gt;&lt;hbje&gt;5&lt;/hbje&gt;"
+               u"&lt;drives&gt;IOS1&lt;/drives&gt;"_s;
+        QTest::newRow("empty and missing values written as empty elements")
+            << ServiceOperation::registerUser << Fields{{u"password"_s, u""_s}}
+            << u"&lt;password&gt;&lt;/password&gt;&lt;useraccount&gt;&lt;/useraccount&gt;"
+               u"&lt;uuid&gt;&lt;/uuid&gt;"_s;
+        QTest::newRow("markup characters escaped at both levels")
+            << ServiceOperation::checkUser
+            << Fields{{u"password"_s, u"a<b>&c"_s}, {u"useraccount"_s, u"\"'"_s}}
+            << u"&lt;password&gt;a&amp;lt;b&amp;gt;&amp;amp;c&lt;/password&gt;"
+               u"&lt;useraccount&gt;\"'&lt;/useraccount&gt;"_s;
+        QTest::newRow("non-ASCII text kept")
+            << ServiceOperation::backMessage << Fields{{u"msgid"_s, u"水电气"_s}}
+            << u"&lt;msgid&gt;水电气&lt;/msgid&gt;"_s;
+    }
+
+    void fields()
+    {
+        QFETCH(ServiceOperation, operation);
+        QFETCH(Fields, values);
+        QFETCH(QString, expectedFields);
+
+        const QString envelope = Envelope::text(operation, values);
+        QCOMPARE(arg0Content(envelope),
+                 declaration + u"&lt;info&gt;"_s + expectedFields + u"&lt;/info&gt;"_s);
+        const QString name = operationInfo(operation).name;
+        QVERIFY(envelope.contains(u"<s:Body><"_s + name + u" xmlns=\""_s));
+        QCOMPARE(Envelope::body(operation, values), envelope.toUtf8());
+    }
+
+    void everyOperationNamed()
+    {
+        for (const ServiceOperationInfo &info : serviceOperations()) {
+            QCOMPARE(operationFromName(info.name), info.operation);
+            QCOMPARE(operationInfo(info.operation).name, info.name);
+        }
+        QCOMPARE(operationFromName(u"queryexpense"_s), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEnvelope)
+#include "tst_envelope.moc"

@@ -1,0 +1,169 @@
+#include "FakeTransport.h"
+#include "LocalHttpServer.h"
+#include "platform/NetworkTransport.h"
+#include "service/Envelope.h"
+#include "service/ServiceClient.h"
+
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QByteArray checkUserReply =
+    "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
+    "<ns0:checkUserResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\"><return>1</return>"
+    "</ns0:checkUserResponse></soap:Body></soap:Envelope>";
+
+/// Counts what reaches a sender.
+struct Outcome
+{
+    int replies = 0;
+    int failures = 0;
+    std::optional<QString> returnText;
+};
+
+void send(ServiceClient &client, QObject *receiver, Outcome &outcome)
+{
+    client.call(
+        ServiceOperation::checkUser, {{u"useraccount"_s, u"13912345678"_s}}, receiver,
+        [&outcome](const ServiceReply &reply) {
+            ++outcome.replies;
+            outcome.returnText = reply.returnText;
+        },
+        [&outcome] { ++outcome.failures; });
+}
+
+} // namespace
+
+class TestServiceClient : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sendsOnePostPerCall()
+    {
+        FakeTransport transport;
+        const QUrl url(u"http://127.0.0.1:7001/trvo/ws/appService"_s);
+        ServiceClient client(&transport, url);
+        QObject receiver;
+        Outcome first, second;
+        send(client, &receiver, first);
+        send(client, &receiver, second);
+
+        QCOMPARE(transport.requests().size(), 2);
+        QCOMPARE(transport.lastRequest().url, url);
+        QCOMPARE(transport.lastRequest().contentType, "text/xml;charset=utf-8");
+        QCOMPARE(
+            transport.lastRequest().body,
+            Envelope::body(ServiceOperation::checkUser, {{u"useraccount"_s, u"13912345678"_s}}));
+
+        // Replies are handled in the order they complete, each by its own handler.
+        transport.respond(1, checkUserReply);
+        QCOMPARE(second.replies, 1);
+        QCOMPARE(first.replies, 0);
+        transport.fail(0);
+        QCOMPARE(first.failures, 1);
+        QCOMPARE(first.replies, 0);
+    }
+
+    void goneReceiverIsNotCalled()
+    {
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:1/x"_s));
+        Outcome outcome;
+        {
+            QObject receiver;
+            send(client, &receiver, outcome);
+        }
+        transport.respond(0, checkUserReply);
+        QCOMPARE(outcome.replies, 0);
+    }
+
+    void overTheWire_data()
+    {
+        QTest::addColumn<LocalHttpServer::Response>("response");
+        QTest::addColumn<int>("replies");
+        QTest::addColumn<bool>("hasReturnText");
+
+        LocalHttpServer::Response whole;
+        whole.body = checkUserReply;
+        QTest::newRow("whole reply") << whole << 1 << true;
+
+        LocalHttpServer::Response pieces = whole;
+        pieces.pieces = 5;
+        pieces.pieceDelayMs = 20;
+        QTest::newRow("reply in pieces is read once, after the last") << pieces << 1 << true;
+
+        LocalHttpServer::Response fault;
+        fault.status = 500;
+        fault.body = "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+                     "<soap:Body><soap:Fault><faultcode>soap:Server</faultcode><faultstring>x"
+                     "</faultstring></soap:Fault></soap:Body></soap:Envelope>";
+        QTest::newRow("error status still delivers the body") << fault << 1 << false;
+
+        LocalHttpServer::Response empty;
+        QTest::newRow("empty body") << empty << 1 << false;
+
+        LocalHttpServer::Response huge;
+        huge.body = QByteArray(NetworkTransport::maximumReplySize + 1024, 'x');
+        QTest::newRow("oversized reply is no reply") << huge << 0 << false;
+
+        LocalHttpServer::Response silent;
+        silent.silent = true;
+        QTest::newRow("silent peer times out") << silent << 0 << false;
+    }
+
+    void overTheWire()
+    {
+        QFETCH(LocalHttpServer::Response, response);
+        QFETCH(int, replies);
+        QFETCH(bool, hasReturnText);
+
+        LocalHttpServer server;
+        QVERIFY(server.listen());
+        server.setResponse(response);
+        QNetworkAccessManager manager;
+        NetworkTransport transport(&manager, 1500ms);
+        ServiceClient client(&transport, server.url(u"/trvo/ws/appService"_s));
+        QObject receiver;
+        Outcome outcome;
+        send(client, &receiver, outcome);
+
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.replies + outcome.failures, 1, 10000);
+        QCOMPARE(outcome.replies, replies);
+        QCOMPARE(outcome.failures, 1 - replies);
+        QCOMPARE(outcome.returnText.has_value(), hasReturnText);
+
+        QCOMPARE(server.requests().size(), 1);
+        const LocalHttpServer::Request &request = server.requests().constFirst();
+        QCOMPARE(request.method, "POST");
+        QCOMPARE(request.path, "/trvo/ws/appService");
+        QCOMPARE(request.headers.value("content-type"), "text/xml;charset=utf-8");
+        QCOMPARE(request.body, Envelope::body(ServiceOperation::checkUser,
+                                              {{u"useraccount"_s, u"13912345678"_s}}));
+        // Only once: nothing more arrives later.
+        QTest::qWait(50);
+        QCOMPARE(outcome.replies + outcome.failures, 1);
+    }
+
+    void refusedConnectionIsSilentToTheReplyHandler()
+    {
+        // Port 1 on loopback: nothing listens there.
+        const QUrl closed(u"http://127.0.0.1:1/trvo/ws/appService"_s);
+        QNetworkAccessManager manager;
+        NetworkTransport transport(&manager);
+        ServiceClient client(&transport, closed);
+        QObject receiver;
+        Outcome outcome;
+        send(client, &receiver, outcome);
+        QTRY_COMPARE(outcome.failures, 1);
+        QCOMPARE(outcome.replies, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestServiceClient)
+#include "tst_serviceclient.moc"
