@@ -1,0 +1,31 @@
+#pragma once
+
+#include "PayModel.h"
+
+#include <QVariantMap>
+#include <optional>
+
+/// Reading the reply to an arrears query.
+namespace ArrearsReply {
+
+/// The names under which a query that ends without a result is announced.
+inline const QString noSuchUser = QStringLiteral("NOUserPostName");
+inline const QString noArrears = QStringLiteral("NoArrearage");
+inline const QString noInformation = QStringLiteral("Nomessage");
+inline const QString noData = QStringLiteral("NOReceiveData");
+
+struct Outcome
+{
+    /// Empty for a result; otherwise the name of the notification to post.
+    QString notification;
+    PayModel model;
+};
+
+/// Every reply ends in one outcome: a message the app does not know is reported as no
+/// data, so that nobody waits for an answer that will not come.
+Outcome read(const std::optional<QVariantMap> &replyDocument);
+
+/// The bill records of the `queryList` element, cut every 12 fields.
+QList<queryListModel> billRecords(const QVariant &queryList);
+
+} // namespace ArrearsReply

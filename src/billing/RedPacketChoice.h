@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+/// A red packet chosen for a payment: its id, its amount in yuan as listed, and its name.
+struct RedPacketChoice
+{
+    QString hbid;
+    QString hbje;
+    QString hbmc;
+};

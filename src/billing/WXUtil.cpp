@@ -1,0 +1,8 @@
+#include "WXUtil.h"
+
+#include "DataMD5.h"
+
+QString WXUtil::md5(const QString &text)
+{
+    return DataMD5().md5(text);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+/// Digest helper of the payment hand-off, used for the nonce.
+class WXUtil
+{
+public:
+    /// MD5 of the UTF-8 bytes, 32 upper-case hexadecimal digits.
+    static QString md5(const QString &text);
+};

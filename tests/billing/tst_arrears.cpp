@@ -1,0 +1,178 @@
+#include "FakeTransport.h"
+
+#include "billing/ArrearsReply.h"
+#include "billing/LPPayInfoTool.h"
+#include "platform/NotificationCenter.h"
+#include "service/Envelope.h"
+#include "service/ServiceClient.h"
+#include "service/XMLReader.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString billEntry(const QString &kind, const QString &amount, const QString &id)
+{
+    return u"<queryList><oweAmt>%2</oweAmt><rcvType>%1</rcvType><rcvblAmt>%2</rcvblAmt>"
+           "<rcvblAmtId>%3</rcvblAmtId><rcvblPenAlty>0.00</rcvblPenAlty><rcvblYm>202611</rcvblYm>"
+           "<rcvedAmt>0.00</rcvedAmt><tpq>1</tpq><mrId>M1</mrId><dueDate>20261130</dueDate>"
+           "<cycle>1</cycle><remark>x</remark></queryList>"_s.arg(kind, amount, id);
+}
+
+QString expenseDocument(const QString &message, const QString &bills = {})
+{
+    return u"<queryOweAmtYxResponse><returnMsg>"_s + message
+           + u"</returnMsg><consName>李四</consName><addr>青山区和平路12号</addr>"
+             "<totalOweAmt>85.50</totalOweAmt><unknownField>x</unknownField><orgNo></orgNo>"_s
+           + (bills.isEmpty() ? QString() : u"<queryList>"_s + bills + u"</queryList>"_s)
+           + u"</queryOweAmtYxResponse>"_s;
+}
+
+QByteArray soapReply(const QString &returnText)
+{
+    return (u"<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+            "<soap:Body><ns0:queryExpenseResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\">"
+            "<return>"_s
+            + Envelope::escapeText(returnText)
+            + u"</return></ns0:queryExpenseResponse></soap:Body></soap:Envelope>"_s)
+        .toUtf8();
+}
+
+} // namespace
+
+class TestArrears : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcome_data()
+    {
+        QTest::addColumn<QString>("returnText");
+        QTest::addColumn<QString>("notification");
+
+        QTest::newRow("result") << expenseDocument(u"查询成功!"_s) << QString();
+        QTest::newRow("no such user")
+            << expenseDocument(u"Tarvo无此用户，请检查输入用户号是否正确!"_s)
+            << u"NOUserPostName"_s;
+        QTest::newRow("owes nothing") << expenseDocument(u"用户欠费数据为0!"_s)
+                                      << u"NoArrearage"_s;
+        QTest::newRow("no information, full-width mark")
+            << expenseDocument(u"Tarvo无欠费信息！"_s) << u"Nomessage"_s;
+        QTest::newRow("no information with an ASCII mark is unknown")
+            << expenseDocument(u"Tarvo无欠费信息!"_s) << u"NOReceiveData"_s;
+        QTest::newRow("success with a full-width mark is unknown")
+            << expenseDocument(u"查询成功！"_s) << u"NOReceiveData"_s;
+        QTest::newRow("return text not XML") << u"Internal error"_s << u"NOReceiveData"_s;
+        QTest::newRow("no returnMsg")
+            << u"<queryOweAmtYxResponse><consName>x</consName></queryOweAmtYxResponse>"_s
+            << u"NOReceiveData"_s;
+        QTest::newRow("empty returnMsg element")
+            << u"<queryOweAmtYxResponse><returnMsg/></queryOweAmtYxResponse>"_s
+            << u"NOReceiveData"_s;
+        QTest::newRow("other root") << u"<info><returnMsg>查询成功!</returnMsg></info>"_s
+                                    << u"NOReceiveData"_s;
+    }
+
+    void outcome()
+    {
+        QFETCH(QString, returnText);
+        QFETCH(QString, notification);
+
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:7001/trvo/ws/appService"_s));
+        NotificationCenter center;
+        QSignalSpy posted(&center, &NotificationCenter::posted);
+        QObject screen;
+        int results = 0;
+        new LPPayInfoTool(&client, &center, u" 1000001 "_s,
+                          [&results](const PayModel &) { ++results; }, &screen);
+
+        QCOMPARE(transport.lastRequest().body,
+                 Envelope::body(ServiceOperation::queryExpense,
+                                {{u"queryValue"_s, u" 1000001 "_s}}));
+        transport.respond(0, soapReply(returnText));
+
+        QCOMPARE(results, notification.isEmpty() ? 1 : 0);
+        QCOMPARE(posted.size(), notification.isEmpty() ? 0 : 1);
+        if (!notification.isEmpty())
+            QCOMPARE(posted.first().first().toString(), notification);
+    }
+
+    void noReplyEndsTheWait()
+    {
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:7001/x"_s));
+        NotificationCenter center;
+        QSignalSpy posted(&center, &NotificationCenter::posted);
+        QObject screen;
+        new LPPayInfoTool(&client, &center, u"1000001"_s, {}, &screen);
+        transport.fail(0);
+        QCOMPARE(posted.size(), 1);
+        QCOMPARE(posted.first().first().toString(), u"NOReceiveData"_s);
+    }
+
+    void screenGoneBeforeTheReply()
+    {
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:7001/x"_s));
+        NotificationCenter center;
+        QSignalSpy posted(&center, &NotificationCenter::posted);
+        int results = 0;
+        {
+            QObject screen;
+            new LPPayInfoTool(&client, &center, u"1000001"_s,
+                              [&results](const PayModel &) { ++results; }, &screen);
+        }
+        transport.respond(0, soapReply(expenseDocument(u"查询成功!"_s)));
+        QCOMPARE(results, 0);
+        QCOMPARE(posted.size(), 0);
+    }
+
+    void model()
+    {
+        const ArrearsReply::Outcome outcome = ArrearsReply::read(XMLReader::dictionaryForXMLString(
+            expenseDocument(u"查询成功!"_s, billEntry(u"W"_s, u"12.30"_s, u"A1"_s)
+                                                 + billEntry(u"P"_s, u"5.00"_s, u"A2"_s)
+                                                 + billEntry(u"G"_s, u"7.70"_s, u"A3"_s))));
+        QVERIFY(outcome.notification.isEmpty());
+        QCOMPARE(outcome.model.consName, u"李四"_s);
+        QCOMPARE(outcome.model.totalOweAmt, u"85.50"_s);
+        QCOMPARE(outcome.model.returnMsg, u"查询成功!"_s);
+        QVERIFY(outcome.model.orgNo.isEmpty());
+        QCOMPARE(outcome.model.queryList.size(), 3);
+        QCOMPARE(outcome.model.queryList[1].rcvType, u"P"_s);
+        QCOMPARE(outcome.model.queryList[1].rcvblAmtId, u"A2"_s);
+        QCOMPARE(outcome.model.queryList[2].rcvblAmt, u"7.70"_s);
+        QCOMPARE(outcome.model.queryList[2].rcvblYm, u"202611"_s);
+    }
+
+    void billCutting_data()
+    {
+        QTest::addColumn<QString>("bills");
+        QTest::addColumn<int>("records");
+
+        const QString twelve = billEntry(u"W"_s, u"1"_s, u"A"_s);
+        QString eight = twelve;
+        eight.remove(QRegularExpression(u"<mrId>.*</remark>"_s));
+        QTest::newRow("none") << QString() << 0;
+        QTest::newRow("one entry, one record") << twelve << 1;
+        QTest::newRow("three entries, three records") << twelve + twelve + twelve << 3;
+        QTest::newRow("two entries of 8 fields: one record, 4 dropped") << eight + eight << 1;
+        QTest::newRow("one entry of 8 fields: dropped") << eight << 0;
+    }
+
+    void billCutting()
+    {
+        QFETCH(QString, bills);
+        QFETCH(int, records);
+        const ArrearsReply::Outcome outcome = ArrearsReply::read(
+            XMLReader::dictionaryForXMLString(expenseDocument(u"查询成功!"_s, bills)));
+        QCOMPARE(outcome.model.queryList.size(), records);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestArrears)
+#include "tst_arrears.moc"

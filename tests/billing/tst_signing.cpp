@@ -1,0 +1,76 @@
+#include "billing/DataMD5.h"
+#include "billing/WXUtil.h"
+
+#include <QCryptographicHash>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString upperMd5(const QString &text)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Md5).toHex().toUpper());
+}
+
+const QString key = u"key=3f9a1c07d2b84e6f5a0c9e1b7d3f2a64"_s;
+
+} // namespace
+
+class TestSigning : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void digests()
+    {
+        // RFC 1321's own example, in both cases.
+        QCOMPARE(DataMD5::accountMd5(u"abc"_s), u"900150983cd24fb0d6963f7d28e17f72"_s);
+        QCOMPARE(DataMD5().md5(u"abc"_s), u"900150983CD24FB0D6963F7D28E17F72"_s);
+        QCOMPARE(WXUtil::md5(u"abc"_s), DataMD5().md5(u"abc"_s));
+        QCOMPARE(DataMD5::accountMd5(u"123456"_s), u"e10adc3949ba59abbe56e057f20f883e"_s);
+        // Passwords are digested as UTF-8.
+        QCOMPARE(
+            DataMD5::accountMd5(u"密码"_s),
+            QString::fromLatin1(
+                QCryptographicHash::hash(u"密码"_s.toUtf8(), QCryptographicHash::Md5).toHex()));
+    }
+
+    void signature_data()
+    {
+        QTest::addColumn<QStringList>("values"); // appid, partnerid, prepayid, package, noncestr
+        QTest::addColumn<quint32>("timestamp");
+        QTest::addColumn<QString>("signedText");
+
+        QTest::newRow("all present, name order")
+            << QStringList{u"wx5d0c3f1a9e7b2468"_s, u"1298765430"_s, u"wx201612345"_s,
+                           u"Sign=WXPay"_s, u"NONCE"_s}
+            << quint32(1480000000)
+            << u"appid=wx5d0c3f1a9e7b2468&noncestr=NONCE&package=Sign=WXPay&partnerid=1298765430"
+               u"&prepayid=wx201612345&timestamp=1480000000&"_s +
+                   key;
+        QTest::newRow("empty values leave no trace")
+            << QStringList{u"A"_s, u""_s, u"P"_s, u""_s, u"N"_s} << quint32(7)
+            << u"appid=A&noncestr=N&prepayid=P&timestamp=7&"_s + key;
+        QTest::newRow("values taken as they are")
+            << QStringList{u"a b"_s, u"&="_s, u"<x>"_s, u"Sign=WXPay"_s, u"n"_s}
+            << quint32(4294967295u)
+            << u"appid=a b&noncestr=n&package=Sign=WXPay&partnerid=&=&prepayid=<x>"
+               u"&timestamp=4294967295&"_s +
+                   key;
+    }
+
+    void signature()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(quint32, timestamp);
+        QFETCH(QString, signedText);
+        QCOMPARE(DataMD5().createMD5SingForPay(values[0], values[1], values[2], values[3],
+                                               values[4], timestamp),
+                 upperMd5(signedText));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSigning)
+#include "tst_signing.moc"
