@@ -56,6 +56,10 @@ int main(int argc, char *argv[])
     }
 
     const AppOptions options = AppOptions::from(parser);
+    if (!options.error.isEmpty()) {
+        qCCritical(lcApp).noquote() << options.error;
+        return 2;
+    }
     if (!QDir().mkpath(options.home))
         qCWarning(lcApp).noquote() << "cannot create the home folder" << options.home;
     qCInfo(lcApp).noquote() << "home folder:" << options.home;
@@ -65,9 +69,11 @@ int main(int argc, char *argv[])
     ServiceClient service(&transport, options.serviceUrl);
     IniSettingsStore settings(options.home);
     const std::unique_ptr<SecureStore> secureStore = makeSecureStore(options.home);
-    SandboxWallet wallet;
+    SandboxWallet wallet(&network, options.walletUrl(), options.walletAvailability);
     DesktopNotifications notifications;
     AppDelegate delegate(&settings, secureStore.get(), &service, &wallet, &notifications);
+    // The wallet's answer comes back the way a phone reopens the app: as a URL.
+    wallet.setUrlOpener([&delegate](const QUrl &url) { delegate.handleOpenURL(url); });
 
     QQmlApplicationEngine engine;
     QObject::connect(&delegate, &AppDelegate::windowNeeded, &engine,

@@ -24,6 +24,7 @@ QHttpServerResponse toResponse(const HttpAnswer &answer)
 SandboxServer::SandboxServer(const Store &store, QObject *parent)
     : QObject(parent)
     , m_service(store)
+    , m_wallet(store)
 {
     m_http.route(QString(servicePath), QHttpServerRequest::Method::Post,
                  [this](const QHttpServerRequest &request) {
@@ -32,6 +33,10 @@ SandboxServer::SandboxServer(const Store &store, QObject *parent)
     m_http.route(
         QString(servicePath), QHttpServerRequest::Method::Get,
         [this](const QHttpServerRequest &request) { return toResponse(describe(request)); });
+    m_http.route(QString(WalletApp::path), QHttpServerRequest::Method::Post,
+                 [this](const QHttpServerRequest &request) {
+                     return toResponse(m_wallet.pay(request.body()));
+                 });
 }
 
 std::optional<quint16> SandboxServer::listen(const QHostAddress &address, quint16 port)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SoapService.h"
+#include "WalletApp.h"
 
 #include <QHostAddress>
 #include <QHttpServer>
@@ -12,7 +13,7 @@ namespace sandbox {
 
 class Store;
 
-/// The sandbox's HTTP side: the SOAP endpoint and its WSDL.
+/// The sandbox's HTTP side: the SOAP endpoint, its WSDL and the wallet app.
 ///
 /// Requests are served one at a time on the thread that owns the server (QHttpServer
 /// runs on the event loop), which is also what keeps the SQLite store single-writer.
@@ -35,6 +36,7 @@ private:
     HttpAnswer describe(const QHttpServerRequest &request) const;
 
     SoapService m_service;
+    WalletApp m_wallet;
     QHttpServer m_http;
     QHostAddress m_address;
     quint16 m_port = 0;

@@ -1,18 +1,12 @@
 #pragma once
 
+#include "HttpAnswer.h"
+
 #include <QByteArray>
 
 namespace sandbox {
 
 class Store;
-
-/// An HTTP answer independent of the server that sends it.
-struct HttpAnswer
-{
-    int status = 200;
-    QByteArray contentType;
-    QByteArray body;
-};
 
 /// The company web service: one SOAP request body in, one reply or fault out.
 class SoapService

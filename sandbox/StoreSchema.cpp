@@ -63,20 +63,19 @@ const QStringList statements = {
         last_seen    TEXT NOT NULL,
         update_count INTEGER NOT NULL DEFAULT 1))"_s,
 
-    // Amounts are kept as the app sent them (fen; the red packet converted from yuan);
-    // NULL marks a text that was not a number. Settlement moves the state on.
+    // Only orders that agree with their bills are stored (hbje_fen 0 without a red packet);
+    // the wallet's settlement moves the state on to paid, once.
     uR"(CREATE TABLE orders (
         prepay_id     TEXT PRIMARY KEY,
         userbh        TEXT NOT NULL,
         device_uuid   TEXT NOT NULL,
         rcvbl_amt_ids TEXT NOT NULL,
-        ypay_fen      INTEGER,
-        spay_fen      INTEGER,
+        ypay_fen      INTEGER NOT NULL CHECK (ypay_fen >= 0),
+        spay_fen      INTEGER NOT NULL CHECK (spay_fen >= 0),
         hbid          TEXT NOT NULL,
-        hbje_fen      INTEGER,
+        hbje_fen      INTEGER NOT NULL CHECK (hbje_fen >= 0),
         drives        TEXT NOT NULL,
-        state         TEXT NOT NULL DEFAULT 'created'
-                      CHECK (state IN ('created', 'paid', 'failed', 'cancelled')),
+        state         TEXT NOT NULL DEFAULT 'created' CHECK (state IN ('created', 'paid')),
         created_at    TEXT NOT NULL,
         settled_at    TEXT))"_s,
 
@@ -87,12 +86,13 @@ const QStringList statements = {
         rcvbl_amt_id TEXT NOT NULL,
         PRIMARY KEY (prepay_id, rcvbl_amt_id)))"_s,
 
+    // A red packet worth the whole order leaves 0 to pay: still a payment to list.
     uR"(CREATE TABLE payments (
         id          INTEGER PRIMARY KEY AUTOINCREMENT,
         device_uuid TEXT NOT NULL,
         userbh      TEXT NOT NULL,
         paid_on     TEXT NOT NULL,
-        amount_fen  INTEGER NOT NULL CHECK (amount_fen > 0),
+        amount_fen  INTEGER NOT NULL CHECK (amount_fen >= 0),
         prepay_id   TEXT REFERENCES orders(prepay_id)))"_s,
     u"CREATE INDEX payments_by_device ON payments(device_uuid, paid_on)"_s,
 

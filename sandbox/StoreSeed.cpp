@@ -15,13 +15,15 @@ struct SeedAccount
     QString userbh, name, address, orgNo, orgName, acctOrgNo, acctOrgName;
 };
 
-// prev/cur are meter readings; the amount is the usage at the kind's unit price.
+// prev/cur are meter readings; the amount is the usage at the kind's unit price. No bill
+// carries a penalty, so an account's total owed is the sum of its bills' amounts: what the
+// app orders and what createOrder checks the order against.
 struct SeedBill
 {
     QString userbh;
     char kind;
     QString ym;
-    int previousReading, currentReading, penaltyFen;
+    int previousReading, currentReading;
     bool paid;
 };
 
@@ -46,33 +48,33 @@ const QList<SeedAccount> accounts = {
 };
 
 const QList<SeedBill> bills = {
-    {u"1000001"_s, 'W', u"202412"_s, 1238, 1253, 0, true},
-    {u"1000001"_s, 'W', u"202501"_s, 1253, 1271, 93, false},
-    {u"1000001"_s, 'W', u"202502"_s, 1271, 1286, 0, false},
-    {u"1000001"_s, 'W', u"202503"_s, 1286, 1303, 0, false},
-    {u"1000001"_s, 'P', u"202501"_s, 30512, 30798, 249, false},
-    {u"1000001"_s, 'P', u"202502"_s, 30798, 31049, 0, false},
-    {u"1000001"_s, 'P', u"202503"_s, 31049, 31262, 0, false},
-    {u"1000001"_s, 'G', u"202501"_s, 880, 912, 149, false},
-    {u"1000001"_s, 'G', u"202502"_s, 912, 941, 0, false},
-    {u"1000001"_s, 'G', u"202503"_s, 941, 963, 0, false},
-    {u"1000002"_s, 'W', u"202502"_s, 402, 413, 0, true},
-    {u"1000002"_s, 'W', u"202503"_s, 413, 425, 0, true},
-    {u"1000002"_s, 'P', u"202502"_s, 11820, 11996, 0, true},
-    {u"1000002"_s, 'P', u"202503"_s, 11996, 12151, 0, true},
-    {u"1000002"_s, 'G', u"202502"_s, 310, 331, 0, true},
-    {u"1000002"_s, 'G', u"202503"_s, 331, 350, 0, true},
-    {u"1000003"_s, 'W', u"202501"_s, 2210, 2231, 0, true},
-    {u"1000003"_s, 'W', u"202502"_s, 2231, 2250, 0, false},
-    {u"1000003"_s, 'W', u"202503"_s, 2250, 2272, 0, false},
-    {u"1000003"_s, 'P', u"202502"_s, 45120, 45436, 0, false},
-    {u"1000003"_s, 'P', u"202503"_s, 45436, 45705, 0, false},
-    {u"1000003"_s, 'G', u"202503"_s, 1502, 1539, 0, false},
-    {u"1000004"_s, 'W', u"202503"_s, 764, 777, 0, false},
-    {u"1000004"_s, 'P', u"202502"_s, 8830, 9012, 0, false},
-    {u"1000004"_s, 'P', u"202503"_s, 9012, 9170, 0, false},
-    {u"1000004"_s, 'G', u"202502"_s, 615, 640, 0, false},
-    {u"1000004"_s, 'G', u"202503"_s, 640, 662, 0, false},
+    {u"1000001"_s, 'W', u"202412"_s, 1238, 1253, true},
+    {u"1000001"_s, 'W', u"202501"_s, 1253, 1271, false},
+    {u"1000001"_s, 'W', u"202502"_s, 1271, 1286, false},
+    {u"1000001"_s, 'W', u"202503"_s, 1286, 1303, false},
+    {u"1000001"_s, 'P', u"202501"_s, 30512, 30798, false},
+    {u"1000001"_s, 'P', u"202502"_s, 30798, 31049, false},
+    {u"1000001"_s, 'P', u"202503"_s, 31049, 31262, false},
+    {u"1000001"_s, 'G', u"202501"_s, 880, 912, false},
+    {u"1000001"_s, 'G', u"202502"_s, 912, 941, false},
+    {u"1000001"_s, 'G', u"202503"_s, 941, 963, false},
+    {u"1000002"_s, 'W', u"202502"_s, 402, 413, true},
+    {u"1000002"_s, 'W', u"202503"_s, 413, 425, true},
+    {u"1000002"_s, 'P', u"202502"_s, 11820, 11996, true},
+    {u"1000002"_s, 'P', u"202503"_s, 11996, 12151, true},
+    {u"1000002"_s, 'G', u"202502"_s, 310, 331, true},
+    {u"1000002"_s, 'G', u"202503"_s, 331, 350, true},
+    {u"1000003"_s, 'W', u"202501"_s, 2210, 2231, true},
+    {u"1000003"_s, 'W', u"202502"_s, 2231, 2250, false},
+    {u"1000003"_s, 'W', u"202503"_s, 2250, 2272, false},
+    {u"1000003"_s, 'P', u"202502"_s, 45120, 45436, false},
+    {u"1000003"_s, 'P', u"202503"_s, 45436, 45705, false},
+    {u"1000003"_s, 'G', u"202503"_s, 1502, 1539, false},
+    {u"1000004"_s, 'W', u"202503"_s, 764, 777, false},
+    {u"1000004"_s, 'P', u"202502"_s, 8830, 9012, false},
+    {u"1000004"_s, 'P', u"202503"_s, 9012, 9170, false},
+    {u"1000004"_s, 'G', u"202502"_s, 615, 640, false},
+    {u"1000004"_s, 'G', u"202503"_s, 640, 662, false},
 };
 
 const QLatin1StringView otherDevice{"0E4D7B19-6A2C-4F85-B3D0-7C9E1A5F2B64"};
@@ -131,11 +133,11 @@ bool fillAccounts(const Store &store)
         const QString due = month.addMonths(1).addDays(24).toString(Qt::ISODate);
         const QString id = u"YS"_s + b.ym + QString::number(++sequence).rightJustified(5, u'0');
         if (!store.run(u"INSERT INTO bills (rcvbl_amt_id, userbh, kind, ym, meter_no, prev_read, "
-                       "cur_read, amount_fen, penalty_fen, received_fen, due_date, paid) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
+                       "cur_read, amount_fen, received_fen, due_date, paid) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
                        {id, b.userbh, QString(QLatin1Char(b.kind)), b.ym,
                         meterPrefix(b.kind) + b.userbh, b.previousReading, b.currentReading, amount,
-                        b.penaltyFen, b.paid ? amount + b.penaltyFen : 0, due, b.paid ? 1 : 0}))
+                        b.paid ? amount : 0, due, b.paid ? 1 : 0}))
             return false;
     }
     return true;

@@ -1,8 +1,8 @@
-#include "Money.h"
 #include "Operations.h"
 #include "SandboxLog.h"
 #include "SoapWriter.h"
 #include "Store.h"
+#include "billing/Money.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,8 +1,9 @@
-#include "Money.h"
 #include "Operations.h"
+#include "OrderCheck.h"
 #include "SandboxLog.h"
 #include "SoapWriter.h"
 #include "Store.h"
+#include "billing/Money.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -137,12 +138,21 @@ OperationResult queryExpense(const Store &store, const Fields &fields)
 
 OperationResult createOrder(const Store &store, const Fields &fields)
 {
-    const auto fen = [](const std::optional<qint64> &value) {
-        return value ? QVariant(*value) : QVariant(QMetaType::fromType<qint64>());
-    };
-    const QString receivables = fields.value(u"rcvblAmtId"_s);
-
     Transaction transaction(store);
+    const std::variant<CheckedOrder, OrderRefusal> checked = checkOrder(store, fields);
+    if (const auto *refusal = std::get_if<OrderRefusal>(&checked)) {
+        if (refusal->databaseFailed)
+            return OperationResult::failed(refusal->reason);
+        qCInfo(lcSandbox).noquote()
+            << "order for account" << fields.value(u"userbh"_s) << "refused:" << refusal->reason;
+        // Without a prepay id the app tells the customer that no order was made.
+        return OperationResult::text(XmlBuilder(u"info"_s)
+                                         .element(u"resultCode"_s, u"0"_s)
+                                         .element(u"resultMsg"_s, refusal->reason)
+                                         .finish());
+    }
+    const CheckedOrder &order = std::get<CheckedOrder>(checked);
+
     QString prepayId;
     for (int attempt = 0; attempt < 5 && prepayId.isEmpty(); ++attempt) {
         const QString candidate = newPrepayId();
@@ -156,27 +166,18 @@ OperationResult createOrder(const Store &store, const Fields &fields)
     if (prepayId.isEmpty())
         return OperationResult::failed(u"no free prepay id"_s);
 
-    // Amounts are kept as sent; whether they match the bills is settled later.
     if (!store.run(u"INSERT INTO orders (prepay_id, userbh, device_uuid, rcvbl_amt_ids, ypay_fen, "
                    "spay_fen, hbid, hbje_fen, drives, created_at) "
                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
-                   {prepayId, fields.value(u"userbh"_s), fields.value(u"uuid"_s), receivables,
-                    fen(Money::fenFromDigits(fields.value(u"ypay"_s))),
-                    fen(Money::fenFromDigits(fields.value(u"spay"_s))), fields.value(u"hbid"_s),
-                    fields.value(u"hbje"_s).isEmpty()
-                        ? QVariant(qint64(0))
-                        : fen(Money::fenFromYuan(fields.value(u"hbje"_s))),
-                    fields.value(u"drives"_s), QDateTime::currentDateTime().toString(Qt::ISODate)}))
+                   {prepayId, fields.value(u"userbh"_s), fields.value(u"uuid"_s),
+                    fields.value(u"rcvblAmtId"_s), order.ypayFen, order.spayFen,
+                    fields.value(u"hbid"_s), order.hbjeFen, fields.value(u"drives"_s),
+                    QDateTime::currentDateTime().toString(Qt::ISODate)}))
         return OperationResult::failed(u"cannot store the order"_s);
-
-    // "yyyyMM:id|" per receivable, every entry closed by "|".
-    for (const QString &entry : receivables.split(u'|', Qt::SkipEmptyParts)) {
-        const qsizetype colon = entry.indexOf(u':');
-        if (colon < 0)
-            continue;
-        if (!store.run(u"INSERT OR IGNORE INTO order_bills (prepay_id, rcvbl_ym, rcvbl_amt_id) "
+    for (const OrderedBill &bill : order.bills) {
+        if (!store.run(u"INSERT INTO order_bills (prepay_id, rcvbl_ym, rcvbl_amt_id) "
                        "VALUES (?, ?, ?)"_s,
-                       {prepayId, entry.first(colon), entry.sliced(colon + 1)}))
+                       {prepayId, bill.ym, bill.id}))
             return OperationResult::failed(u"cannot store the order's receivables"_s);
     }
     if (!transaction.commit())

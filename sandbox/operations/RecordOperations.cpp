@@ -1,7 +1,7 @@
-#include "Money.h"
 #include "Operations.h"
 #include "SoapWriter.h"
 #include "Store.h"
+#include "billing/Money.h"
 
 #include <QDate>
 

@@ -3,8 +3,24 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
+#include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+std::optional<WalletAvailability> walletAvailabilityFrom(const QString &text)
+{
+    if (text == u"installed")
+        return WalletAvailability::installed;
+    if (text == u"missing")
+        return WalletAvailability::missing;
+    if (text == u"unsupported")
+        return WalletAvailability::unsupported;
+    return std::nullopt;
+}
+
+} // namespace
 
 QUrl AppOptions::defaultServiceUrl()
 {
@@ -16,12 +32,25 @@ QUrl AppOptions::defaultWebsiteUrl()
     return QUrl(u"http://127.0.0.1:7001"_s);
 }
 
+QUrl AppOptions::walletUrl() const
+{
+    QUrl url = websiteUrl;
+    QString path = url.path();
+    if (path.endsWith(u'/'))
+        path.chop(1);
+    url.setPath(path + u"/wallet/pay"_s);
+    return url;
+}
+
 void AppOptions::addTo(QCommandLineParser &parser)
 {
     parser.addOption({u"service"_s, u"Company service URL."_s, u"URL"_s});
     parser.addOption({u"website"_s, u"Company website URL."_s, u"URL"_s});
     parser.addOption(
         {u"home"_s, u"Folder for settings and the secure-store fallback."_s, u"DIR"_s});
+    parser.addOption({u"wallet"_s,
+                      u"The wallet app as the app finds it: installed, missing or unsupported."_s,
+                      u"STATE"_s});
 }
 
 AppOptions AppOptions::from(const QCommandLineParser &parser)
@@ -41,5 +70,11 @@ AppOptions AppOptions::from(const QCommandLineParser &parser)
     options.home = QDir(pick(u"home"_s, "TARVO_HOME",
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
                        .absolutePath();
+    const QString wallet = pick(u"wallet"_s, "TARVO_WALLET", u"installed"_s);
+    if (const std::optional<WalletAvailability> availability = walletAvailabilityFrom(wallet))
+        options.walletAvailability = *availability;
+    else
+        options.error =
+            u"--wallet needs installed, missing or unsupported, not \"%1\""_s.arg(wallet);
     return options;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "SandboxWallet.h"
+
 #include <QString>
 #include <QUrl>
 
 class QCommandLineParser;
 
-/// Where the three programs find the company service, its website and their profile folder.
+/// Where the three programs find the company service, its website and their profile folder,
+/// and how the desktop wallet presents itself.
 ///
 /// Defaults come first, then the TARVO_* environment variables, then the command line.
 struct AppOptions
@@ -13,11 +16,17 @@ struct AppOptions
     QUrl serviceUrl;
     QUrl websiteUrl;
     QString home;
+    WalletAvailability walletAvailability = WalletAvailability::installed;
+    /// A refused option value, for the user; the default stands in for it.
+    QString error;
 
     static QUrl defaultServiceUrl();
     static QUrl defaultWebsiteUrl();
 
-    /// Declares --service, --website and --home on the parser.
+    /// Where the website's stand-in plays the wallet app: the website URL + "/wallet/pay".
+    QUrl walletUrl() const;
+
+    /// Declares --service, --website, --home and --wallet on the parser.
     static void addTo(QCommandLineParser &parser);
     /// Defaults overridden by the environment and then by the parsed command line.
     static AppOptions from(const QCommandLineParser &parser);

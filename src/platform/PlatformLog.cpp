@@ -1,3 +1,3 @@
 #include "PlatformLog.h"
 
-Q_LOGGING_CATEGORY(lcPlatform, "tarvo.platform")
+Q_LOGGING_CATEGORY(lcPlatform, "tarvo.platform", QtInfoMsg)

@@ -2,6 +2,7 @@
 
 #include "SandboxServer.h"
 #include "Store.h"
+#include "WalletApp.h"
 #include "service/Envelope.h"
 
 #include <QEventLoop>
@@ -46,10 +47,23 @@ SandboxHarness::Exchange SandboxHarness::wait(QNetworkReply *reply)
     return exchange;
 }
 
+QUrl SandboxHarness::walletUrl() const
+{
+    QUrl url = serviceUrl();
+    url.setPath(QString(sandbox::WalletApp::path));
+    return url;
+}
+
 SandboxHarness::Exchange SandboxHarness::post(const QByteArray &body)
 {
-    QNetworkRequest request(serviceUrl());
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "text/xml;charset=utf-8");
+    return post(serviceUrl(), "text/xml;charset=utf-8", body);
+}
+
+SandboxHarness::Exchange SandboxHarness::post(const QUrl &url, const QByteArray &contentType,
+                                              const QByteArray &body)
+{
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
     return wait(m_network.post(request, body));
 }
 

@@ -33,8 +33,12 @@ public:
     bool isListening() const { return m_listening; }
     sandbox::Store &store() { return *m_store; }
     QUrl serviceUrl() const;
+    /// Where the sandbox plays the wallet app.
+    QUrl walletUrl() const;
 
+    /// A SOAP request body to the service.
     Exchange post(const QByteArray &body);
+    Exchange post(const QUrl &url, const QByteArray &contentType, const QByteArray &body);
     Exchange get(const QUrl &url);
 
     /// The operation sent as the app sends it and the reply read as the app reads it.

@@ -1,5 +1,4 @@
-// The database: kept between runs, never mistaken for another, money in whole fen.
-#include "Money.h"
+// The database: kept between runs, never mistaken for another.
 #include "SandboxHarness.h"
 #include "Store.h"
 #include "service/DocumentDictionary.h"
@@ -69,33 +68,6 @@ private slots:
         const sandbox::Store store(file);
         QVERIFY(!store.isOpen());
         QVERIFY(!store.errorText().isEmpty());
-    }
-
-    void yuanToFen_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("fen"); // -1: refused
-
-        QTest::newRow("whole yuan") << u"5"_s << qint64(500);
-        QTest::newRow("one decimal") << u"5.5"_s << qint64(550);
-        QTest::newRow("beyond single precision") << u"167772.17"_s << qint64(16777217);
-        QTest::newRow("half to even, down") << u"12.345"_s << qint64(1234);
-        QTest::newRow("half to even, up") << u"12.355"_s << qint64(1236);
-        QTest::newRow("above half") << u"12.3451"_s << qint64(1235);
-        QTest::newRow("no whole part") << u".55"_s << qint64(55);
-        QTest::newRow("empty") << QString() << qint64(-1);
-        QTest::newRow("point only") << u"."_s << qint64(-1);
-        QTest::newRow("negative") << u"-1.00"_s << qint64(-1);
-        QTest::newRow("blank") << u" 5"_s << qint64(-1);
-        QTest::newRow("thousands separator") << u"1,000"_s << qint64(-1);
-        QTest::newRow("exponent") << u"1e3"_s << qint64(-1);
-    }
-
-    void yuanToFen()
-    {
-        QFETCH(QString, text);
-        QFETCH(qint64, fen);
-        QCOMPARE(sandbox::Money::fenFromYuan(text).value_or(-1), fen);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 
+#include <QNetworkAccessManager>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -183,7 +184,8 @@ private slots:
         QFETCH(QString, url);
         QFETCH(bool, handled);
         Launch launch;
-        SandboxWallet wallet;
+        QNetworkAccessManager network;
+        SandboxWallet wallet(&network, QUrl());
         AppDelegate delegate(&launch.settings, &launch.secureStore, &launch.service, &wallet,
                              &launch.notifications);
         delegate.didFinishLaunchingWithOptions();
