@@ -1,8 +1,11 @@
+#include "BillingCommands.h"
+#include "CliOutput.h"
 #include "ServiceCommands.h"
 #include "platform/AppOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 using namespace Qt::StringLiterals;
 
@@ -10,6 +13,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"tarvo-cli"_s);
+    // Output is for people and scripts; the core's progress notes would only be noise.
+    // QT_LOGGING_RULES still turns them on.
+    QLoggingCategory::setFilterRules(u"tarvo.*.info=false"_s);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -17,13 +23,28 @@ int main(int argc, char *argv[])
         "Commands:\n"
         "  envelope OP NAME=VALUE...       print the request body of an operation\n"
         "  call OP NAME=VALUE... [--json]  send it and print the return text and reply document\n"
-        "  read-xml [FILE] [--json]        print the document dictionary of FILE or stdin"_s);
+        "  read-xml [FILE] [--json]        print the document dictionary of FILE or stdin\n"
+        "  query ACCOUNT [--json]          what an account owes, as the payment screen shows it\n"
+        "  sign PREPAY_ID [--time SECONDS] [--json]\n"
+        "                                  the signed payment request for an order\n"
+        "  pay ACCOUNT [--user PHONE --hb HBID] [--uuid ID] [--tamper] [--json]\n"
+        "                                  query, order, sign and pay in the wallet"_s);
     parser.addHelpOption();
     parser.addOption({u"json"_s, u"Print JSON."_s});
+    parser.addOption({u"time"_s, u"sign: seconds since 1970 instead of now."_s, u"SECONDS"_s});
+    parser.addOption({u"user"_s, u"pay: the phone number holding the red packet."_s, u"PHONE"_s});
+    parser.addOption({u"hb"_s, u"pay: the red packet to use."_s, u"HBID"_s});
+    parser.addOption({u"uuid"_s, u"pay: the device identifier to pay from."_s, u"ID"_s});
+    parser.addOption({u"tamper"_s, u"pay: corrupt the signature, to see the wallet refuse it."_s});
     AppOptions::addTo(parser);
     parser.addPositionalArgument(u"command"_s, u"What to do (see above)."_s);
     parser.process(app);
 
+    const AppOptions options = AppOptions::from(parser);
+    if (!options.error.isEmpty()) {
+        CliOutput::error(options.error);
+        return 2;
+    }
     const QStringList positional = parser.positionalArguments();
     const QString command = positional.value(0);
     const QStringList arguments = positional.mid(1);
@@ -32,9 +53,29 @@ int main(int argc, char *argv[])
     if (command == u"envelope"_s)
         return ServiceCommands::envelope(arguments);
     if (command == u"call"_s)
-        return ServiceCommands::call(arguments, AppOptions::from(parser), json);
+        return ServiceCommands::call(arguments, options, json);
     if (command == u"read-xml"_s)
         return ServiceCommands::readXml(arguments, json);
+    if (command == u"query"_s)
+        return BillingCommands::query(arguments, options, json);
+    if (command == u"sign"_s) {
+        std::optional<double> time;
+        if (parser.isSet(u"time"_s)) {
+            bool isNumber = false;
+            time = parser.value(u"time"_s).toDouble(&isNumber);
+            if (!isNumber || *time < 0) {
+                CliOutput::error(u"--time needs a number of seconds"_s);
+                return 2;
+            }
+        }
+        return BillingCommands::sign(arguments, time, json);
+    }
+    if (command == u"pay"_s) {
+        const BillingCommands::PayOptions payOptions{parser.value(u"user"_s), parser.value(u"hb"_s),
+                                                     parser.value(u"uuid"_s),
+                                                     parser.isSet(u"tamper"_s)};
+        return BillingCommands::pay(arguments, options, payOptions, json);
+    }
 
     parser.showHelp(2);
 }

@@ -1,3 +1,3 @@
 #include "BillingLog.h"
 
-Q_LOGGING_CATEGORY(lcBilling, "tarvo.billing")
+Q_LOGGING_CATEGORY(lcBilling, "tarvo.billing", QtInfoMsg)

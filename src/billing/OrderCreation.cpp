@@ -32,14 +32,24 @@ void OrderCreation::start(const OrderRequest &order, Completion done)
         });
 }
 
+std::optional<QString>
+OrderCreation::prepayIdOf(const std::optional<QVariantMap> &replyDocument)
+{
+    if (!replyDocument)
+        return std::nullopt;
+    const std::optional<QString> prepayId =
+        DocumentDictionary::textAt(*replyDocument, {u"info", u"prepay_id"});
+    // The wallet cannot do anything with a request that names no order.
+    if (!prepayId || prepayId->isEmpty())
+        return std::nullopt;
+    return prepayId;
+}
+
 OrderCreation::Outcome OrderCreation::handOff(const std::optional<QVariantMap> &replyDocument,
                                               WalletSdk &wallet, const Clock &clock)
 {
-    const std::optional<QString> prepayId =
-        replyDocument ? DocumentDictionary::textAt(*replyDocument, {u"info", u"prepay_id"})
-                      : std::nullopt;
-    // The wallet cannot do anything with a request that names no order.
-    if (!prepayId || prepayId->isEmpty()) {
+    const std::optional<QString> prepayId = prepayIdOf(replyDocument);
+    if (!prepayId) {
         qCInfo(lcBilling) << "order reply without a prepay id";
         return {false, {}, u"订单创建失败，请稍后再试"_s};
     }

@@ -32,6 +32,8 @@ public:
 
     void start(const OrderRequest &order, Completion done);
 
+    /// The order's prepay id, when the reply names one.
+    static std::optional<QString> prepayIdOf(const std::optional<QVariantMap> &replyDocument);
     static Outcome handOff(const std::optional<QVariantMap> &replyDocument, WalletSdk &wallet,
                            const Clock &clock);
 

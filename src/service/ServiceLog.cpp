@@ -1,3 +1,3 @@
 #include "ServiceLog.h"
 
-Q_LOGGING_CATEGORY(lcService, "tarvo.service")
+Q_LOGGING_CATEGORY(lcService, "tarvo.service", QtInfoMsg)

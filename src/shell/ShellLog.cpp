@@ -1,3 +1,3 @@
 #include "ShellLog.h"
 
-Q_LOGGING_CATEGORY(lcShell, "tarvo.shell")
+Q_LOGGING_CATEGORY(lcShell, "tarvo.shell", QtInfoMsg)

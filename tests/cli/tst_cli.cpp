@@ -1,0 +1,237 @@
+#include "billing/DataMD5.h"
+#include "service/Envelope.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString deviceId = u"0A1B2C3D-4E5F-4A6B-8C7D-9E0F1A2B3C4D"_s;
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+} // namespace
+
+/// tarvo-cli as support staff use it, against a real tarvo-sandbox on a free port.
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    QProcess m_sandbox;
+    QString m_serviceUrl;
+    QString m_websiteUrl;
+    QTemporaryDir m_home;
+
+    Run cli(const QStringList &arguments, const QByteArray &input = {})
+    {
+        QProcess process;
+        process.start(QStringLiteral(TARVO_CLI),
+                      arguments + QStringList{u"--service"_s, m_serviceUrl, u"--website"_s,
+                                              m_websiteUrl, u"--home"_s, m_home.path()});
+        process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(30000))
+            return {};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        m_sandbox.start(QStringLiteral(TARVO_SANDBOX), {u"--port"_s, u"0"_s});
+        QVERIFY(m_sandbox.waitForReadyRead(10000));
+        const QString line = QString::fromUtf8(m_sandbox.readLine());
+        const QRegularExpressionMatch match =
+            QRegularExpression(u"(http://[^/ ]+)(/\\S*)"_s).match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        m_websiteUrl = match.captured(1);
+        m_serviceUrl = match.captured(0);
+    }
+
+    void cleanupTestCase()
+    {
+        m_sandbox.kill();
+        m_sandbox.waitForFinished();
+    }
+
+    void envelopeIsTheExactBody()
+    {
+        const Run run = cli({u"envelope"_s, u"queryExpense"_s, u"queryValue=a=b<c"_s});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out,
+                 Envelope::body(ServiceOperation::queryExpense, {{u"queryValue"_s, u"a=b<c"_s}}) +
+                     '\n');
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("unknown operation")
+            << QStringList{u"envelope"_s, u"pay"_s} << QByteArray() << 2 << u"unknown operation"_s;
+        QTest::newRow("unknown field") << QStringList{u"call"_s, u"checkUser"_s, u"user=1"_s}
+                                       << QByteArray() << 2 << u"not NAME=VALUE"_s;
+        QTest::newRow("malformed XML") << QStringList{u"read-xml"_s} << QByteArray("<a><b></a>")
+                                       << 1 << u"not a well-formed XML document"_s;
+        QTest::newRow("empty input") << QStringList{u"read-xml"_s} << QByteArray() << 1
+                                     << u"not a well-formed XML document"_s;
+        QTest::newRow("missing file") << QStringList{u"read-xml"_s, u"/nonexistent.xml"_s}
+                                      << QByteArray() << 1 << u"cannot read"_s;
+        QTest::newRow("red packet without its owner")
+            << QStringList{u"pay"_s, u"1000001"_s, u"--hb"_s, u"X"_s} << QByteArray() << 2
+            << u"--hb needs --user"_s;
+        QTest::newRow("no wallet app") << QStringList{u"pay"_s, u"1000001"_s,  u"--uuid"_s,
+                                                      deviceId, u"--wallet"_s, u"missing"_s}
+                                       << QByteArray() << 1 << u"你的手机没有安装微信"_s;
+        QTest::newRow("wallet app too old")
+            << QStringList{u"pay"_s, u"1000001"_s,  u"--uuid"_s,
+                           deviceId, u"--wallet"_s, u"unsupported"_s}
+            << QByteArray() << 1 << u"你的微信不支持微信支付"_s;
+        QTest::newRow("unknown wallet state")
+            << QStringList{u"query"_s, u"1000001"_s, u"--wallet"_s, u"maybe"_s} << QByteArray() << 2
+            << u"--wallet"_s;
+        QTest::newRow("no device identifier") << QStringList{u"pay"_s, u"1000001"_s} << QByteArray()
+                                              << 2 << u"no device identifier"_s;
+    }
+
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const Run run = cli(arguments, input);
+        QCOMPARE(run.status, status);
+        QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+    }
+
+    void readXmlAsJson()
+    {
+        const Run run = cli({u"read-xml"_s, u"--json"_s}, "<a x=\"1\"><b>1</b><b>2</b></a>");
+        QCOMPARE(run.status, 0);
+        const QJsonObject a = run.json().value(u"a"_s).toObject();
+        QCOMPARE(a.value(u"x"_s).toString(), u"1"_s);
+        QCOMPARE(a.value(u"b"_s).toArray().size(), 2);
+    }
+
+    void callCheckUser()
+    {
+        const Run run = cli({u"call"_s, u"checkUser"_s, u"useraccount=13912345678"_s,
+                             u"password="_s + DataMD5::accountMd5(u"123456"_s), u"--json"_s});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.json().value(u"returnText"_s).toString(), u"1"_s);
+        QVERIFY(!run.json().contains(u"replyDocument"_s));
+    }
+
+    void query_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("outcome");
+
+        QTest::newRow("owes") << u"1000001"_s << 0 << u"查询成功!"_s;
+        QTest::newRow("owes nothing") << u"1000002"_s << 1 << u"NoArrearage"_s;
+        QTest::newRow("no such account") << u"9999999"_s << 1 << u"NOUserPostName"_s;
+    }
+
+    void query()
+    {
+        QFETCH(QString, account);
+        QFETCH(int, status);
+        QFETCH(QString, outcome);
+        const Run run = cli({u"query"_s, account, u"--json"_s});
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.json().value(u"outcome"_s).toString(), outcome);
+        if (status == 0) {
+            const QJsonArray rows = run.json().value(u"rows"_s).toArray();
+            QCOMPARE(rows.size(), 8);
+            QVERIFY(rows[7].toString().endsWith(u"元"_s));
+            QVERIFY(
+                !run.json().value(u"model"_s).toObject().value(u"queryList"_s).toArray().isEmpty());
+        }
+    }
+
+    void signAtAFixedTime()
+    {
+        const Run run = cli({u"sign"_s, u"wx123"_s, u"--time"_s, u"1480000000.9"_s, u"--json"_s});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.json().value(u"timeStamp"_s).toInteger(), 1480000000);
+        QCOMPARE(run.json().value(u"nonceStr"_s).toString(), DataMD5().md5(u"1480000000"_s));
+        QCOMPARE(run.json().value(u"sign"_s).toString().size(), 32);
+    }
+
+    void tamperedSignatureIsRefused()
+    {
+        const Run run = cli({u"pay"_s, u"1000001"_s, u"--uuid"_s, deviceId, u"--tamper"_s});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains("wallet: -1"), run.out.constData());
+        QCOMPARE(cli({u"query"_s, u"1000001"_s}).status, 0); // still owes
+    }
+
+    void payEndToEnd_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QStringList>("packet");
+        QTest::addColumn<qint64>("deduction");
+
+        QTest::newRow("without a red packet") << u"1000003"_s << QStringList() << qint64(0);
+        QTest::newRow("with the 5 yuan red packet")
+            << u"1000004"_s << QStringList{u"--user"_s, u"13912345678"_s, u"--hb"_s, u"HB000001"_s}
+            << qint64(500);
+    }
+
+    void payEndToEnd()
+    {
+        QFETCH(QString, account);
+        QFETCH(QStringList, packet);
+        QFETCH(qint64, deduction);
+
+        const Run run =
+            cli(QStringList{u"pay"_s, account, u"--uuid"_s, deviceId, u"--json"_s} + packet);
+        QCOMPARE(run.status, 0);
+        const QJsonObject order = run.json();
+        QCOMPARE(order.value(u"errCode"_s).toInt(), 0);
+        QCOMPARE(order.value(u"userbh"_s).toString(), account);
+        const qint64 ypay = order.value(u"ypay"_s).toString().toLongLong();
+        QCOMPARE(order.value(u"spay"_s).toString().toLongLong(), ypay - deduction);
+        QVERIFY(!order.value(u"prepayId"_s).toString().isEmpty());
+
+        const Run again = cli({u"query"_s, account, u"--json"_s});
+        QCOMPARE(again.json().value(u"outcome"_s).toString(), u"NoArrearage"_s);
+
+        // The company's records show the payment for this device with the amount paid.
+        const Run records = cli({u"call"_s, u"queryPayList"_s, u"ksrq=2000-01-01"_s,
+                                 u"jsrq=2099-12-31"_s, u"uuid="_s + deviceId, u"--json"_s});
+        const QString yuan = QString::number((ypay - deduction) / 100) + u'.' +
+                             QString::number((ypay - deduction) % 100).rightJustified(2, u'0');
+        QVERIFY2(records.json()
+                     .value(u"returnText"_s)
+                     .toString()
+                     .contains(u"<userbh>"_s + account + u"</userbh><jfrq>"_s),
+                 records.out.constData());
+        QVERIFY2(records.out.contains(yuan.toUtf8()), records.out.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
