@@ -4,22 +4,20 @@
 #include "ServiceLog.h"
 #include "XMLReader.h"
 
-#include <QStringDecoder>
-
 using namespace Qt::StringLiterals;
 
 ServiceReply ServiceReply::unwrap(ServiceOperation operation, const QByteArray &body)
 {
     ServiceReply reply;
 
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(body);
-    if (decoder.hasError()) {
+    // The reader takes the bytes as they are: decoding the body to text only for the
+    // reader to encode it again would double the cost of a large reply.
+    if (!body.isValidUtf8()) {
         qCInfo(lcService) << "reply is not UTF-8";
         return reply;
     }
 
-    const std::optional<QVariantMap> envelope = XMLReader::dictionaryForXMLString(text);
+    const std::optional<QVariantMap> envelope = XMLReader::dictionaryForXMLData(body);
     if (!envelope) {
         qCInfo(lcService) << "reply is not an XML document";
         return reply;

@@ -1,13 +1,577 @@
 #include "XMLReader.h"
 
+#include "ServiceLog.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstring>
+#include <pugixml.hpp>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+using namespace Qt::StringLiterals;
+
+// pugixml builds the tree; the dictionary is then made by walking it in document order,
+// which gives the same start / character data / end sequence a streaming parser would.
+// pugixml is lenient where XML is not, so everything it lets through that a conforming
+// parser would reject is checked here: one root, nothing but white space outside it,
+// references (decoded here, never by pugixml), DOCTYPE, declaration, comments.
+
+namespace {
+
+// libxml2's default nesting limit. It also bounds the recursion of the walk and of the
+// destruction of the nested result.
+constexpr int maximumDepth = 256;
+
+// No escape decoding: pugixml would leave undefined entities in place, so references
+// are decoded and checked here. White-space text is kept because an element holding
+// only white space still gets a "text". Comments, CDATA and processing instructions
+// are parsed only to be checked; without them pugixml skips them unchecked.
+constexpr unsigned parseOptions = pugi::parse_ws_pcdata | pugi::parse_eol |
+                                  pugi::parse_wconv_attribute | pugi::parse_cdata |
+                                  pugi::parse_comments | pugi::parse_pi | pugi::parse_declaration |
+                                  pugi::parse_doctype | pugi::parse_fragment;
+
+bool isXmlChar(char32_t c)
+{
+    if (c < 0x20)
+        return c == '\t' || c == '\n' || c == '\r';
+    return c < 0xD800 || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+bool isXmlSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isAllXmlSpace(std::string_view s)
+{
+    for (char c : s) {
+        if (!isXmlSpace(c))
+            return false;
+    }
+    return true;
+}
+
+// UTF-8 holding only characters XML allows. Checked on the whole input up front, so
+// the tree never holds anything QString::fromUtf8 would have to replace.
+bool isXmlText(std::string_view bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        // Printable ASCII eight bytes at a time: a byte below 0x20 borrows into its high
+        // bit, a byte from 0x80 has it already.
+        while (end - p >= 8) {
+            quint64 word;
+            std::memcpy(&word, p, 8);
+            if (((word - 0x2020202020202020ULL) | word) & 0x8080808080808080ULL)
+                break;
+            p += 8;
+        }
+        if (p == end)
+            break;
+        const unsigned lead = *p;
+        if (lead < 0x80) {
+            if (!isXmlChar(lead))
+                return false;
+            ++p;
+            continue;
+        }
+        int trailing;
+        char32_t c;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            trailing = 1;
+            c = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            trailing = 2;
+            c = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            trailing = 3;
+            c = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (end - p <= trailing)
+            return false;
+        for (int i = 1; i <= trailing; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (p[i] & 0x3F);
+        }
+        static constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
+        if (c < shortest[trailing] || !isXmlChar(c))
+            return false;
+        p += trailing + 1;
+    }
+    return true;
+}
+
+bool isNameStartChar(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
+    return (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
+           (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || c == 0x200C ||
+           c == 0x200D || (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF) ||
+           (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF) ||
+           (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool isNameChar(char32_t c)
+{
+    return isNameStartChar(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == 0xB7 ||
+           (c >= 0x300 && c <= 0x36F) || c == 0x203F || c == 0x2040;
+}
+
+// pugixml takes every non-ASCII byte as a name character; XML allows far fewer.
+// The input is known to be valid UTF-8 here.
+bool isXmlName(std::string_view name)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(name.data());
+    const auto *end = p + name.size();
+    bool first = true;
+    while (p < end) {
+        char32_t c = *p++;
+        if (c >= 0x80) {
+            const int trailing = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
+            c &= 0x3F >> trailing;
+            for (int i = 0; i < trailing; ++i)
+                c = (c << 6) | (*p++ & 0x3F);
+        }
+        if (!(first ? isNameStartChar(c) : isNameChar(c)))
+            return false;
+        first = false;
+    }
+    return !first;
+}
+
+// QString::fromUtf8 drops a leading U+FEFF as a byte order mark, but inside a document
+// it is a character like any other ("\uFEFFid" is a name of its own).
+QString toQString(std::string_view utf8)
+{
+    if (!utf8.starts_with("\xEF\xBB\xBF"))
+        return QString::fromUtf8(utf8.data(), utf8.size());
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(utf8.data(), utf8.size()));
+}
+
+char *writeUtf8(char *out, char32_t c)
+{
+    if (c < 0x80) {
+        *out++ = char(c);
+    } else if (c < 0x800) {
+        *out++ = char(0xC0 | (c >> 6));
+        *out++ = char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *out++ = char(0xE0 | (c >> 12));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (c >> 18));
+        *out++ = char(0x80 | ((c >> 12) & 0x3F));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+        *out++ = char(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Decodes the reference starting after "&" in [p, end): one of the five predefined
+// entities or a character reference to a character XML allows. Anything else would
+// need a DTD, and none is ever read. Returns the position after the ";", or null.
+const char *decodeReference(const char *p, const char *end, char32_t *c)
+{
+    const auto entity = [&](std::string_view name, char32_t value) {
+        if (std::size_t(end - p) <= name.size() || std::string_view(p, name.size()) != name ||
+            p[name.size()] != ';')
+            return false;
+        *c = value;
+        p += name.size() + 1;
+        return true;
+    };
+    if (p == end)
+        return nullptr;
+    switch (*p) {
+    case 'l':
+        return entity("lt", '<') ? p : nullptr;
+    case 'g':
+        return entity("gt", '>') ? p : nullptr;
+    case 'a':
+        return entity("amp", '&') || entity("apos", '\'') ? p : nullptr;
+    case 'q':
+        return entity("quot", '"') ? p : nullptr;
+    case '#':
+        break;
+    default:
+        return nullptr;
+    }
+
+    ++p;
+    const bool hex = p < end && *p == 'x';
+    if (hex)
+        ++p;
+    const char *const digits = p;
+    char32_t value = 0;
+    for (; p < end && *p != ';'; ++p) {
+        unsigned digit;
+        if (*p >= '0' && *p <= '9')
+            digit = *p - '0';
+        else if (hex && *p >= 'a' && *p <= 'f')
+            digit = *p - 'a' + 10;
+        else if (hex && *p >= 'A' && *p <= 'F')
+            digit = *p - 'A' + 10;
+        else
+            return nullptr;
+        value = value * (hex ? 16 : 10) + digit;
+        if (value > 0x10FFFF)
+            return nullptr;
+    }
+    if (p == end || p == digits || !isXmlChar(value))
+        return nullptr;
+    *c = value;
+    return p + 1;
+}
+
+enum class Content { text, attribute };
+
+// Appends raw character data with its references decoded. A decoded reference is
+// always shorter than its source, so the output is written in place in one go.
+bool appendDecoded(std::string &out, std::string_view in, Content content)
+{
+    if (content == Content::text ? in.find("]]>") != std::string_view::npos
+                                 : in.find('<') != std::string_view::npos)
+        return false;
+
+    const std::size_t start = out.size();
+    out.resize(start + in.size());
+    char *dst = out.data() + start;
+    const char *src = in.data();
+    const char *const end = src + in.size();
+    while (src < end) {
+        const char *amp = static_cast<const char *>(std::memchr(src, '&', end - src));
+        if (!amp)
+            amp = end;
+        std::memcpy(dst, src, amp - src);
+        dst += amp - src;
+        if (amp == end)
+            break;
+        char32_t c;
+        src = decodeReference(amp + 1, end, &c);
+        if (!src)
+            return false;
+        dst = writeUtf8(dst, c);
+    }
+    out.resize(dst - out.data());
+    return true;
+}
+
+// "--" may not occur inside a comment, nor may it end in "-".
+bool isWellFormedComment(std::string_view text)
+{
+    return text.find("--") == std::string_view::npos && (text.empty() || text.back() != '-');
+}
+
+bool isQuotedLiteral(std::string_view &rest)
+{
+    if (rest.empty() || (rest[0] != '"' && rest[0] != '\''))
+        return false;
+    const std::size_t close = rest.find(rest[0], 1);
+    if (close == std::string_view::npos)
+        return false;
+    rest.remove_prefix(close + 1);
+    return true;
+}
+
+bool skipSpace(std::string_view &rest)
+{
+    const std::size_t skipped = std::min(rest.find_first_not_of(" \t\n\r"), rest.size());
+    rest.remove_prefix(skipped);
+    return skipped > 0;
+}
+
+// Only a DOCTYPE that names the root and at most an external subset, which is never
+// read. An internal subset is refused whatever it holds: that is where entities are
+// declared (billion laughs, external entities).
+bool isAcceptedDoctype(std::string_view rest)
+{
+    if (rest.find('[') != std::string_view::npos)
+        return false;
+    const std::size_t nameEnd = std::min(rest.find_first_of(" \t\n\r"), rest.size());
+    if (!isXmlName(rest.substr(0, nameEnd)))
+        return false;
+    rest.remove_prefix(nameEnd);
+    if (!skipSpace(rest))
+        return rest.empty();
+    if (rest.starts_with("SYSTEM")) {
+        rest.remove_prefix(6);
+        if (!skipSpace(rest) || !isQuotedLiteral(rest))
+            return false;
+    } else if (rest.starts_with("PUBLIC")) {
+        rest.remove_prefix(6);
+        if (!skipSpace(rest) || !isQuotedLiteral(rest) || !skipSpace(rest) ||
+            !isQuotedLiteral(rest))
+            return false;
+    }
+    skipSpace(rest);
+    return rest.empty();
+}
+
+// version, then optionally encoding and standalone, in that order. The bytes are read
+// as UTF-8 whatever a declaration says, so no other encoding may be declared.
+bool isAcceptedDeclaration(const pugi::xml_node &declaration)
+{
+    if (std::strcmp(declaration.name(), "xml") != 0)
+        return false;
+    pugi::xml_attribute attribute = declaration.first_attribute();
+    if (!attribute || std::strcmp(attribute.name(), "version") != 0)
+        return false;
+    const std::string_view version = attribute.value();
+    if (version.size() < 3 || !version.starts_with("1.") ||
+        version.find_first_not_of("0123456789", 2) != std::string_view::npos)
+        return false;
+    attribute = attribute.next_attribute();
+    if (attribute && std::strcmp(attribute.name(), "encoding") == 0) {
+        if (qstricmp(attribute.value(), "UTF-8") != 0)
+            return false;
+        attribute = attribute.next_attribute();
+    }
+    if (attribute && std::strcmp(attribute.name(), "standalone") == 0) {
+        const std::string_view standalone = attribute.value();
+        if (standalone != "yes" && standalone != "no")
+            return false;
+        attribute = attribute.next_attribute();
+    }
+    return !attribute;
+}
+
+class DictionaryBuilder
+{
+public:
+    const char *failure = nullptr;
+
+    bool element(const pugi::xml_node &node, QVariantMap &parent, int depth);
+
+private:
+    bool fail(const char *why)
+    {
+        failure = why;
+        return false;
+    }
+    const QString *nameFor(const char *name);
+    QString takeText();
+    static void addChild(QVariantMap &parent, const QString &name, const QVariantMap &child);
+
+    // Character data since the last element end, decoded, as UTF-8.
+    std::string m_text;
+    std::string m_attribute;
+    // The same few names repeat throughout a reply; converting each once saves ~10 %.
+    // The keys point into the pugixml document, which outlives the builder.
+    std::unordered_map<std::string_view, QString> m_names;
+};
+
+// Null for a name XML does not allow; each distinct name is checked once.
+const QString *DictionaryBuilder::nameFor(const char *name)
+{
+    const std::string_view key(name);
+    auto found = m_names.find(key);
+    if (found == m_names.end()) {
+        if (!isXmlName(key))
+            return nullptr;
+        found = m_names.emplace(key, toQString(key)).first;
+    }
+    return &found->second;
+}
+
+QString DictionaryBuilder::takeText()
+{
+    // ASCII white space is trimmed on the bytes; QString::trimmed then takes what is left
+    // of Unicode white space and line breaks (no-break space, U+2028, ideographic space).
+    const char *begin = m_text.data();
+    const char *end = begin + m_text.size();
+    while (begin < end && isXmlSpace(*begin))
+        ++begin;
+    while (end > begin && isXmlSpace(end[-1]))
+        --end;
+    QString text = toQString(std::string_view(begin, end - begin));
+    if (!text.isEmpty() && (text.front().unicode() >= 0x80 || text.back().unicode() >= 0x80))
+        text = std::move(text).trimmed();
+    if (text.isNull())
+        text = u""_s; // white space alone still makes a text, an empty one
+    m_text.clear();
+    return text;
+}
+
+void DictionaryBuilder::addChild(QVariantMap &parent, const QString &name, const QVariantMap &child)
+{
+    auto slot = parent.lowerBound(name);
+    if (slot == parent.end() || slot.key() != name) {
+        parent.insert(slot, name, child);
+        return;
+    }
+    QVariant &existing = slot.value();
+    if (existing.typeId() == QMetaType::QVariantList) {
+        // Appended where it lies: copying the list for every element would be quadratic.
+        static_cast<QVariantList *>(existing.data())->append(child);
+        return;
+    }
+    QVariantList list;
+    list.reserve(4);
+    list.append(std::move(existing));
+    list.append(child);
+    existing = std::move(list);
+}
+
+bool DictionaryBuilder::element(const pugi::xml_node &node, QVariantMap &parent, int depth)
+{
+    if (depth > maximumDepth)
+        return fail("elements nested too deeply");
+
+    QVariantMap dictionary;
+    for (const pugi::xml_attribute &attribute : node.attributes()) {
+        const QString *name = nameFor(attribute.name());
+        if (!name)
+            return fail("malformed attribute name");
+        m_attribute.clear();
+        if (!appendDecoded(m_attribute, attribute.value(), Content::attribute))
+            return fail("malformed attribute value or undefined entity");
+        const qsizetype before = dictionary.size();
+        dictionary.insert(*name, toQString(m_attribute));
+        if (dictionary.size() == before)
+            return fail("duplicate attribute");
+    }
+
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        switch (child.type()) {
+        case pugi::node_element:
+            if (!element(child, dictionary, depth + 1))
+                return false;
+            break;
+        case pugi::node_pcdata:
+            if (!appendDecoded(m_text, child.value(), Content::text))
+                return fail("malformed character data or undefined entity");
+            break;
+        case pugi::node_comment:
+            if (!isWellFormedComment(child.value()))
+                return fail("malformed comment");
+            break;
+        case pugi::node_pi:
+            if (!isXmlName(child.name()))
+                return fail("malformed processing instruction");
+            break;
+        default: // CDATA is not collected
+            break;
+        }
+    }
+
+    if (!m_text.empty()) {
+        static const QString textKey = u"text"_s;
+        dictionary.insert(textKey, takeText());
+    }
+    const QString *name = nameFor(node.name());
+    if (!name)
+        return fail("malformed element name");
+    addChild(parent, *name, dictionary);
+    return true;
+}
+
+std::optional<QVariantMap> refuse(QString *error, const char *why, qsizetype offset = -1)
+{
+    if (offset >= 0)
+        qCDebug(lcService) << "XML refused:" << why << "at byte" << offset;
+    else
+        qCDebug(lcService) << "XML refused:" << why;
+    if (error)
+        *error = QString::fromLatin1(why);
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text, QString *error)
 {
     if (text.isNull())
-        return std::nullopt;
-    return dictionaryForXMLData(text.toUtf8(), error);
+        return refuse(error, "no text");
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const QByteArray data = encoder.encode(text);
+    if (encoder.hasError())
+        return refuse(error, "text holds unpaired surrogates");
+    return dictionaryForXMLData(data, error);
 }
 
-std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &, QString *)
+std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &data, QString *error)
 {
-    return std::nullopt;
+    if (data.isEmpty())
+        return refuse(error, "empty input");
+    if (data.size() > maximumInputSize)
+        return refuse(error, "input too large", data.size());
+    const std::string_view bytes(data.constData(), data.size());
+    if (!isXmlText(bytes))
+        return refuse(error, "not UTF-8, or holds characters XML does not allow");
+
+    // A document ends with the root's end tag, a comment or an instruction. pugixml's
+    // fragment mode drops a final "<" after trailing text, so this is checked first.
+    const std::size_t last = bytes.find_last_not_of(" \t\n\r");
+    if (last == std::string_view::npos || bytes[last] != '>')
+        return refuse(error, "document does not end with markup");
+
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed =
+        document.load_buffer(data.constData(), data.size(), parseOptions, pugi::encoding_utf8);
+    if (!parsed)
+        return refuse(error, parsed.description(), parsed.offset);
+
+    // What surrounds the root: parse_fragment keeps it in the tree so that it can be
+    // checked here instead of being silently dropped.
+    pugi::xml_node root;
+    bool doctypeSeen = false;
+    const std::string_view afterBom = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+    const bool startsWithDeclaration =
+        afterBom.size() > 5 && afterBom.starts_with("<?xml") && isXmlSpace(afterBom[5]);
+    for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
+        switch (node.type()) {
+        case pugi::node_element:
+            if (root)
+                return refuse(error, "more than one root element");
+            root = node;
+            break;
+        case pugi::node_declaration:
+            if (node != document.first_child() || !startsWithDeclaration ||
+                !isAcceptedDeclaration(node))
+                return refuse(error, "misplaced or unsupported XML declaration");
+            break;
+        case pugi::node_doctype:
+            if (root || doctypeSeen)
+                return refuse(error, "misplaced DOCTYPE");
+            if (!isAcceptedDoctype(node.value()))
+                return refuse(error, "DOCTYPE with an internal subset or malformed");
+            doctypeSeen = true;
+            break;
+        case pugi::node_pcdata:
+            if (!isAllXmlSpace(node.value()))
+                return refuse(error, "text outside the root element");
+            break;
+        case pugi::node_comment:
+            if (!isWellFormedComment(node.value()))
+                return refuse(error, "malformed comment");
+            break;
+        case pugi::node_pi:
+            if (!isXmlName(node.name()))
+                return refuse(error, "malformed processing instruction");
+            break;
+        case pugi::node_cdata:
+            return refuse(error, "CDATA outside the root element");
+        default:
+            break;
+        }
+    }
+    if (!root)
+        return refuse(error, "no root element");
+
+    QVariantMap dictionary;
+    DictionaryBuilder builder;
+    if (!builder.element(root, dictionary, 1))
+        return refuse(error, builder.failure);
+    return dictionary;
 }

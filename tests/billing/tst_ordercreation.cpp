@@ -1,0 +1,108 @@
+#include "FakeClock.h"
+#include "FakeTransport.h"
+#include "FakeWalletSdk.h"
+#include "billing/OrderCreation.h"
+#include "billing/PayRequest.h"
+#include "service/Envelope.h"
+#include "service/ServiceClient.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray orderReply(const QString &returnText)
+{
+    return (u"<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+            "<soap:Body><ns0:createOrderResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\">"
+            "<return>"_s +
+            Envelope::escapeText(returnText) +
+            u"</return></ns0:createOrderResponse></soap:Body></soap:Envelope>"_s)
+        .toUtf8();
+}
+
+} // namespace
+
+class TestOrderCreation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reply_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("handedOff");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("prepay id")
+            << orderReply(u"<info><prepay_id>wx2026120712345</prepay_id></info>"_s) << true
+            << QString();
+        QTest::newRow("refused order")
+            << orderReply(u"<info><resultCode>0</resultCode><resultMsg>应缴金额与账单不符"
+                          u"</resultMsg></info>"_s)
+            << false << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("empty prepay id") << orderReply(u"<info><prepay_id></prepay_id></info>"_s)
+                                         << false << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("no info") << orderReply(u"<order/>"_s) << false
+                                 << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("not a SOAP reply")
+            << QByteArray("<html>502</html>") << false << u"订单创建失败，请稍后再试"_s;
+    }
+
+    void reply()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, handedOff);
+        QFETCH(QString, message);
+
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:7001/trvo/ws/appService"_s));
+        FakeWalletSdk wallet;
+        FakeClock clock;
+        OrderCreation creation(&client, &wallet, &clock);
+        PayModel model;
+        model.totalOweAmt = u"85.5"_s;
+        const OrderRequest order = OrderRequest::make(u"1000001"_s, u"U"_s, model);
+
+        int completions = 0;
+        OrderCreation::Outcome outcome;
+        creation.start(order, [&](const OrderCreation::Outcome &o) {
+            ++completions;
+            outcome = o;
+        });
+        QCOMPARE(transport.lastRequest().body,
+                 Envelope::body(ServiceOperation::createOrder, order.fields()));
+        transport.respond(0, reply);
+
+        QCOMPARE(completions, 1);
+        QCOMPARE(outcome.handedOff, handedOff);
+        QCOMPARE(outcome.message, message);
+        // The wallet sees a request only when there is an order to pay.
+        QCOMPARE(wallet.requests.size(), handedOff ? 1 : 0);
+        if (handedOff) {
+            const PayReq expected = PayRequest::build(u"wx2026120712345"_s, clock.now);
+            QCOMPARE(wallet.requests.first().prepayId, expected.prepayId);
+            QCOMPARE(wallet.requests.first().sign, expected.sign);
+            QCOMPARE(wallet.requests.first().timeStamp, expected.timeStamp);
+        }
+    }
+
+    void noReply()
+    {
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:7001/x"_s));
+        FakeWalletSdk wallet;
+        FakeClock clock;
+        OrderCreation creation(&client, &wallet, &clock);
+        OrderCreation::Outcome outcome;
+        creation.start({}, [&](const OrderCreation::Outcome &o) { outcome = o; });
+        transport.fail(0);
+        QVERIFY(!outcome.handedOff);
+        QCOMPARE(outcome.message, u"网络异常!"_s);
+        QVERIFY(wallet.requests.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOrderCreation)
+#include "tst_ordercreation.moc"

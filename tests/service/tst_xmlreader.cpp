@@ -1,0 +1,357 @@
+#include "service/DocumentDictionary.h"
+#include "service/XMLReader.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Dictionaries are compared as compact JSON: objects are element dictionaries, arrays
+// the lists of repeated elements, strings attributes and texts.
+QByteArray json(const QVariantMap &dictionary)
+{
+    return QJsonDocument(QJsonObject::fromVariantMap(dictionary)).toJson(QJsonDocument::Compact);
+}
+
+QByteArray normalisedJson(const char *text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError)
+        qFatal("bad expected JSON in test table: %s", text);
+    return document.toJson(QJsonDocument::Compact);
+}
+
+// Every value is an element dictionary, a list of them, or a text. A null QString would
+// blur "no text" and "empty text", which callers tell apart.
+bool holdsOnlyTexts(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return !value.toString().isNull();
+    case QMetaType::QVariantMap: {
+        const QVariantMap map = value.toMap();
+        return std::all_of(map.cbegin(), map.cend(), holdsOnlyTexts);
+    }
+    case QMetaType::QVariantList: {
+        const QVariantList list = value.toList();
+        return std::all_of(list.cbegin(), list.cend(), holdsOnlyTexts);
+    }
+    default:
+        return false;
+    }
+}
+
+void addReadColumns()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QByteArray>("expected");
+}
+
+void row(const char *name, const QByteArray &xml, const char *expected)
+{
+    QTest::newRow(name) << xml << normalisedJson(expected);
+}
+
+void checkRead()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QByteArray, expected);
+
+    QString error;
+    const std::optional<QVariantMap> dictionary = XMLReader::dictionaryForXMLData(xml, &error);
+    QVERIFY2(dictionary, qPrintable(error));
+    QCOMPARE(json(*dictionary), expected);
+    QVERIFY(holdsOnlyTexts(*dictionary));
+}
+
+QByteArray nested(int depth)
+{
+    return QByteArray("<a>").repeated(depth) + QByteArray("</a>").repeated(depth);
+}
+
+const QByteArray billionLaughs = "<?xml version=\"1.0\"?><!DOCTYPE lolz [<!ENTITY lol \"lol\">"
+                                 "<!ENTITY lol2 \"&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;\">"
+                                 "<!ENTITY lol3 \"&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;&lol2;\">]>"
+                                 "<lolz>&lol3;</lolz>";
+
+} // namespace
+
+class TestXmlReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shapes_data();
+    void shapes();
+    void characterData_data();
+    void characterData();
+    void names_data();
+    void names();
+    void escapedMarkupReadsAgain_data();
+    void escapedMarkupReadsAgain();
+    void serviceReplyAtBothLevels();
+    void refusals_data();
+    void refusals();
+    void limitsReached();
+    void stringInput_data();
+    void stringInput();
+};
+
+void TestXmlReader::shapes_data()
+{
+    addReadColumns();
+    row("single child is a dictionary", "<a><b>1</b></a>", R"({"a":{"b":{"text":"1"}}})");
+    row("repeated child is a list in order", "<a><b>1</b><b>2</b><b>3</b></a>",
+        R"({"a":{"b":[{"text":"1"},{"text":"2"},{"text":"3"}]}})");
+    row("repeats apart still join one list", "<a><b>1</b><c>x</c><b>2</b></a>",
+        R"({"a":{"b":[{"text":"1"},{"text":"2"}],"c":{"text":"x"}}})");
+    row("lists at several levels", "<r><e><f>1</f><f>2</f></e><e><f>3</f></e></r>",
+        R"({"r":{"e":[{"f":[{"text":"1"},{"text":"2"}]},{"f":{"text":"3"}}]}})");
+    row("attributes and text share one dictionary", "<a id=\"7\" kind='w'>x</a>",
+        R"({"a":{"id":"7","kind":"w","text":"x"}})");
+    row("attribute and child of one name make a list", "<a b=\"1\"><b>2</b></a>",
+        R"({"a":{"b":["1",{"text":"2"}]}})");
+    row("empty attribute value is a text", "<a b=\"\"/>", R"({"a":{"b":""}})");
+    row("no character data, no text", "<a><b/><c></c></a>", R"({"a":{"b":{},"c":{}}})");
+    row("white space only is an empty text", "<a><b> \t </b></a>", R"({"a":{"b":{"text":""}}})");
+    row("text before a child goes to the child", "<a>x<b>y</b></a>",
+        R"({"a":{"b":{"text":"xy"}}})");
+    row("text after the child stays with the parent", "<a>x<b>y</b>z</a>",
+        R"({"a":{"b":{"text":"xy"},"text":"z"}})");
+    row("text before an empty child goes to it", "<a>x<b/></a>", R"({"a":{"b":{"text":"x"}}})");
+    row("indentation trimmed, containers get empty text",
+        "<a>\n  <b>1</b>\n  <c>\n    <d>2</d>\n  </c>\n</a>\n",
+        R"({"a":{"b":{"text":"1"},"c":{"d":{"text":"2"},"text":""},"text":""}})");
+}
+
+void TestXmlReader::shapes()
+{
+    checkRead();
+}
+
+void TestXmlReader::characterData_data()
+{
+    addReadColumns();
+    row("inner white space kept, ends trimmed", "<a>\r\n\t x  y \t\n</a>",
+        R"({"a":{"text":"x  y"}})");
+    row("Unicode white space trimmed too", "<a>\xe3\x80\x80查询成功!\xc2\xa0</a>",
+        R"({"a":{"text":"查询成功!"}})");
+    row("Unicode white space only is an empty text", "<a>\xc2\xa0\xe3\x80\x80</a>",
+        R"({"a":{"text":""}})");
+    row("line ends normalised", "<a>x\r\ny\rz</a>", R"({"a":{"text":"x\ny\nz"}})");
+    row("predefined entities", "<a>&lt;&gt;&amp;&apos;&quot;</a>", R"({"a":{"text":"<>&'\""}})");
+    row("character references", "<a>&#x41;&#66;&#x4e2D;&#128512;&#x0000000041;</a>",
+        R"({"a":{"text":"AB中😀A"}})");
+    row("referenced line ends are not normalised", "<a>x&#13;&#10;y&#13;z</a>",
+        R"({"a":{"text":"x\r\ny\rz"}})");
+    row("attribute values decoded and normalised", "<a v=\"1&amp;2&#10;3\t4\r\n5\" w='&quot;'/>",
+        R"({"a":{"v":"1&2\n3 4 5","w":"\""}})");
+    row("CDATA, comments and instructions not collected", "<a><![CDATA[c]]><!--n--><?p d?></a>",
+        R"({"a":{}})");
+    row("U+FEFF inside a document is a character, not a byte order mark",
+        "<a \xef\xbb\xbfid=\"1\" id=\"2\">\xef\xbb\xbfx</a>",
+        R"({"a":{"\ufeffid":"1","id":"2","text":"\ufeffx"}})");
+    row("text around a comment joins", "<a>x<!-- n -->y</a>", R"({"a":{"text":"xy"}})");
+    row("declaration, BOM and document-level comments",
+        "\xef\xbb\xbf<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"yes\"?>\n"
+        "<!-- c --><a>1</a><!-- d -->\n",
+        R"({"a":{"text":"1"}})");
+    row("DOCTYPE naming an external DTD, never read",
+        "<!DOCTYPE a SYSTEM \"http://127.0.0.1:1/a.dtd\"><a>1</a>", R"({"a":{"text":"1"}})");
+}
+
+void TestXmlReader::characterData()
+{
+    checkRead();
+}
+
+void TestXmlReader::names_data()
+{
+    addReadColumns();
+    row("prefixes kept on elements and attributes",
+        "<soap:Envelope xmlns:soap=\"urn:s\"><soap:Body><ns0:r xmlns:ns0=\"urn:n\" "
+        "ns0:id=\"1\"/></soap:Body></soap:Envelope>",
+        R"({"soap:Envelope":{"xmlns:soap":"urn:s",
+            "soap:Body":{"ns0:r":{"xmlns:ns0":"urn:n","ns0:id":"1"}}}})");
+    row("same local name, different prefixes", "<a><p:x>1</p:x><q:x>2</q:x><x>3</x></a>",
+        R"({"a":{"p:x":{"text":"1"},"q:x":{"text":"2"},"x":{"text":"3"}}})");
+    row("non-ASCII names", "<账户 编号=\"1\">x</账户>", R"({"账户":{"编号":"1","text":"x"}})");
+}
+
+void TestXmlReader::names()
+{
+    checkRead();
+}
+
+void TestXmlReader::escapedMarkupReadsAgain_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("inner");
+
+    QTest::newRow("argument document")
+        << QByteArray("<return>&lt;?xml version='1.0' encoding='utf-8'?&gt;&lt;info&gt;"
+                      "&lt;flag&gt;1&lt;/flag&gt;&lt;/info&gt;</return>")
+        << u"<?xml version='1.0' encoding='utf-8'?><info><flag>1</flag></info>"_s
+        << normalisedJson(R"({"info":{"flag":{"text":"1"}}})");
+    QTest::newRow("escaped twice comes out once")
+        << QByteArray("<return>&lt;m&gt;王 &amp;amp; 李 &amp;lt;3&lt;/m&gt;</return>")
+        << u"<m>王 &amp; 李 &lt;3</m>"_s << normalisedJson(R"({"m":{"text":"王 & 李 <3"}})");
+}
+
+void TestXmlReader::escapedMarkupReadsAgain()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, inner);
+
+    const std::optional<QVariantMap> outer = XMLReader::dictionaryForXMLData(xml);
+    QVERIFY(outer);
+    const std::optional<QString> returnText = DocumentDictionary::textAt(*outer, {u"return"});
+    QCOMPARE(returnText, text);
+    const std::optional<QVariantMap> document = XMLReader::dictionaryForXMLString(*returnText);
+    QVERIFY(document);
+    QCOMPARE(json(*document), inner);
+}
+
+void TestXmlReader::serviceReplyAtBothLevels()
+{
+    QFile file(qEnvironmentVariable("TARVO_TEST_DATA") + u"/service/queryExpense-reply.xml"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::optional<QVariantMap> envelope = XMLReader::dictionaryForXMLData(file.readAll());
+    QVERIFY(envelope);
+    const std::optional<QString> returnText = DocumentDictionary::textAt(
+        *envelope, {u"soap:Envelope", u"soap:Body", u"ns0:queryExpenseResponse", u"return"});
+    QVERIFY(returnText);
+    const std::optional<QVariantMap> reply = XMLReader::dictionaryForXMLString(*returnText);
+    QVERIFY(reply);
+
+    QCOMPARE(DocumentDictionary::textAt(*reply, {u"queryOweAmtYxResponse", u"consName"}),
+             u"张三 & 李四"_s);
+    const QList<QVariantMap> bills = DocumentDictionary::elements(DocumentDictionary::valueAt(
+        *reply, {u"queryOweAmtYxResponse", u"queryList", u"queryList"}));
+    QCOMPARE(bills.size(), 3);
+    for (const QVariantMap &bill : bills)
+        QCOMPARE(bill.size(), 12);
+    QCOMPARE(DocumentDictionary::textAt(bills.at(2), {u"rcvblAmtId"}), u"R20240002"_s);
+}
+
+void TestXmlReader::refusals_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+
+    // not well-formed
+    QTest::newRow("truncated in content") << QByteArray("<a><b>1</b>");
+    QTest::newRow("truncated in end tag") << QByteArray("<a><b>1</b></a");
+    QTest::newRow("truncated in attribute") << QByteArray("<a b=\"1");
+    QTest::newRow("mismatched tags") << QByteArray("<a><b></a></b>");
+    QTest::newRow("end tag of other case") << QByteArray("<a></A>");
+    QTest::newRow("two roots") << QByteArray("<a/><b/>");
+    QTest::newRow("text before root") << QByteArray("x<a/>");
+    QTest::newRow("text after root") << QByteArray("<a/>\nx");
+    QTest::newRow("reference after root") << QByteArray("<a/>&amp;");
+    QTest::newRow("CDATA after root") << QByteArray("<a/><![CDATA[x]]>");
+    QTest::newRow("no root") << QByteArray("<?xml version=\"1.0\"?><!-- c -->");
+    QTest::newRow("duplicate attribute") << QByteArray("<a x=\"1\" x=\"2\"/>");
+    QTest::newRow("< in attribute value") << QByteArray("<a x=\"<\"/>");
+    QTest::newRow("]]> in text") << QByteArray("<a>]]></a>");
+    QTest::newRow("-- in comment") << QByteArray("<a><!-- x -- y --></a>");
+    QTest::newRow("comment ending in -") << QByteArray("<a/><!-- x --->");
+    QTest::newRow("declaration not first") << QByteArray(" <?xml version=\"1.0\"?><a/>");
+    QTest::newRow("second declaration")
+        << QByteArray("<?xml version=\"1.0\"?><?xml version=\"1.0\"?><a/>");
+    QTest::newRow("declaration without version") << QByteArray("<?xml?><a/>");
+    QTest::newRow("declaring another encoding")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a/>");
+    QTest::newRow("DOCTYPE after root") << QByteArray("<a/><!DOCTYPE a>");
+    QTest::newRow("stray < after the root") << QByteArray("<a/>\n<");
+    QTest::newRow("name with a character XML does not allow") << QByteArray("<a\xc2\xa0"
+                                                                            "b/>");
+    QTest::newRow("instruction target XML does not allow") << QByteArray("<a><?p\xc2\xa0i?></a>");
+    QTest::newRow("nested too deeply") << nested(257);
+
+    // references
+    QTest::newRow("undefined entity") << QByteArray("<a>&nbsp;</a>");
+    QTest::newRow("undefined entity in attribute") << QByteArray("<a b=\"&x;\"/>");
+    QTest::newRow("bare ampersand") << QByteArray("<a>AT&T</a>");
+    QTest::newRow("unterminated reference") << QByteArray("<a>&amp</a>");
+    QTest::newRow("empty character reference") << QByteArray("<a>&#;</a>");
+    QTest::newRow("reference to NUL") << QByteArray("<a>&#0;</a>");
+    QTest::newRow("reference to control character") << QByteArray("<a>&#x1;</a>");
+    QTest::newRow("reference to surrogate") << QByteArray("<a>&#xD800;</a>");
+    QTest::newRow("reference to non-character") << QByteArray("<a>&#xFFFE;</a>");
+    QTest::newRow("reference beyond Unicode") << QByteArray("<a>&#x110000;</a>");
+    QTest::newRow("reference overflowing") << QByteArray("<a>&#4294967361;</a>");
+    QTest::newRow("upper-case X") << QByteArray("<a>&#X41;</a>");
+
+    // DTDs: nothing is declared, expanded or loaded
+    QTest::newRow("internal subset") << QByteArray("<!DOCTYPE a [<!ELEMENT a ANY>]><a/>");
+    QTest::newRow("billion laughs") << billionLaughs;
+    QTest::newRow("external entity")
+        << QByteArray("<!DOCTYPE a [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><a>&x;</a>");
+    QTest::newRow("external parameter entity")
+        << QByteArray("<!DOCTYPE a [<!ENTITY % p SYSTEM \"http://127.0.0.1:1/p\">%p;]><a/>");
+    QTest::newRow("DOCTYPE without a name") << QByteArray("<!DOCTYPE><a/>");
+
+    // bytes
+    QTest::newRow("empty") << QByteArray("");
+    QTest::newRow("null") << QByteArray();
+    QTest::newRow("white space only") << QByteArray(" \n");
+    QTest::newRow("Latin-1 byte") << QByteArray("<a>caf\xe9</a>");
+    QTest::newRow("overlong encoding") << QByteArray("<a>\xc0\xaf</a>");
+    QTest::newRow("encoded surrogate") << QByteArray("<a>\xed\xa0\x80</a>");
+    QTest::newRow("sequence cut short") << QByteArray("<a>\xe4\xb8</a>");
+    QTest::newRow("sequence cut by the end") << QByteArray("<a/>\xe4\xb8");
+    QTest::newRow("encoded non-character") << QByteArray("<a>\xef\xbf\xbf</a>");
+    QTest::newRow("control character") << QByteArray("<a>\x01</a>");
+    QTest::newRow("NUL byte") << QByteArray("<a>\0</a>", 8);
+    QTest::newRow("control character in comment") << QByteArray("<a><!-- \x1b --></a>");
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe<\0a\0/\0>\0", 10);
+    QTest::newRow("one byte too many") << QByteArray("<a>") +
+                                              QByteArray(XMLReader::maximumInputSize - 6, ' ') +
+                                              QByteArray("</a>");
+}
+
+void TestXmlReader::refusals()
+{
+    QFETCH(QByteArray, xml);
+    QString error;
+    QCOMPARE(XMLReader::dictionaryForXMLData(xml, &error), std::nullopt);
+    QVERIFY(!error.isEmpty());
+}
+
+void TestXmlReader::limitsReached()
+{
+    QVERIFY(XMLReader::dictionaryForXMLData(nested(256)));
+    const QByteArray largest =
+        QByteArray("<a>") + QByteArray(XMLReader::maximumInputSize - 7, ' ') + QByteArray("</a>");
+    QCOMPARE(XMLReader::dictionaryForXMLData(largest),
+             QVariantMap({{u"a"_s, QVariantMap{{u"text"_s, u""_s}}}}));
+}
+
+void TestXmlReader::stringInput_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("read");
+
+    QTest::newRow("document") << u"<a>王</a>"_s << true;
+    QTest::newRow("null string") << QString() << false;
+    QTest::newRow("empty string") << u""_s << false;
+    QTest::newRow("unpaired surrogate") << (u"<a>"_s + QChar(0xD800) + u"</a>"_s) << false;
+}
+
+void TestXmlReader::stringInput()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, read);
+    QCOMPARE(XMLReader::dictionaryForXMLString(text).has_value(), read);
+}
+
+QTEST_GUILESS_MAIN(TestXmlReader)
+#include "tst_xmlreader.moc"
