@@ -42,16 +42,14 @@ QList<queryListModel> billRecords(const QVariant &queryList)
                                ? queryList.toMap().value(u"queryList"_s)
                                : QVariant();
     QList<queryListModel> records;
-    QVariantMap record;
+    queryListModel record;
     int counter = 0;
     for (const QVariantMap &entry : DocumentDictionary::elements(inner)) {
         for (auto it = entry.constBegin(); it != entry.constEnd(); ++it) {
-            record.insert(it.key(), textOf(it.value()));
+            assignText(record, it.key(), textOf(it.value()));
             if (++counter == fieldsPerBill) {
-                queryListModel bill;
-                assignTexts(bill, record);
-                records.append(bill);
-                record.clear();
+                records.append(record);
+                record = {};
                 counter = 0;
             }
         }
