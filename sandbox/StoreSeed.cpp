@@ -15,9 +15,9 @@ struct SeedAccount
     QString userbh, name, address, orgNo, orgName, acctOrgNo, acctOrgName;
 };
 
-// prev/cur are meter readings; the amount is the usage at the kind's unit price. No bill
-// carries a penalty, so an account's total owed is the sum of its bills' amounts: what the
-// app orders and what createOrder checks the order against.
+// prev/cur are meter readings; the amount is the usage at the kind's unit price. One account's
+// oldest unpaid bills carry a 1% late fee, so its total owed is the sum of the bills' amounts
+// and their penalties: what the app orders and what createOrder checks.
 struct SeedBill
 {
     QString userbh;
@@ -117,6 +117,10 @@ QString endOfMonth(QDate date)
     return QDate(date.year(), date.month(), date.daysInMonth()).toString(Qt::ISODate);
 }
 
+// The account and month whose unpaid bills are overdue enough to carry a late fee.
+const QString latePayer = QStringLiteral("1000004");
+const QString lateMonth = QStringLiteral("202502");
+
 bool fillAccounts(const Store &store)
 {
     for (const SeedAccount &a : accounts) {
@@ -132,12 +136,14 @@ bool fillAccounts(const Store &store)
         const QDate month = QDate::fromString(b.ym + u"01"_s, u"yyyyMMdd"_s);
         const QString due = month.addMonths(1).addDays(24).toString(Qt::ISODate);
         const QString id = u"YS"_s + b.ym + QString::number(++sequence).rightJustified(5, u'0');
+        const qint64 penalty =
+            !b.paid && b.userbh == latePayer && b.ym == lateMonth ? (amount + 50) / 100 : 0;
         if (!store.run(u"INSERT INTO bills (rcvbl_amt_id, userbh, kind, ym, meter_no, prev_read, "
-                       "cur_read, amount_fen, received_fen, due_date, paid) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
+                       "cur_read, amount_fen, penalty_fen, received_fen, due_date, paid) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s,
                        {id, b.userbh, QString(QLatin1Char(b.kind)), b.ym,
                         meterPrefix(b.kind) + b.userbh, b.previousReading, b.currentReading, amount,
-                        b.paid ? amount : 0, due, b.paid ? 1 : 0}))
+                        penalty, b.paid ? amount : 0, due, b.paid ? 1 : 0}))
             return false;
     }
     return true;

@@ -58,7 +58,7 @@ std::optional<QList<OrderedBill>> readBills(const QString &text)
     return bills;
 }
 
-// The sum of the bills in fen, or why they cannot be paid.
+// What the bills still owe in fen, late fees included, or why they cannot be paid.
 std::variant<qint64, OrderRefusal> billTotal(const Store &store, const QString &userbh,
                                              const QList<OrderedBill> &bills)
 {
@@ -69,7 +69,9 @@ std::variant<qint64, OrderRefusal> billTotal(const Store &store, const QString &
             return refused(repeatedBill);
         seen.insert(bill.id);
         std::optional<QSqlQuery> row = store.run(
-            u"SELECT userbh, ym, amount_fen, paid FROM bills WHERE rcvbl_amt_id = ?"_s, {bill.id});
+            u"SELECT userbh, ym, amount_fen + penalty_fen - received_fen, paid FROM bills "
+            "WHERE rcvbl_amt_id = ?"_s,
+            {bill.id});
         if (!row)
             return failed(u"cannot read bills"_s);
         if (!row->next())
