@@ -6,31 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace sandbox {
 
-QString escapeXmlText(const QString &text)
-{
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&':
-            escaped += u"&amp;"_s;
-            break;
-        case u'<':
-            escaped += u"&lt;"_s;
-            break;
-        case u'>':
-            escaped += u"&gt;"_s;
-            break;
-        case u'\r':
-            escaped += u"&#13;"_s;
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
 XmlBuilder::XmlBuilder(const QString &root)
 {
     open(root);
@@ -52,7 +27,7 @@ XmlBuilder &XmlBuilder::close()
 
 XmlBuilder &XmlBuilder::element(const QString &name, const QString &text)
 {
-    m_text += u'<' + name + u'>' + escapeXmlText(text) + u"</"_s + name + u'>';
+    m_text += u'<' + name + u'>' + Envelope::escapeText(text) + u"</"_s + name + u'>';
     return *this;
 }
 
@@ -81,7 +56,7 @@ QByteArray response(const QString &operation, const std::optional<QString> &retu
     const QString element = u"ns0:"_s + operation + u"Response"_s;
     QString body = u'<' + element + u" xmlns:ns0=\""_s + Envelope::serviceNamespace + u"\">"_s;
     if (returnText)
-        body += u"<return>"_s + escapeXmlText(*returnText) + u"</return>"_s;
+        body += u"<return>"_s + Envelope::escapeText(*returnText) + u"</return>"_s;
     body += u"</"_s + element + u'>';
     return envelope(body);
 }
@@ -89,7 +64,7 @@ QByteArray response(const QString &operation, const std::optional<QString> &retu
 QByteArray fault(const SoapFault &fault)
 {
     return envelope(u"<soap:Fault><faultcode>soap:"_s + fault.code +
-                    u"</faultcode><faultstring>"_s + escapeXmlText(fault.message) +
+                    u"</faultcode><faultstring>"_s + Envelope::escapeText(fault.message) +
                     u"</faultstring></soap:Fault>"_s);
 }
 

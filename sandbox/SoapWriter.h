@@ -9,10 +9,6 @@
 
 namespace sandbox {
 
-/// Escapes text for element content: "&", "<", ">", and "\r" (which a parser would
-/// otherwise fold into "\n").
-QString escapeXmlText(const QString &text);
-
 /// A small reply document written without white space between elements, since the app
 /// counts the children of some elements and reads stray text as content.
 class XmlBuilder

@@ -19,6 +19,10 @@ QString escapeText(const QString &value)
         case u'>':
             escaped += u"&gt;"_s;
             break;
+        case u'\r':
+            // A reader folds a raw carriage return into a line feed; a reference keeps it.
+            escaped += u"&#13;"_s;
+            break;
         default:
             escaped += c;
         }

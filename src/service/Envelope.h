@@ -25,7 +25,7 @@ QString text(ServiceOperation operation, const QHash<QString, QString> &values);
 /// The request body: the envelope text as UTF-8.
 QByteArray body(ServiceOperation operation, const QHash<QString, QString> &values);
 
-/// Escapes "&", "<" and ">" for use as element text.
+/// Escapes "&", "<", ">" and carriage returns for use as element text.
 QString escapeText(const QString &value);
 
 } // namespace Envelope

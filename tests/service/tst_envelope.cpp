@@ -72,6 +72,9 @@ private slots:
             << Fields{{u"password"_s, u"a<b>&c"_s}, {u"useraccount"_s, u"\"'"_s}}
             << u"&lt;password&gt;a&amp;lt;b&amp;gt;&amp;amp;c&lt;/password&gt;"
                u"&lt;useraccount&gt;\"'&lt;/useraccount&gt;"_s;
+        QTest::newRow("carriage return kept as a reference")
+            << ServiceOperation::backMessage << Fields{{u"msgid"_s, u"a\rb"_s}}
+            << u"&lt;msgid&gt;a&amp;#13;b&lt;/msgid&gt;"_s;
         QTest::newRow("non-ASCII text kept")
             << ServiceOperation::backMessage << Fields{{u"msgid"_s, u"水电气"_s}}
             << u"&lt;msgid&gt;水电气&lt;/msgid&gt;"_s;
