@@ -1,14 +1,25 @@
 // Composition root of the app: makes the platform services, hands them to the
 // application delegate, and runs the event loop.
 
+#include "Screenshots.h"
+#include "ScriptedSignIn.h"
+#include "account/SignInSession.h"
 #include "platform/AppOptions.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/NetworkReachability.h"
 #include "platform/NetworkTransport.h"
 #include "platform/SandboxWallet.h"
 #include "platform/SecureStoreFactory.h"
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
+#include "shell/AppLifecycle.h"
+#include "shell/HomeViewController.h"
+#include "shell/ImageCache.h"
+#include "shell/ImageCacheProvider.h"
+#include "shell/QmlNavigator.h"
+#include "shell/ScreenTypes.h"
+#include "shell/ScreenshotTour.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -16,9 +27,12 @@
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QQmlApplicationEngine>
+#include <QQuickWindow>
 #include <QTimer>
+#include <QtWebEngineQuick/QtWebEngineQuick>
 #include <chrono>
 #include <optional>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +40,10 @@ Q_LOGGING_CATEGORY(lcApp, "tarvo.app")
 
 int main(int argc, char *argv[])
 {
+    // The web engine's own sandbox cannot start for root (containers, CI).
+    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QtWebEngineQuick::initialize();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(u"tarvo"_s);
     QGuiApplication::setOrganizationName(u"Tarvo"_s);
@@ -37,6 +55,19 @@ int main(int argc, char *argv[])
     const QCommandLineOption quitAfterOption(
         u"quit-after"_s, u"Quit cleanly after this many seconds."_s, u"SECONDS"_s);
     parser.addOption(quitAfterOption);
+    const QCommandLineOption screenshotOption(
+        u"screenshot"_s, u"Render each screen into DIR as PNG files, then quit."_s, u"DIR"_s);
+    parser.addOption(screenshotOption);
+    const QCommandLineOption signInOption(
+        u"sign-in"_s,
+        u"Sign in through the sign-in screen with remember-password on, then quit; an empty "
+        u"PHONE uses the remembered account."_s,
+        u"PHONE:PASSWORD"_s);
+    parser.addOption(signInOption);
+    const QCommandLineOption simulateBackgroundOption(
+        u"simulate-background"_s,
+        u"Minimise and restore the window in turn, every SECONDS (scripted runs)."_s, u"SECONDS"_s);
+    parser.addOption(simulateBackgroundOption);
     parser.addPositionalArgument(u"url"_s, u"A URL the wallet opens the app with."_s, u"[url]"_s);
     parser.process(app);
 
@@ -75,17 +106,61 @@ int main(int argc, char *argv[])
     // The wallet's answer comes back the way a phone reopens the app: as a URL.
     wallet.setUrlOpener([&delegate](const QUrl &url) { delegate.handleOpenURL(url); });
 
+    NetworkReachability reachability;
+    SignInSession session;
+    ImageCache imageCache(&network, QDir(options.home).filePath(u"imagecache"_s));
+    const AccountServices accountServices{&reachability, &service, &settings, secureStore.get(),
+                                          &session};
+    QmlNavigator navigator;
+    registerScreenTypes(&navigator);
+    // Where the desktop has no notification service, the window shows notifications itself.
+    qmlRegisterSingletonInstance("Tarvo", 1, 0, "Notifications", &notifications);
+
     QQmlApplicationEngine engine;
-    QObject::connect(&delegate, &AppDelegate::windowNeeded, &engine,
-                     [&engine] { engine.load(QUrl(u"qrc:/qt/qml/TarvoApp/qml/Main.qml"_s)); });
+    engine.addImageProvider(ImageCacheProvider::name, new ImageCacheProvider(&imageCache));
+    QObject::connect(&delegate, &AppDelegate::windowNeeded, &engine, [&] {
+        engine.load(QUrl(u"qrc:/qt/qml/TarvoApp/qml/Main.qml"_s));
+        navigator.push(
+            new HomeViewController(&navigator, accountServices, &imageCache, options.websiteUrl),
+            false);
+    });
     delegate.didFinishLaunchingWithOptions();
     if (engine.rootObjects().isEmpty()) {
         qCCritical(lcApp) << "the main window could not be loaded";
         return 1;
     }
 
+    // Message polling: a desktop has no background of its own, so the main window's being
+    // minimised or hidden stands in for it.
+    AppLifecycle lifecycle(&delegate);
+    auto *mainWindow = qobject_cast<QWindow *>(engine.rootObjects().constFirst());
+    lifecycle.track(mainWindow);
+    if (parser.isSet(simulateBackgroundOption)) {
+        const double seconds = parser.value(simulateBackgroundOption).toDouble();
+        if (seconds > 0)
+            AppLifecycle::simulateTrips(mainWindow,
+                                        std::chrono::milliseconds(qint64(seconds * 1000)));
+    }
+
     if (!parser.positionalArguments().isEmpty())
         delegate.handleOpenURL(QUrl(parser.positionalArguments().constFirst()));
+
+    if (parser.isSet(screenshotOption)) {
+        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+        auto *tour = new ScreenshotTour(window, parser.value(screenshotOption), &app);
+        addScreenshots(*tour, navigator);
+        QObject::connect(tour, &ScreenshotTour::finished, &app,
+                         [](bool allSaved) { QCoreApplication::exit(allSaved ? 0 : 1); });
+        tour->start();
+    } else if (parser.isSet(signInOption)) {
+        const QString credentials = parser.value(signInOption);
+        const qsizetype colon = credentials.indexOf(u':');
+        auto *signIn = new ScriptedSignIn(&navigator, &session, credentials.left(colon),
+                                          colon < 0 ? QString() : credentials.mid(colon + 1), &app);
+        QObject::connect(signIn, &ScriptedSignIn::finished, &app,
+                         [](bool signedIn) { QCoreApplication::exit(signedIn ? 0 : 1); });
+        QTimer::singleShot(0, signIn, &ScriptedSignIn::start);
+    }
 
     // Armed only now: a quit during the launch's waits would end those waits, not the app.
     if (quitAfter) {

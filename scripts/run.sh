@@ -26,9 +26,18 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Starting the app (profile in $home); close its window to stop."
     "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$home" "$@"
 else
-    echo "No display: running the app offscreen for 5 seconds (profile in $home)."
-    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="tarvo.*.info=true" \
-        "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$home" \
-        --quit-after 5 "$@" 2>&1 | sed 's/^/  app: /'
-    echo "The app started, announced its device to the sandbox and quit cleanly."
+    echo "No display: running the app offscreen (profile in $home)."
+    app() {
+        QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="tarvo.*.info=true" \
+            "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$home" \
+            --quit-after 30 "$@" 2>&1 | grep -E 'tarvo\.(app|shell|account)' | sed 's/^/  app: /'
+    }
+    shots="$root/build/screenshots"
+    echo "1. Rendering every screen into $shots:"
+    app --screenshot "$shots"
+    echo "2. Signing in the seeded user 13912345678 through the sign-in screen:"
+    app --sign-in 13912345678:123456
+    echo "3. Starting again: the remembered account signs in with one tap:"
+    app --sign-in :
+    echo "Done: screenshots in $shots; the sign-ins above reached the home screen."
 fi

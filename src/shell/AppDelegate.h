@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/WXApiDelegate.h"
 
 #include <QObject>
@@ -20,7 +21,8 @@ struct ServiceReply;
 /// At launch it makes sure the installation has its device identifier, announces it to
 /// the company service, registers with the wallet, asks for the main window and for
 /// notification permission. Afterwards it takes the URLs the wallet opens the app with,
-/// and it carries the state of the message poll.
+/// asks the service for messages whenever the app goes into the background, posts them
+/// as local notifications, and clears the badge when the app comes back.
 class AppDelegate : public QObject, public WXApiDelegate
 {
     Q_OBJECT
@@ -49,6 +51,17 @@ public:
     /// A new device identifier: a random UUID, 36 characters, upper case, no braces.
     static QString uuid();
 
+    /// The app went into the background: asks the service for the messages after `msgid`.
+    void applicationDidEnterBackground();
+    /// The app came back: the badge is cleared; scheduled notifications stay.
+    void applicationWillEnterForeground();
+    /// Schedules a notification, one second ahead, for each record from index `pushNumber`
+    /// on, numbering the badge from `pushNumber` + 1.
+    void addLocalNotification(const QVariantList &records);
+
+    /// The clock that dates notifications; the system clock unless set.
+    void setClock(const Clock *clock) { m_clock = clock; }
+
     void onResp(const PayResp &resp) override;
 
     QVariantMap dicnory() const { return m_dicnory; }
@@ -66,12 +79,15 @@ private:
     void restoreDeviceIdentifier();
     void resetPollingState();
     void didReceiveReply(const ServiceReply &reply);
+    void takeGreaterId(const QVariantMap &message);
 
     SettingsStore *m_settings;
     SecureStore *m_secureStore;
     ServiceClient *m_service;
     WalletSdk *m_wallet;
     LocalNotifications *m_notifications;
+    SystemClock m_systemClock;
+    const Clock *m_clock = &m_systemClock;
 
     QVariantMap m_dicnory;
     QString m_msgid = QStringLiteral("0");

@@ -1,8 +1,10 @@
+#include "FakeClock.h"
 #include "FakeLocalNotifications.h"
 #include "FakeSecureStore.h"
 #include "FakeSettingsStore.h"
 #include "FakeTransport.h"
 #include "FakeWalletSdk.h"
+#include "MessageReplies.h"
 #include "platform/SandboxWallet.h"
 #include "service/Envelope.h"
 #include "service/ServiceClient.h"
@@ -13,6 +15,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using MessageReplies::Message;
 
 namespace {
 
@@ -30,6 +33,30 @@ struct Launch
     FakeWalletSdk wallet;
     FakeLocalNotifications notifications;
     AppDelegate delegate{&settings, &secureStore, &service, &wallet, &notifications};
+    FakeClock clock;
+
+    Launch() { delegate.setClock(&clock); }
+
+    /// Goes into the background and answers the poll with `reply`.
+    void poll(const QByteArray &reply)
+    {
+        delegate.applicationDidEnterBackground();
+        transport.respond(transport.requests().size() - 1, reply);
+    }
+    QStringList bodies() const
+    {
+        QStringList result;
+        for (const LocalNotification &notification : notifications.scheduled)
+            result.append(notification.alertBody);
+        return result;
+    }
+    QList<qint64> badges() const
+    {
+        QList<qint64> result;
+        for (const LocalNotification &notification : notifications.scheduled)
+            result.append(notification.applicationIconBadgeNumber);
+        return result;
+    }
 
     QString identifierInSettings() const { return settings.string(u"UUID"_s); }
     QString identifierInSecureStore() const
@@ -49,6 +76,19 @@ bool isIdentifier(const QString &text)
 QByteArray updateInfoBody(const QString &identifier)
 {
     return Envelope::body(ServiceOperation::updateInfo, {{u"uuid"_s, identifier}});
+}
+
+QByteArray backMessageBody(const QString &msgid)
+{
+    return Envelope::body(ServiceOperation::backMessage, {{u"msgid"_s, msgid}});
+}
+
+QList<qint64> oneTo(qint64 n)
+{
+    QList<qint64> numbers;
+    for (qint64 i = 1; i <= n; ++i)
+        numbers.append(i);
+    return numbers;
 }
 
 // A message poll's reply, which must not be read while the launch announcement is awaited.
@@ -166,6 +206,152 @@ private slots:
         QCOMPARE(launch.settings.values, settingsBefore);
         QCOMPARE(launch.transport.requests().size(), 1);
         QCOMPARE(launch.notifications.permissionRequests.size(), 1);
+        QVERIFY(launch.notifications.scheduled.isEmpty());
+    }
+
+    void pollReplies_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("bodies");
+        QTest::addColumn<QString>("msgid");
+
+        QTest::newRow("one message")
+            << MessageReplies::messages({{u"停水通知"_s, u"周六停水"_s, u"12"_s}})
+            << QStringList{u"停水通知\n周六停水"_s} << u"12"_s;
+        QTest::newRow("three messages, greatest id in the middle")
+            << MessageReplies::messages({{u"A"_s, u"a"_s, u"12"_s},
+                                         {u"B"_s, u"b"_s, u"15"_s},
+                                         {u"C"_s, u"c"_s, u"14"_s}})
+            << QStringList{u"A\na"_s, u"B\nb"_s, u"C\nc"_s} << u"15"_s;
+        QTest::newRow("message without a title")
+            << MessageReplies::messages({{{}, u"text only"_s, u"3"_s}})
+            << QStringList{u"text only"_s} << u"3"_s;
+        QTest::newRow("message without an id")
+            << MessageReplies::messages({{u"A"_s, u"a"_s, {}}, {u"B"_s, u"b"_s, {}}})
+            << QStringList{u"A\na"_s, u"B\nb"_s} << u"0"_s;
+        QTest::newRow("no queryList") << MessageReplies::messages({}) << QStringList() << u"0"_s;
+        QTest::newRow("no reply document")
+            << MessageReplies::envelope(u"no messages"_s) << QStringList() << u"0"_s;
+        QTest::newRow("not XML") << QByteArray("Service Unavailable") << QStringList() << u"0"_s;
+    }
+
+    void pollReplies()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, bodies);
+        QFETCH(QString, msgid);
+        Launch launch;
+        launch.delegate.didFinishLaunchingWithOptions();
+        launch.clock.now = 1700000000.25;
+
+        launch.delegate.applicationDidEnterBackground();
+        QCOMPARE(launch.delegate.flag(), 1);
+        QCOMPARE(launch.transport.lastRequest().body, backMessageBody(u"0"_s));
+        launch.transport.respond(1, reply);
+
+        QCOMPARE(launch.bodies(), bodies);
+        QCOMPARE(launch.badges(), oneTo(bodies.size()));
+        for (const LocalNotification &notification : launch.notifications.scheduled) {
+            QCOMPARE(notification.fireDate.toMSecsSinceEpoch(), 1700000001250);
+            QCOMPARE(notification.alertAction, u"打开应用"_s);
+        }
+        QCOMPARE(launch.delegate.msgid(), msgid);
+        QCOMPARE(launch.delegate.pushNumber(), bodies.size());
+        QCOMPARE(launch.delegate.sendArray().size(), bodies.size());
+        QVERIFY(launch.notifications.badgeNumbers.isEmpty());
+
+        // The next poll asks after the id seen last.
+        launch.delegate.applicationDidEnterBackground();
+        QCOMPARE(launch.transport.lastRequest().body, backMessageBody(msgid));
+    }
+
+    void lastSeenId_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("received");
+        QTest::addColumn<QString>("after");
+
+        QTest::newRow("10 after 9: numbers, not texts") << u"9"_s << u"10"_s << u"10"_s;
+        QTest::newRow("9 after 10") << u"10"_s << u"9"_s << u"10"_s;
+        QTest::newRow("same number") << u"12"_s << u"012"_s << u"12"_s;
+        QTest::newRow("leading digits, text kept") << u"9"_s << u"12abc"_s << u"12abc"_s;
+        QTest::newRow("compared by leading digits") << u"12abc"_s << u"13"_s << u"13"_s;
+        QTest::newRow("empty") << u"0"_s << QString() << u"0"_s;
+        QTest::newRow("no digits") << u"0"_s << u"abc"_s << u"0"_s;
+        QTest::newRow("sign") << u"9"_s << u"+15"_s << u"+15"_s;
+        QTest::newRow("negative") << u"0"_s << u"-5"_s << u"0"_s;
+        QTest::newRow("beyond 64 bits")
+            << u"9223372036854775806"_s << u"99999999999999999999"_s << u"99999999999999999999"_s;
+    }
+
+    void lastSeenId()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, received);
+        QFETCH(QString, after);
+        Launch launch;
+        launch.delegate.didFinishLaunchingWithOptions();
+        if (before != u"0"_s)
+            launch.poll(MessageReplies::messages({{u"T"_s, u"C"_s, before}}));
+        QCOMPARE(launch.delegate.msgid(), before);
+
+        launch.poll(MessageReplies::messages({{u"T"_s, u"C"_s, received}}));
+
+        QCOMPARE(launch.delegate.msgid(), after);
+        // Notified whether or not the id was greater.
+        QCOMPARE(launch.notifications.scheduled.size(), before != u"0"_s ? 2 : 1);
+        QCOMPARE(launch.notifications.scheduled.constLast().applicationIconBadgeNumber, 1);
+    }
+
+    void singleMessageIsRecordedAfresh()
+    {
+        Launch launch;
+        launch.delegate.didFinishLaunchingWithOptions();
+        launch.poll(MessageReplies::messages({{u"旧标题"_s, u"旧内容"_s, u"1"_s}}));
+        QCOMPARE(launch.delegate.dicnory(),
+                 (QVariantMap{{u"titles"_s, u"旧标题"_s}, {u"contexts"_s, u"旧内容"_s}}));
+
+        launch.poll(MessageReplies::messages({{{}, u"新内容"_s, u"2"_s}}));
+
+        // The earlier message's title does not show up under the new text.
+        QCOMPARE(launch.delegate.dicnory(), (QVariantMap{{u"contexts"_s, u"新内容"_s}}));
+        QCOMPARE(launch.bodies().constLast(), u"新内容"_s);
+    }
+
+    void overlappingPollsNotifyEach()
+    {
+        Launch launch;
+        launch.delegate.didFinishLaunchingWithOptions();
+        launch.delegate.applicationDidEnterBackground();
+        launch.delegate.applicationDidEnterBackground();
+        QCOMPARE(launch.transport.requests().at(1).body, backMessageBody(u"0"_s));
+        QCOMPARE(launch.transport.requests().at(2).body, backMessageBody(u"0"_s));
+
+        // The later poll answers first; each reply starts its own count.
+        launch.transport.respond(
+            2, MessageReplies::messages({{u"A"_s, u"a"_s, u"20"_s}, {u"B"_s, u"b"_s, u"21"_s}}));
+        launch.transport.respond(1, MessageReplies::messages({{u"C"_s, u"c"_s, u"15"_s}}));
+
+        QCOMPARE(launch.bodies(), (QStringList{u"A\na"_s, u"B\nb"_s, u"C\nc"_s}));
+        QCOMPARE(launch.badges(), (QList<qint64>{1, 2, 1}));
+        QCOMPARE(launch.delegate.msgid(), u"21"_s);
+        QCOMPARE(launch.delegate.pushNumber(), 1);
+    }
+
+    void foregroundClearsTheBadgeOnly()
+    {
+        Launch launch;
+        launch.delegate.didFinishLaunchingWithOptions();
+        launch.poll(MessageReplies::messages({{u"A"_s, u"a"_s, u"7"_s}, {u"B"_s, u"b"_s, u"8"_s}}));
+        const QList<LocalNotification> scheduled = launch.notifications.scheduled;
+
+        launch.delegate.applicationWillEnterForeground();
+
+        QCOMPARE(launch.notifications.badgeNumbers, QList<qint64>{0});
+        QCOMPARE(launch.notifications.scheduled, scheduled);
+        QCOMPARE(launch.delegate.msgid(), u"8"_s);
+        QCOMPARE(launch.delegate.flag(), 1);
+        QCOMPARE(launch.transport.requests().size(), 2);
     }
 
     void urlsGoToTheWallet_data()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "AccountServices.h"
+#include "shell/ViewController.h"
+
+#include <QString>
+#include <QVariantMap>
+
+/// The registration screen: a new user account from a mobile number and a password, one per
+/// device. Presented by sign-in; it stores nothing on the device.
+class RegisterViewController : public ViewController
+{
+    Q_OBJECT
+    Q_CLASSINFO("view", "qrc:/tarvo/account/RegisterView.qml")
+    Q_PROPERTY(QString accountText READ accountText WRITE setAccountText NOTIFY accountTextChanged)
+    Q_PROPERTY(
+        QString passWordText READ passWordText WRITE setPassWordText NOTIFY passWordTextChanged)
+
+public:
+    RegisterViewController(Navigator *navigator, const AccountServices &services,
+                           QObject *parent = nullptr);
+
+    QString accountText() const { return m_accountText; }
+    void setAccountText(const QString &text);
+    QString passWordText() const { return m_passWordText; }
+    void setPassWordText(const QString &text);
+
+    /// Registers: network, then the fields, then the request.
+    Q_INVOKABLE void registerBtn();
+    /// Back to sign-in without a request.
+    Q_INVOKABLE void loginBtn();
+
+signals:
+    void accountTextChanged();
+    void passWordTextChanged();
+
+private:
+    void didRegister(const QVariantMap &reply);
+
+    AccountServices m_services;
+    QString m_accountText;
+    QString m_passWordText;
+};

@@ -1,0 +1,7 @@
+#include "SignInSession.h"
+
+void SignInSession::signIn(const QString &account)
+{
+    m_account = account;
+    emit signedIn(account);
+}

@@ -1,0 +1,104 @@
+#include "SignViewController.h"
+
+#include "AccountLog.h"
+#include "MobileNumber.h"
+#include "RegisterViewController.h"
+#include "SignInSession.h"
+#include "billing/DataMD5.h"
+#include "platform/Reachability.h"
+#include "service/ServiceClient.h"
+#include "shell/Navigator.h"
+
+using namespace Qt::StringLiterals;
+
+SignViewController::SignViewController(Navigator *navigator, const AccountServices &services,
+                                       QObject *parent)
+    : ViewController(navigator, parent)
+    , m_services(services)
+    , m_credentials(services.settings, services.secureStore)
+{}
+
+void SignViewController::setAccountText(const QString &text)
+{
+    if (m_accountText == text)
+        return;
+    m_accountText = text;
+    emit accountTextChanged();
+}
+
+void SignViewController::setPassWordText(const QString &text)
+{
+    if (m_passWordText == text)
+        return;
+    m_passWordText = text;
+    emit passWordTextChanged();
+}
+
+void SignViewController::setMiMaKuang(bool selected)
+{
+    if (m_miMaKuang == selected)
+        return;
+    m_miMaKuang = selected;
+    emit miMaKuangChanged();
+}
+
+void SignViewController::viewDidLoad()
+{
+    m_credentials.migrateLegacyPassword();
+    initInterface();
+}
+
+void SignViewController::initInterface()
+{
+    if (!m_credentials.isRember())
+        return;
+    setAccountText(m_credentials.account());
+    setPassWordText(m_credentials.password());
+    setMiMaKuang(true);
+}
+
+void SignViewController::loginBtn()
+{
+    if (!m_services.reachability->isReachable()) {
+        navigator()->notice(tr("网络异常!"));
+        return;
+    }
+    if (m_accountText.isEmpty() || m_passWordText.isEmpty() || !isMobile(m_accountText)) {
+        navigator()->notice(tr("密码或账号输入格式错误!"));
+        return;
+    }
+    qCInfo(lcAccount) << "signing in";
+    m_services.service->call(
+        ServiceOperation::checkUser,
+        {{u"password"_s, DataMD5::accountMd5(m_passWordText)}, {u"useraccount"_s, m_accountText}},
+        this,
+        [this](const ServiceReply &reply) { didCheckUser(reply.returnText.value_or(QString())); });
+}
+
+void SignViewController::didCheckUser(const QString &returnText)
+{
+    if (returnText == u"1") {
+        qCInfo(lcAccount) << "signed in";
+        // What is remembered is what the fields hold now, not what was sent.
+        if (m_credentials.isRember())
+            m_credentials.remember(m_accountText, m_passWordText);
+        m_services.session->signIn(m_accountText);
+        navigator()->dismiss(this, true);
+    } else if (returnText == u"X") {
+        qCInfo(lcAccount) << "sign-in refused";
+        navigator()->notice(tr("密码或账号错误!"));
+    } else {
+        qCInfo(lcAccount) << "sign-in reply not understood";
+    }
+}
+
+void SignViewController::riginBtn()
+{
+    navigator()->present(new RegisterViewController(navigator(), m_services), true);
+}
+
+void SignViewController::remerberPassword()
+{
+    setMiMaKuang(!m_miMaKuang);
+    m_credentials.setRember(m_miMaKuang);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Reachability.h"
+
+/// Reachability from Qt's network information backends.
+///
+/// Uses the platform's default backend, or "glib" where that one does not load. When no
+/// backend can tell, the network counts as reachable: the request then shows what holds.
+class NetworkReachability final : public Reachability
+{
+public:
+    NetworkReachability();
+
+    bool isReachable() const override;
+};

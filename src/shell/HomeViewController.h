@@ -1,0 +1,58 @@
+#pragma once
+
+#include "BaseViewController.h"
+#include "KTWheelPhotoView.h"
+#include "account/AccountServices.h"
+
+#include <QUrl>
+
+class ImageCache;
+
+/// The home screen, root of the navigation stack: the carousel and the menu of functions.
+/// It puts sign-in in front of itself when it loads.
+class HomeViewController : public BaseViewController
+{
+    Q_OBJECT
+    Q_CLASSINFO("view", "qrc:/tarvo/shell/HomeView.qml")
+    Q_PROPERTY(KTWheelPhotoView *wheelPhotoView READ wheelPhotoView NOTIFY wheelPhotoViewChanged)
+    /// How much shorter the content is laid out on a short screen.
+    Q_PROPERTY(int heightConstraint READ heightConstraint NOTIFY heightConstraintChanged)
+
+public:
+    /// Paths of the carousel pictures on the company website, in display order.
+    static const QStringList wheelPicturePaths;
+    static constexpr qreal wheelHeight = 140;
+
+    HomeViewController(Navigator *navigator, const AccountServices &accountServices,
+                       ImageCache *imageCache, const QUrl &websiteUrl, QObject *parent = nullptr);
+
+    KTWheelPhotoView *wheelPhotoView() const { return m_wheelPhotoView; }
+    int heightConstraint() const { return m_heightConstraint; }
+
+    void viewDidLoad() override;
+    /// The window's height decides the short-screen layout.
+    Q_INVOKABLE void layoutForScreenHeight(qreal height);
+
+    Q_INVOKABLE void notificationBtnClick();
+    Q_INVOKABLE void myHongBao();
+    Q_INVOKABLE void changJianWenTi();
+    Q_INVOKABLE void WaterPayBtnClick();
+    Q_INVOKABLE void PayReconderBtnClick();
+    Q_INVOKABLE void webSearchBtnClick();
+    Q_INVOKABLE void serviceGuaidBtnClick();
+    Q_INVOKABLE void advertiseBtnClick();
+    Q_INVOKABLE void aboutMeBtnClick();
+
+signals:
+    void wheelPhotoViewChanged();
+    void heightConstraintChanged();
+
+private:
+    void openPlaceholder(const QString &title);
+
+    AccountServices m_accountServices;
+    ImageCache *m_imageCache;
+    QUrl m_websiteUrl;
+    KTWheelPhotoView *m_wheelPhotoView = nullptr;
+    int m_heightConstraint = 0;
+};

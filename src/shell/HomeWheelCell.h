@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+
+class ImageCache;
+
+/// One picture of the home carousel: its URL and, once downloaded, its QML source.
+class HomeWheelCell : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString picName READ picName CONSTANT)
+    /// Empty until the picture has arrived; stays empty when it cannot be loaded.
+    Q_PROPERTY(QUrl imageSource READ imageSource NOTIFY imageSourceChanged)
+
+public:
+    HomeWheelCell(const QString &picName, ImageCache *cache, QObject *parent = nullptr);
+
+    QString picName() const { return m_picName; }
+    QUrl imageSource() const { return m_imageSource; }
+
+signals:
+    void imageSourceChanged();
+
+private:
+    QString m_picName;
+    QUrl m_imageSource;
+};

@@ -1,0 +1,14 @@
+#include "PlaceholderViewController.h"
+
+PlaceholderViewController::PlaceholderViewController(Navigator *navigator, const QString &title,
+                                                     QObject *parent)
+    : BaseViewController(navigator, parent)
+{
+    setTitle(title);
+}
+
+void PlaceholderViewController::viewDidLoad()
+{
+    BaseViewController::viewDidLoad();
+    setIsShowWhiteBack(true);
+}

@@ -1,0 +1,10 @@
+import QtQuick
+
+// A panel that keeps every touch that starts on it: nothing behind it sees the touch.
+Item {
+    MouseArea {
+        anchors.fill: parent
+        acceptedButtons: Qt.AllButtons
+        preventStealing: true
+    }
+}

@@ -1,0 +1,166 @@
+#include "FakeClock.h"
+#include "platform/DesktopNotifications.h"
+
+#include <QDBusConnectionInterface>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+/// The desktop's notification service as the tests see it: records every Notify call and
+/// every launcher badge signal on the bus.
+class FakeNotificationService : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Notification
+    {
+        QString appName;
+        QString body;
+        QStringList actions;
+    };
+
+    QList<Notification> notifications;
+    QList<QVariantMap> launcherUpdates;
+
+public slots:
+    uint Notify(const QString &appName, uint, const QString &, const QString &, const QString &body,
+                const QStringList &actions, const QVariantMap &, int)
+    {
+        notifications.append({appName, body, actions});
+        return uint(notifications.size());
+    }
+
+    void launcherUpdate(const QString &appUri, const QVariantMap &properties)
+    {
+        if (appUri == DesktopNotifications::launcherAppUri)
+            launcherUpdates.append(properties);
+    }
+};
+
+namespace {
+
+LocalNotification dueIn(const FakeClock &clock, double seconds, qint64 badge)
+{
+    return {QDateTime::fromMSecsSinceEpoch(qint64((clock.now + seconds) * 1000)),
+            u"停水通知\n周六停水"_s, u"打开应用"_s, badge};
+}
+
+QDBusConnection noBus()
+{
+    return QDBusConnection::connectToBus(u"unix:path=/nonexistent/tarvo-test-bus"_s,
+                                         u"tarvo-no-bus"_s);
+}
+
+} // namespace
+
+class TestDesktopNotifications : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeClock m_clock;
+
+private slots:
+    void withoutABusTheAppShowsIt()
+    {
+        DesktopNotifications notifications(noBus());
+        notifications.setClock(&m_clock);
+        notifications.registerUserNotificationSettings(7);
+        QSignalSpy banners(&notifications, &DesktopNotifications::bannerRequested);
+        QElapsedTimer waited;
+        waited.start();
+
+        notifications.scheduleLocalNotification(dueIn(m_clock, 1, 3));
+
+        QVERIFY(banners.wait(3000));
+        QVERIFY2(waited.elapsed() >= 900, "shown before its fire date");
+        QCOMPARE(banners.takeFirst(),
+                 (QVariantList{u"停水通知\n周六停水"_s, u"打开应用"_s, qint64(3)}));
+        QCOMPARE(notifications.applicationIconBadgeNumber(), 3);
+        // Once only.
+        QTest::qWait(200);
+        QVERIFY(banners.isEmpty());
+    }
+
+    void kindsAskedFor_data()
+    {
+        QTest::addColumn<int>("typeMask");
+        QTest::addColumn<int>("banners");
+        QTest::addColumn<qint64>("badge");
+
+        QTest::newRow("alert, badge and sound") << 7 << 1 << qint64(2);
+        QTest::newRow("alert only") << 4 << 1 << qint64(0);
+        QTest::newRow("badge only") << 1 << 0 << qint64(2);
+        QTest::newRow("never asked") << 0 << 0 << qint64(0);
+    }
+
+    void kindsAskedFor()
+    {
+        QFETCH(int, typeMask);
+        QFETCH(int, banners);
+        QFETCH(qint64, badge);
+        DesktopNotifications notifications(noBus());
+        notifications.setClock(&m_clock);
+        if (typeMask)
+            notifications.registerUserNotificationSettings(typeMask);
+        QSignalSpy bannerSpy(&notifications, &DesktopNotifications::bannerRequested);
+
+        // A fire date already past is due at once.
+        notifications.scheduleLocalNotification(dueIn(m_clock, -5, 2));
+        QTest::qWait(50);
+
+        QCOMPARE(bannerSpy.size(), banners);
+        QCOMPARE(notifications.applicationIconBadgeNumber(), badge);
+    }
+
+    void theDesktopShowsItOverDBus()
+    {
+        const QDBusConnection appBus = QDBusConnection::sessionBus();
+        if (!appBus.isConnected())
+            QSKIP("no session bus (the dbus-run-session variant of this test has one)");
+        QDBusConnection serviceBus =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"tarvo-fake-service"_s);
+        FakeNotificationService service;
+        QVERIFY(serviceBus.registerObject(u"/org/freedesktop/Notifications"_s, &service,
+                                          QDBusConnection::ExportAllSlots));
+        if (!serviceBus.registerService(u"org.freedesktop.Notifications"_s))
+            QSKIP("this session already has a notification service");
+        QVERIFY(serviceBus.connect(QString(), QString(), u"com.canonical.Unity.LauncherEntry"_s,
+                                   u"Update"_s, &service,
+                                   SLOT(launcherUpdate(QString, QVariantMap))));
+        DesktopNotifications notifications(appBus);
+        notifications.setClock(&m_clock);
+        notifications.registerUserNotificationSettings(7);
+        QSignalSpy banners(&notifications, &DesktopNotifications::bannerRequested);
+
+        notifications.scheduleLocalNotification(dueIn(m_clock, 0, 1));
+        notifications.scheduleLocalNotification(dueIn(m_clock, 0, 2));
+        QTRY_COMPARE(service.notifications.size(), 2);
+        notifications.setApplicationIconBadgeNumber(0);
+
+        QCOMPARE(service.notifications[0].body, u"停水通知\n周六停水"_s);
+        QCOMPARE(service.notifications[0].actions, (QStringList{u"default"_s, u"打开应用"_s}));
+        QTRY_COMPARE(service.launcherUpdates.size(), 3);
+        const QList<QPair<qint64, bool>> expected{{1, true}, {2, true}, {0, false}};
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QCOMPARE(service.launcherUpdates[i].value(u"count"_s).toLongLong(), expected[i].first);
+            QCOMPARE(service.launcherUpdates[i].value(u"count-visible"_s).toBool(),
+                     expected[i].second);
+        }
+        QVERIFY(banners.isEmpty());
+
+        // Without the service on the bus the app shows it itself.
+        QVERIFY(serviceBus.unregisterService(u"org.freedesktop.Notifications"_s));
+        notifications.scheduleLocalNotification(dueIn(m_clock, 0, 3));
+        QVERIFY(banners.wait(5000));
+        QCOMPARE(banners.takeFirst().at(2), QVariant(qint64(3)));
+        QCOMPARE(service.notifications.size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDesktopNotifications)
+#include "tst_desktopnotifications.moc"

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "service/Envelope.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+/// `backMessage` replies as the service writes them.
+namespace MessageReplies {
+
+using namespace Qt::StringLiterals;
+
+struct Message
+{
+    std::optional<QString> title;
+    std::optional<QString> text;
+    std::optional<QString> id;
+};
+
+/// The envelope around a return text, escaped as the service escapes it.
+inline QByteArray envelope(const QString &returnText)
+{
+    return (u"<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+            "<soap:Body><ns0:backMessageResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\">"
+            "<return>"_s +
+            Envelope::escapeText(returnText) +
+            u"</return></ns0:backMessageResponse></soap:Body></soap:Envelope>"_s)
+        .toUtf8();
+}
+
+/// `info` with one `queryList` element per message; a member left unset has no element.
+inline QByteArray messages(const QList<Message> &list)
+{
+    QString document = u"<info>"_s;
+    for (const Message &message : list) {
+        document += u"<queryList>"_s;
+        if (message.title)
+            document += u"<titles>"_s + Envelope::escapeText(*message.title) + u"</titles>"_s;
+        if (message.text)
+            document += u"<contexts>"_s + Envelope::escapeText(*message.text) + u"</contexts>"_s;
+        if (message.id)
+            document += u"<msgid>"_s + Envelope::escapeText(*message.id) + u"</msgid>"_s;
+        document += u"</queryList>"_s;
+    }
+    return envelope(document + u"</info>"_s);
+}
+
+} // namespace MessageReplies
