@@ -8,6 +8,7 @@
 // empty callbacks, only collecting the return text's bytes between the two parses. The
 // ratios to the yardstick are printed at the end of the run for each reply size.
 
+#include "RatioReporter.h"
 #include "billing/ArrearsReply.h"
 #include "billing/PaymentRows.h"
 #include "service/DocumentDictionary.h"
@@ -15,7 +16,6 @@
 
 #include <benchmark/benchmark.h>
 #include <libxml/parser.h>
-#include <map>
 #include <string>
 
 namespace {
@@ -208,24 +208,6 @@ void handling(benchmark::State &state)
     }
     state.SetBytesProcessed(state.iterations() * body.size());
 }
-
-// Keeps the median (or, without repetitions, the only) time of every run for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::pair<std::string, std::string>, double> times;
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            const bool wanted = run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median"
-                                                                  : run.repetitions <= 1;
-            if (wanted && !run.error_occurred)
-                times[{run.run_name.function_name, run.run_name.args}] = run.GetAdjustedRealTime();
-        }
-    }
-};
 
 } // namespace
 

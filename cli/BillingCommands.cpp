@@ -2,6 +2,7 @@
 
 #include "CliOutput.h"
 #include "CliServices.h"
+#include "DeviceIdentifier.h"
 #include "GadgetJson.h"
 #include "billing/LPPayInfoTool.h"
 #include "billing/OrderCreation.h"
@@ -9,7 +10,6 @@
 #include "billing/PaymentRows.h"
 #include "billing/WeChatConfig.h"
 #include "platform/Clock.h"
-#include "platform/IniSettingsStore.h"
 #include "platform/SandboxWallet.h"
 #include "platform/WXApiDelegate.h"
 #include "redpackets/RedPacketReply.h"
@@ -144,14 +144,10 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
         return 2;
     }
     const QString account = arguments.first();
-    const QString deviceId = payOptions.deviceId.isEmpty()
-                                 ? IniSettingsStore(options.home).string(u"UUID"_s)
-                                 : payOptions.deviceId;
-    if (deviceId.isEmpty()) {
-        CliOutput::error(u"no device identifier in %1: start the app once with this home, or "
-                         u"pass --uuid"_s.arg(options.home));
+    const std::optional<QString> device = deviceIdentifier(options, payOptions.deviceId);
+    if (!device)
         return 2;
-    }
+    const QString deviceId = *device;
 
     CliServices services(options);
     SandboxWallet wallet(&services.network, options.walletUrl(), options.walletAvailability);

@@ -1,5 +1,7 @@
 #include "BillingCommands.h"
 #include "CliOutput.h"
+#include "InfoCommands.h"
+#include "MessageCommands.h"
 #include "ServiceCommands.h"
 #include "platform/AppOptions.h"
 
@@ -28,14 +30,19 @@ int main(int argc, char *argv[])
         "  sign PREPAY_ID [--time SECONDS] [--json]\n"
         "                                  the signed payment request for an order\n"
         "  pay ACCOUNT [--user PHONE --hb HBID] [--uuid ID] [--tamper] [--json]\n"
-        "                                  query, order, sign and pay in the wallet"_s);
+        "                                  query, order, sign and pay in the wallet\n"
+        "  messages [--since ID] [--json]  the messages handed out after that id (default 0)\n"
+        "  records START END [--uuid ID] [--json]\n"
+        "                                  payments of this device between two dates, yyyy-MM-dd\n"
+        "  notices [--json]                the notices of the website's list page"_s);
     parser.addHelpOption();
     parser.addOption({u"json"_s, u"Print JSON."_s});
     parser.addOption({u"time"_s, u"sign: seconds since 1970 instead of now."_s, u"SECONDS"_s});
     parser.addOption({u"user"_s, u"pay: the phone number holding the red packet."_s, u"PHONE"_s});
     parser.addOption({u"hb"_s, u"pay: the red packet to use."_s, u"HBID"_s});
-    parser.addOption({u"uuid"_s, u"pay: the device identifier to pay from."_s, u"ID"_s});
+    parser.addOption({u"uuid"_s, u"pay, records: the device identifier to act for."_s, u"ID"_s});
     parser.addOption({u"tamper"_s, u"pay: corrupt the signature, to see the wallet refuse it."_s});
+    parser.addOption({u"since"_s, u"messages: the last message id seen."_s, u"ID"_s, u"0"_s});
     AppOptions::addTo(parser);
     parser.addPositionalArgument(u"command"_s, u"What to do (see above)."_s);
     parser.process(app);
@@ -76,6 +83,12 @@ int main(int argc, char *argv[])
                                                      parser.isSet(u"tamper"_s)};
         return BillingCommands::pay(arguments, options, payOptions, json);
     }
+    if (command == u"messages"_s && arguments.isEmpty())
+        return MessageCommands::messages(options, parser.value(u"since"_s), json);
+    if (command == u"records"_s)
+        return InfoCommands::records(arguments, options, parser.value(u"uuid"_s), json);
+    if (command == u"notices"_s)
+        return InfoCommands::notices(arguments, options, json);
 
     parser.showHelp(2);
 }

@@ -25,6 +25,7 @@ SandboxServer::SandboxServer(const Store &store, QObject *parent)
     : QObject(parent)
     , m_service(store)
     , m_wallet(store)
+    , m_messages(store)
 {
     m_http.route(QString(servicePath), QHttpServerRequest::Method::Post,
                  [this](const QHttpServerRequest &request) {
@@ -36,6 +37,20 @@ SandboxServer::SandboxServer(const Store &store, QObject *parent)
     m_http.route(QString(WalletApp::path), QHttpServerRequest::Method::Post,
                  [this](const QHttpServerRequest &request) {
                      return toResponse(m_wallet.pay(request.body()));
+                 });
+    m_http.route(QString(MessageAdmin::path), QHttpServerRequest::Method::Post,
+                 [this](const QHttpServerRequest &request) {
+                     return toResponse(m_messages.add(request.remoteAddress(), request.body()));
+                 });
+    for (const QString &page : Website::pagePaths()) {
+        m_http.route(page, QHttpServerRequest::Method::Get,
+                     [this, page](const QHttpServerRequest &request) {
+                         return toResponse(m_website.page(page, QUrlQuery(request.url())));
+                     });
+    }
+    m_http.route(QString(Website::picturePrefix) + u"<arg>"_s, QHttpServerRequest::Method::Get,
+                 [this](const QString &name, const QHttpServerRequest &) {
+                     return toResponse(m_website.picture(name));
                  });
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "MessageAdmin.h"
 #include "SoapService.h"
 #include "WalletApp.h"
+#include "Website.h"
 
 #include <QHostAddress>
 #include <QHttpServer>
@@ -13,7 +15,8 @@ namespace sandbox {
 
 class Store;
 
-/// The sandbox's HTTP side: the SOAP endpoint, its WSDL and the wallet app.
+/// The sandbox's HTTP side: the SOAP endpoint, its WSDL, the wallet app, the message
+/// admin route and the company website.
 ///
 /// Requests are served one at a time on the thread that owns the server (QHttpServer
 /// runs on the event loop), which is also what keeps the SQLite store single-writer.
@@ -37,6 +40,8 @@ private:
 
     SoapService m_service;
     WalletApp m_wallet;
+    MessageAdmin m_messages;
+    Website m_website;
     QHttpServer m_http;
     QHostAddress m_address;
     quint16 m_port = 0;

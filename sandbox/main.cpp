@@ -1,4 +1,5 @@
 // tarvo-sandbox: the local stand-in for the company web service.
+#include "MessageAddCommand.h"
 #include "SandboxLog.h"
 #include "SandboxServer.h"
 #include "Store.h"
@@ -26,6 +27,9 @@ int main(int argc, char *argv[])
         u"db"_s, u"SQLite file that keeps the data between runs (default: in memory)."_s,
         u"FILE"_s);
     parser.addOptions({portOption, hostOption, dbOption});
+    parser.addPositionalArgument(u"message add"_s,
+                                 u"Leave a message in the sandbox running at --port, then quit."_s,
+                                 u"[message add TITLE TEXT]"_s);
     parser.process(app);
 
     QTextStream err(stderr);
@@ -35,6 +39,15 @@ int main(int argc, char *argv[])
         err << "tarvo-sandbox: --port needs a number from 0 to 65535\n";
         return 2;
     }
+    const QStringList command = parser.positionalArguments();
+    if (!command.isEmpty()) {
+        if (command.size() != 4 || command[0] != u"message" || command[1] != u"add") {
+            err << "tarvo-sandbox: the only command is: message add TITLE TEXT [--port N]\n";
+            return 2;
+        }
+        return sandbox::addMessage(quint16(port), command[2], command[3]);
+    }
+
     const QString hostText = parser.value(hostOption);
     const QHostAddress host =
         hostText == u"localhost" ? QHostAddress(QHostAddress::LocalHost) : QHostAddress(hostText);

@@ -1,4 +1,5 @@
 #include "billing/DataMD5.h"
+#include "platform/IniSettingsStore.h"
 #include "service/Envelope.h"
 
 #include <QJsonArray>
@@ -14,6 +15,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString deviceId = u"0A1B2C3D-4E5F-4A6B-8C7D-9E0F1A2B3C4D"_s;
+// The device the sandbox's seed has payments for.
+const QString seededDeviceId = u"5F0C2A8E-3B71-4D9A-9E64-2C1B7A0D4E93"_s;
 
 struct Run
 {
@@ -230,6 +233,74 @@ private slots:
                      .contains(u"<userbh>"_s + account + u"</userbh><jfrq>"_s),
                  records.out.constData());
         QVERIFY2(records.out.contains(yuan.toUtf8()), records.out.constData());
+    }
+
+    void records_data()
+    {
+        QTest::addColumn<QStringList>("dates");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("amounts"); // when listed
+        QTest::addColumn<QString>("message");     // when refused
+
+        QTest::newRow("the seeded payments")
+            << QStringList{u"2024-12-01"_s, u"2025-03-31"_s} << 0
+            << QStringList{u"235.60"_s, u"318.45"_s, u"156.30"_s, u"120.50"_s} << QString();
+        QTest::newRow("one day, both ends included")
+            << QStringList{u"2025-03-12"_s, u"2025-03-12"_s} << 0 << QStringList{u"120.50"_s}
+            << QString();
+        QTest::newRow("no records") << QStringList{u"2020-01-01"_s, u"2020-12-31"_s} << 1
+                                    << QStringList() << u"该时间段暂无缴费记录"_s;
+        QTest::newRow("start after end") << QStringList{u"2025-03-13"_s, u"2025-03-12"_s} << 1
+                                         << QStringList() << u"开始日期不能大于结束日期"_s;
+        QTest::newRow("end missing") << QStringList{u"2025-03-12"_s} << 1 << QStringList()
+                                     << u"请检查开始日期与结束日期是否都有值"_s;
+    }
+
+    void records()
+    {
+        QFETCH(QStringList, dates);
+        QFETCH(int, status);
+        QFETCH(QStringList, amounts);
+        QFETCH(QString, message);
+
+        const Run run = cli(QStringList{u"records"_s} + dates +
+                            QStringList{u"--uuid"_s, seededDeviceId, u"--json"_s});
+        QCOMPARE(run.status, status);
+        if (!message.isEmpty()) {
+            QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+            return;
+        }
+        const QJsonArray records = QJsonDocument::fromJson(run.out).array();
+        QStringList read;
+        for (const QJsonValue &record : records) {
+            QCOMPARE(record.toObject().keys(), (QStringList{u"jfje"_s, u"jfrq"_s, u"userbh"_s}));
+            read.append(record[u"jfje"_s].toString());
+        }
+        QCOMPARE(read, amounts);
+    }
+
+    void recordsOfTheHomeDevice()
+    {
+        IniSettingsStore(m_home.path()).setValue(u"UUID"_s, seededDeviceId);
+        const Run run = cli({u"records"_s, u"2025-03-12"_s, u"2025-03-12"_s});
+        IniSettingsStore(m_home.path()).remove(u"UUID"_s);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.out),
+                 u"缴费编号 1000001\n缴费日期 2025-03-12\n缴费金额 120.50元\n"_s);
+    }
+
+    void notices()
+    {
+        const Run run = cli({u"notices"_s, u"--json"_s});
+        QCOMPARE(run.status, 0);
+        const QJsonArray notices = QJsonDocument::fromJson(run.out).array();
+        QCOMPARE(notices.size(), 10);
+        for (const QJsonValue &notice : notices) {
+            QCOMPARE(notice.toObject().keys(), (QStringList{u"URL"_s, u"subTitle"_s, u"title"_s}));
+            QVERIFY(notice[u"URL"_s].toString().startsWith(m_websiteUrl + u"/reds/"_s));
+            QVERIFY(!notice[u"URL"_s].toString().contains(u"amp;"_s));
+        }
+        QCOMPARE(notices[0][u"subTitle"_s].toString(), u"2016-01-12"_s);
     }
 };
 

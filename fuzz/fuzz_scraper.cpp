@@ -1,0 +1,80 @@
+#include "info/HtmlDocument.h"
+#include "info/NoticeList.h"
+#include "info/PageFragments.h"
+#include "info/StringPieces.h"
+
+#include <QLoggingCategory>
+#include <QUrl>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QUrl website(u"http://127.0.0.1:7001"_s);
+
+QList<FragmentRule> allRules()
+{
+    using PageFragments::ServiceList;
+    QList<FragmentRule> rules{PageFragments::noticeDetail(), PageFragments::aboutUs()};
+    for (int row = 0; row < 3; ++row)
+        rules.append(PageFragments::serviceDetail(ServiceList::guide, row));
+    for (int row = 0; row < 7; ++row)
+        rules.append(PageFragments::serviceDetail(ServiceList::publicity, row));
+    return rules;
+}
+
+void check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    // A row without its markers is noted at debug level; a line per input would swamp the run.
+    QLoggingCategory::setFilterRules(u"tarvo.info.debug=false"_s);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+
+    // Ten notices at most, each an address on the site with its ampersands plain.
+    const QList<NoticeEntry> notices = NoticeList::entries(bytes, website);
+    check(notices.size() <= NoticeList::maximumEntries);
+    for (const NoticeEntry &notice : notices) {
+        check(notice.URL.startsWith(u"http://127.0.0.1:7001/reds/"_s));
+        check(!notice.URL.contains(u"amp;"_s));
+    }
+
+    // Each rule keeps the matches of its expressions, less the pieces it removes.
+    const HtmlDocument document = HtmlDocument::fromData(bytes);
+    static const QList<FragmentRule> rules = allRules();
+    for (const FragmentRule &rule : rules) {
+        qsizetype matches = 0;
+        for (const QString &xpath : rule.xpaths)
+            matches += document.eval(xpath).size();
+        qsizetype kept = matches;
+        if (rule.removeAt && *rule.removeAt < kept)
+            --kept;
+        if (rule.dropLast && kept > 0)
+            --kept;
+        check(PageFragments::pieces(document, rule).size() == kept);
+    }
+
+    // The first piece read alone is the first of all the pieces.
+    if (size <= 4096) {
+        const QString text = QString::fromUtf8(bytes);
+        const std::optional<QStringList> pieces = componentsSeparatedFromString(text, u"<a", u"\"");
+        check(pieces.has_value());
+        check(firstPieceBetween(text, u"<a", u"\"") ==
+              (pieces->isEmpty() ? std::nullopt : std::optional(pieces->first())));
+    }
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "InfoLog.h"
+
+Q_LOGGING_CATEGORY(lcInfo, "tarvo.info", QtInfoMsg)

@@ -1,0 +1,147 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QJsonArray messageIds(const QJsonArray &messages)
+{
+    QJsonArray ids;
+    for (const QJsonValue &message : messages)
+        ids.append(message.toObject().value(u"msgid"_s));
+    return ids;
+}
+
+} // namespace
+
+/// Leaving a message in a running sandbox and reading it back as the app would.
+class TestCliMessages : public QObject
+{
+    Q_OBJECT
+
+private:
+    QProcess m_sandbox;
+    QString m_port;
+    QString m_serviceUrl;
+    QTemporaryDir m_home;
+
+    Run addMessage(const QStringList &arguments)
+    {
+        return run(QStringLiteral(TARVO_SANDBOX), QStringList{u"message"_s, u"add"_s} + arguments +
+                                                      QStringList{u"--port"_s, m_port});
+    }
+
+    Run messages(const QStringList &arguments)
+    {
+        return run(QStringLiteral(TARVO_CLI),
+                   QStringList{u"messages"_s} + arguments +
+                       QStringList{u"--service"_s, m_serviceUrl, u"--home"_s, m_home.path()});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        m_sandbox.start(QStringLiteral(TARVO_SANDBOX), {u"--port"_s, u"0"_s});
+        QVERIFY(m_sandbox.waitForReadyRead(10000));
+        const QString line = QString::fromUtf8(m_sandbox.readLine());
+        const QRegularExpressionMatch match =
+            QRegularExpression(u"http://[^/ :]+:(\\d+)/\\S*"_s).match(line);
+        QVERIFY2(match.hasMatch(), qPrintable(line));
+        m_port = match.captured(1);
+        m_serviceUrl = match.captured(0);
+    }
+
+    void cleanupTestCase()
+    {
+        m_sandbox.kill();
+        m_sandbox.waitForFinished();
+    }
+
+    void seededMessages()
+    {
+        const Run all = messages({u"--json"_s});
+        QCOMPARE(all.status, 0);
+        const QJsonArray list = QJsonDocument::fromJson(all.out).array();
+        QCOMPARE(messageIds(list), (QJsonArray{u"1"_s, u"2"_s, u"3"_s}));
+        for (const QJsonValue &message : list)
+            QCOMPARE(message.toObject().keys(),
+                     (QStringList{u"contexts"_s, u"msgid"_s, u"titles"_s}));
+    }
+
+    void addThenReadBack()
+    {
+        const Run added = addMessage({u"停气通知"_s, u"周日停气"_s});
+        QCOMPARE(added.status, 0);
+        QCOMPARE(added.out, "message 4 added\n");
+
+        // One message: a single element on the wire, still a list of one here.
+        const Run one = messages({u"--since"_s, u"3"_s, u"--json"_s});
+        QCOMPARE(one.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(one.out).array(),
+                 (QJsonArray{QJsonObject{{u"titles"_s, u"停气通知"_s},
+                                         {u"contexts"_s, u"周日停气"_s},
+                                         {u"msgid"_s, u"4"_s}}}));
+
+        const Run text = messages({u"--since"_s, u"3"_s});
+        QCOMPARE(text.status, 0);
+        QCOMPARE(QString::fromUtf8(text.out), u"4  停气通知\n    周日停气\n"_s);
+
+        const Run none = messages({u"--since"_s, u"4"_s, u"--json"_s});
+        QCOMPARE(none.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(none.out).array(), QJsonArray());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+
+        QTest::newRow("no text") << QStringList{u"message"_s, u"add"_s, u"title"_s} << 2
+                                 << QByteArray("message add TITLE TEXT");
+        QTest::newRow("unknown command") << QStringList{u"message"_s, u"remove"_s, u"t"_s, u"x"_s}
+                                         << 2 << QByteArray("message add TITLE TEXT");
+        // Port 1 is privileged: no sandbox runs there.
+        QTest::newRow("no sandbox at the port")
+            << QStringList{u"message"_s, u"add"_s, u"t"_s, u"x"_s, u"--port"_s, u"1"_s} << 1
+            << QByteArray("message not added");
+    }
+
+    void refusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+
+        const Run refused = run(QStringLiteral(TARVO_SANDBOX), arguments);
+
+        QCOMPARE(refused.status, status);
+        QVERIFY2(refused.err.contains(message), refused.err.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliMessages)
+#include "tst_climessages.moc"
