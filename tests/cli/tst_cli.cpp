@@ -1,3 +1,4 @@
+#include "SpawnedSandbox.h"
 #include "billing/DataMD5.h"
 #include "platform/IniSettingsStore.h"
 #include "service/Envelope.h"
@@ -18,14 +19,7 @@ const QString deviceId = u"0A1B2C3D-4E5F-4A6B-8C7D-9E0F1A2B3C4D"_s;
 // The device the sandbox's seed has payments for.
 const QString seededDeviceId = u"5F0C2A8E-3B71-4D9A-9E64-2C1B7A0D4E93"_s;
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
+using Run = ProgramRun;
 
 } // namespace
 
@@ -35,43 +29,23 @@ class TestCli : public QObject
     Q_OBJECT
 
 private:
-    QProcess m_sandbox;
-    QString m_serviceUrl;
-    QString m_websiteUrl;
+    SpawnedSandbox m_sandbox;
     QTemporaryDir m_home;
 
     Run cli(const QStringList &arguments, const QByteArray &input = {})
     {
-        QProcess process;
-        process.start(QStringLiteral(TARVO_CLI),
-                      arguments + QStringList{u"--service"_s, m_serviceUrl, u"--website"_s,
-                                              m_websiteUrl, u"--home"_s, m_home.path()});
-        process.write(input);
-        process.closeWriteChannel();
-        if (!process.waitForFinished(30000))
-            return {};
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
+        return runProgram(QStringLiteral(TARVO_CLI),
+                          arguments + QStringList{u"--service"_s, m_sandbox.serviceUrl(),
+                                                  u"--website"_s, m_sandbox.websiteUrl(),
+                                                  u"--home"_s, m_home.path()},
+                          input);
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        m_sandbox.start(QStringLiteral(TARVO_SANDBOX), {u"--port"_s, u"0"_s});
-        QVERIFY(m_sandbox.waitForReadyRead(10000));
-        const QString line = QString::fromUtf8(m_sandbox.readLine());
-        const QRegularExpressionMatch match =
-            QRegularExpression(u"(http://[^/ ]+)(/\\S*)"_s).match(line);
-        QVERIFY2(match.hasMatch(), qPrintable(line));
-        m_websiteUrl = match.captured(1);
-        m_serviceUrl = match.captured(0);
-    }
-
-    void cleanupTestCase()
-    {
-        m_sandbox.kill();
-        m_sandbox.waitForFinished();
+        QVERIFY(m_sandbox.start());
     }
 
     void envelopeIsTheExactBody()
@@ -297,7 +271,7 @@ private slots:
         QCOMPARE(notices.size(), 10);
         for (const QJsonValue &notice : notices) {
             QCOMPARE(notice.toObject().keys(), (QStringList{u"URL"_s, u"subTitle"_s, u"title"_s}));
-            QVERIFY(notice[u"URL"_s].toString().startsWith(m_websiteUrl + u"/reds/"_s));
+            QVERIFY(notice[u"URL"_s].toString().startsWith(m_sandbox.websiteUrl() + u"/reds/"_s));
             QVERIFY(!notice[u"URL"_s].toString().contains(u"amp;"_s));
         }
         QCOMPARE(notices[0][u"subTitle"_s].toString(), u"2016-01-12"_s);

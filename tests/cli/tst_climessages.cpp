@@ -1,3 +1,5 @@
+#include "SpawnedSandbox.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,21 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using Run = ProgramRun;
 
 QJsonArray messageIds(const QJsonArray &messages)
 {
@@ -42,42 +30,29 @@ class TestCliMessages : public QObject
     Q_OBJECT
 
 private:
-    QProcess m_sandbox;
-    QString m_port;
-    QString m_serviceUrl;
+    SpawnedSandbox m_sandbox;
     QTemporaryDir m_home;
 
     Run addMessage(const QStringList &arguments)
     {
-        return run(QStringLiteral(TARVO_SANDBOX), QStringList{u"message"_s, u"add"_s} + arguments +
-                                                      QStringList{u"--port"_s, m_port});
+        return runProgram(QStringLiteral(TARVO_SANDBOX),
+                          QStringList{u"message"_s, u"add"_s} + arguments +
+                              QStringList{u"--port"_s, m_sandbox.port()});
     }
 
     Run messages(const QStringList &arguments)
     {
-        return run(QStringLiteral(TARVO_CLI),
-                   QStringList{u"messages"_s} + arguments +
-                       QStringList{u"--service"_s, m_serviceUrl, u"--home"_s, m_home.path()});
+        return runProgram(
+            QStringLiteral(TARVO_CLI),
+            QStringList{u"messages"_s} + arguments +
+                QStringList{u"--service"_s, m_sandbox.serviceUrl(), u"--home"_s, m_home.path()});
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        m_sandbox.start(QStringLiteral(TARVO_SANDBOX), {u"--port"_s, u"0"_s});
-        QVERIFY(m_sandbox.waitForReadyRead(10000));
-        const QString line = QString::fromUtf8(m_sandbox.readLine());
-        const QRegularExpressionMatch match =
-            QRegularExpression(u"http://[^/ :]+:(\\d+)/\\S*"_s).match(line);
-        QVERIFY2(match.hasMatch(), qPrintable(line));
-        m_port = match.captured(1);
-        m_serviceUrl = match.captured(0);
-    }
-
-    void cleanupTestCase()
-    {
-        m_sandbox.kill();
-        m_sandbox.waitForFinished();
+        QVERIFY(m_sandbox.start());
     }
 
     void seededMessages()
@@ -136,7 +111,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, message);
 
-        const Run refused = run(QStringLiteral(TARVO_SANDBOX), arguments);
+        const Run refused = runProgram(QStringLiteral(TARVO_SANDBOX), arguments);
 
         QCOMPARE(refused.status, status);
         QVERIFY2(refused.err.contains(message), refused.err.constData());
