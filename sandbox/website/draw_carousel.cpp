@@ -1,6 +1,6 @@
 // Draws the three carousel pictures of the website: water, electricity and gas.
-// Run at build time: draw_carousel OUTPUT_DIR. Only the build machine's default font is
-// assumed, so the captions are in Latin letters.
+// Run at build time: draw_carousel OUTPUT_DIR. The captions need a CJK font on the build
+// machine; the setup script installs one.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -39,7 +39,8 @@ void caption(QImage &image, const QString &title, const QString &line)
     font.setBold(false);
     painter.setFont(font);
     painter.drawText(QRect(250, 125, 370, 60), Qt::AlignLeft | Qt::TextWordWrap, line);
-    painter.drawText(QRect(250, 215, 370, 30), Qt::AlignLeft, u"Tarvo Utilities  0813-96677"_s);
+    painter.drawText(QRect(250, 215, 370, 30), Qt::AlignLeft,
+                     u"Tarvo公用事业  服务热线 0813-96677"_s);
 }
 
 QImage water()
@@ -58,7 +59,7 @@ QImage water()
     painter.setPen(Qt::NoPen);
     painter.drawEllipse(QPointF(100, 170), 14, 22);
     painter.end();
-    caption(image, u"Clean Water"_s, u"Treated, tested and piped to every home, day and night."_s);
+    caption(image, u"放心用水"_s, u"层层净化，检测达标，日夜送到千家万户。"_s);
     return image;
 }
 
@@ -73,8 +74,7 @@ QImage electricity()
     painter.setBrush(QColor(0xff, 0xc8, 0x1e));
     painter.drawPolygon(bolt);
     painter.end();
-    caption(image, u"Reliable Power"_s,
-            u"A stronger grid for the city, with repairs around the clock."_s);
+    caption(image, u"安心用电"_s, u"城市电网持续升级，抢修服务全天候响应。"_s);
     return image;
 }
 
@@ -95,8 +95,7 @@ QImage gas()
     core.addEllipse(QPointF(125, 190), 25, 35);
     painter.fillPath(core, QColor(0xb8, 0xe0, 0xff));
     painter.end();
-    caption(image, u"Safe Gas"_s,
-            u"Natural gas for cooking and heating: check, ventilate, shut off."_s);
+    caption(image, u"安全用气"_s, u"用气勤检查，保持通风，用完关阀。"_s);
     return image;
 }
 
