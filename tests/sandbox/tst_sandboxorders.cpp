@@ -1,6 +1,7 @@
 // createOrder takes only orders that agree with the account's unpaid bills and the red
 // packet; a refusal carries a reason and no prepay id, and stores nothing.
 #include "SandboxHarness.h"
+#include "SeedOrders.h"
 #include "Store.h"
 #include "service/DocumentDictionary.h"
 
@@ -13,15 +14,7 @@ using Fields = QHash<QString, QString>;
 
 namespace {
 
-const QString device = u"9B2E61D4-0C7A-4E3F-8A15-D6F0B3C29E87"_s;
-
-// Unpaid bills of account 1000001 in the seed, amounts in fen (usage × unit price).
-const QString water01 = u"202501:YS20250100002|"_s; // 6210
-const QString water02 = u"202502:YS20250200003|"_s; // 5175
-const QString allOf1000001 =
-    u"202501:YS20250100002|202502:YS20250200003|202503:YS20250300004|"
-    "202501:YS20250100005|202502:YS20250200006|202503:YS20250300007|"
-    "202501:YS20250100008|202502:YS20250200009|202503:YS20250300010|"_s; // 86480
+using namespace SeedOrders;
 
 Fields order(const QString &bills, const QString &ypay, const QString &spay,
              const QString &hbid = {}, const QString &hbje = {})

@@ -1,6 +1,7 @@
 // The wallet app the sandbox plays: a correctly signed request settles its order in one
 // transaction; anything else is refused with a non-zero ret and changes nothing.
 #include "SandboxHarness.h"
+#include "SeedOrders.h"
 #include "Store.h"
 #include "billing/ArrearsReply.h"
 #include "billing/DataMD5.h"
@@ -25,15 +26,7 @@ using Fields = QHash<QString, QString>;
 
 namespace {
 
-const QString device = u"9B2E61D4-0C7A-4E3F-8A15-D6F0B3C29E87"_s;
-
-// Unpaid bills of account 1000001 in the seed, amounts in fen.
-const QString water01 = u"202501:YS20250100002|"_s; // 6210
-const QString water02 = u"202502:YS20250200003|"_s; // 5175
-const QString allOf1000001 =
-    u"202501:YS20250100002|202502:YS20250200003|202503:YS20250300004|"
-    "202501:YS20250100005|202502:YS20250200006|202503:YS20250300007|"
-    "202501:YS20250100008|202502:YS20250200009|202503:YS20250300010|"_s; // 86480
+using namespace SeedOrders;
 
 struct RecordingDelegate final : WXApiDelegate
 {
