@@ -43,8 +43,22 @@ void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator)
         (*loading)->endAnimation();
         navigator.showProgress(QCoreApplication::translate("Screenshots", "正在创建订单"));
     });
-    tour.add(u"placeholder"_s, [&navigator, home] {
+    tour.add(u"coming-soon"_s, [&navigator, home] {
         navigator.hideProgress();
-        home()->WaterPayBtnClick();
+        home()->changJianWenTi();
     });
+
+    addPaymentScreenshots(tour, navigator);
+    addRedPacketScreenshots(tour, navigator);
+    addRecordScreenshots(tour, navigator);
+    addInformationScreenshots(tour, navigator);
+    addMapScreenshots(tour, navigator);
+}
+
+void returnHome(QmlNavigator &navigator)
+{
+    navigator.closeAlerts();
+    navigator.hideProgress();
+    while (navigator.stack().size() > 1)
+        navigator.pop(false);
 }

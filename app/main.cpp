@@ -5,10 +5,13 @@
 #include "ScriptedSignIn.h"
 #include "account/SignInSession.h"
 #include "platform/AppOptions.h"
+#include "platform/Clock.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/NetworkPageFetcher.h"
 #include "platform/NetworkReachability.h"
 #include "platform/NetworkTransport.h"
+#include "platform/NotificationCenter.h"
 #include "platform/SandboxWallet.h"
 #include "platform/SecureStoreFactory.h"
 #include "service/ServiceClient.h"
@@ -111,6 +114,12 @@ int main(int argc, char *argv[])
     ImageCache imageCache(&network, QDir(options.home).filePath(u"imagecache"_s));
     const AccountServices accountServices{&reachability, &service, &settings, secureStore.get(),
                                           &session};
+    NotificationCenter notificationCenter;
+    const SystemClock clock;
+    NetworkPageFetcher pageFetcher(&network);
+    const ScreenServices screenServices{accountServices,     &imageCache, options.websiteUrl,
+                                        &notificationCenter, &wallet,     &clock,
+                                        &pageFetcher};
     QmlNavigator navigator;
     registerScreenTypes(&navigator);
     // Where the desktop has no notification service, the window shows notifications itself.
@@ -120,9 +129,7 @@ int main(int argc, char *argv[])
     engine.addImageProvider(ImageCacheProvider::name, new ImageCacheProvider(&imageCache));
     QObject::connect(&delegate, &AppDelegate::windowNeeded, &engine, [&] {
         engine.load(QUrl(u"qrc:/qt/qml/TarvoApp/qml/Main.qml"_s));
-        navigator.push(
-            new HomeViewController(&navigator, accountServices, &imageCache, options.websiteUrl),
-            false);
+        navigator.push(new HomeViewController(&navigator, screenServices, nullptr), false);
     });
     delegate.didFinishLaunchingWithOptions();
     if (engine.rootObjects().isEmpty()) {

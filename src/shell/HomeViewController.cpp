@@ -14,25 +14,22 @@ const QStringList HomeViewController::wheelPicturePaths{
     u"/upfile/2015121461354797.jpg"_s,
 };
 
-HomeViewController::HomeViewController(Navigator *navigator, const AccountServices &accountServices,
-                                       ImageCache *imageCache, const QUrl &websiteUrl,
+HomeViewController::HomeViewController(Navigator *navigator, const ScreenServices &services,
                                        QObject *parent)
     : BaseViewController(navigator, parent)
-    , m_accountServices(accountServices)
-    , m_imageCache(imageCache)
-    , m_websiteUrl(websiteUrl)
+    , m_services(services)
 {}
 
 void HomeViewController::viewDidLoad()
 {
     BaseViewController::viewDidLoad();
     setTitle(tr("Tarvo在线缴费"));
-    navigator()->present(new SignViewController(navigator(), m_accountServices), false);
+    navigator()->present(new SignViewController(navigator(), m_services.account), false);
 
     QStringList pictures;
     for (const QString &path : wheelPicturePaths)
-        pictures.append(m_websiteUrl.resolved(QUrl(path)).toString());
-    m_wheelPhotoView = new KTWheelPhotoView(wheelHeight, pictures, m_imageCache, this);
+        pictures.append(m_services.websiteUrl.resolved(QUrl(path)).toString());
+    m_wheelPhotoView = new KTWheelPhotoView(wheelHeight, pictures, m_services.imageCache, this);
     emit wheelPhotoViewChanged();
 }
 
@@ -58,7 +55,7 @@ void HomeViewController::notificationBtnClick()
 
 void HomeViewController::myHongBao()
 {
-    if (!m_accountServices.reachability->isReachable()) {
+    if (!m_services.account.reachability->isReachable()) {
         navigator()->notice(tr("网络异常!"));
         return;
     }

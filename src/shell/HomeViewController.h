@@ -2,11 +2,9 @@
 
 #include "BaseViewController.h"
 #include "KTWheelPhotoView.h"
-#include "account/AccountServices.h"
+#include "ScreenServices.h"
 
 #include <QUrl>
-
-class ImageCache;
 
 /// The home screen, root of the navigation stack: the carousel and the menu of functions.
 /// It puts sign-in in front of itself when it loads.
@@ -23,8 +21,8 @@ public:
     static const QStringList wheelPicturePaths;
     static constexpr qreal wheelHeight = 140;
 
-    HomeViewController(Navigator *navigator, const AccountServices &accountServices,
-                       ImageCache *imageCache, const QUrl &websiteUrl, QObject *parent = nullptr);
+    HomeViewController(Navigator *navigator, const ScreenServices &services,
+                       QObject *parent = nullptr);
 
     KTWheelPhotoView *wheelPhotoView() const { return m_wheelPhotoView; }
     int heightConstraint() const { return m_heightConstraint; }
@@ -50,9 +48,7 @@ signals:
 private:
     void openPlaceholder(const QString &title);
 
-    AccountServices m_accountServices;
-    ImageCache *m_imageCache;
-    QUrl m_websiteUrl;
+    ScreenServices m_services;
     KTWheelPhotoView *m_wheelPhotoView = nullptr;
     int m_heightConstraint = 0;
 };

@@ -113,8 +113,8 @@ private:
 
         HomeViewController *start()
         {
-            auto *home = new HomeViewController(&navigator, services(), &images,
-                                                QUrl(u"http://127.0.0.1:9/"_s));
+            auto *home = new HomeViewController(
+                &navigator, {services(), &images, QUrl(u"http://127.0.0.1:9/"_s)});
             navigator.push(home, false);
             home->viewDidLoad();
             // The view loads sign-in when it appears.

@@ -269,8 +269,9 @@ private:
     {
         auto *home = new HomeViewController(
             m_navigator.get(),
-            {&m_reachability, &m_service, &m_settings, &m_secureStore, &m_session}, imageCache(),
-            QUrl(u"http://site.test"_s));
+            {{&m_reachability, &m_service, &m_settings, &m_secureStore, &m_session},
+             imageCache(),
+             QUrl(u"http://site.test"_s)});
         home->setParent(&m_navigator->owner);
         return home;
     }

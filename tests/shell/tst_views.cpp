@@ -40,8 +40,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
 
         m_home = new HomeViewController(
-            &m_navigator, {&m_reachability, &m_service, &m_settings, &m_secureStore, &m_session},
-            &m_images, QUrl(u"http://127.0.0.1:9"_s));
+            &m_navigator, {{&m_reachability, &m_service, &m_settings, &m_secureStore, &m_session},
+                           &m_images,
+                           QUrl(u"http://127.0.0.1:9"_s)});
         m_navigator.push(m_home, false);
     }
 

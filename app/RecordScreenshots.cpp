@@ -1,0 +1,9 @@
+#include "Screenshots.h"
+#include "shell/QmlNavigator.h"
+#include "shell/ScreenshotTour.h"
+
+void addRecordScreenshots(ScreenshotTour &tour, QmlNavigator &navigator)
+{
+    Q_UNUSED(tour);
+    Q_UNUSED(navigator);
+}

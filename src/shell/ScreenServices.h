@@ -1,0 +1,25 @@
+#pragma once
+
+#include "account/AccountServices.h"
+
+#include <QUrl>
+
+class Clock;
+class ImageCache;
+class NotificationCenter;
+class PageFetcher;
+class WalletSdk;
+
+/// Everything the screens opened from home reach outside themselves. Home hands each screen
+/// the pieces it needs; a test leaves out what the screens it drives do not use.
+struct ScreenServices
+{
+    AccountServices account;
+    ImageCache *imageCache = nullptr;
+    QUrl websiteUrl;
+    /// The in-app hub on which the arrears query announces its outcomes.
+    NotificationCenter *notifications = nullptr;
+    WalletSdk *wallet = nullptr;
+    const Clock *clock = nullptr;
+    PageFetcher *pageFetcher = nullptr;
+};
