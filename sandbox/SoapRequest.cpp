@@ -146,6 +146,9 @@ std::variant<SoapCall, SoapFault> readSoapCall(const QByteArray &body)
         return clientFault(u"the Body holds no operation"_s);
     SoapCall call;
     call.operation = xml.name().toString();
+    // An operation of another service, even with a familiar name, is not ours to run.
+    if (xml.namespaceUri() != Envelope::serviceNamespace)
+        return clientFault(call.operation + u" is not an operation of this service's namespace"_s);
 
     std::optional<QString> argument;
     for (;;) {

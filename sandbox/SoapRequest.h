@@ -22,8 +22,9 @@ struct SoapCall
 };
 
 /// Reads a request as a SOAP 1.1 service does: namespace-aware (any prefixes, white space,
-/// an XML declaration), the operation found in the Body by local name, `arg0`'s text taken
-/// as the argument document and the children of its `info` root as the fields.
+/// an XML declaration), the operation found in the Body by local name in the service's
+/// namespace, `arg0`'s text taken as the argument document and the children of its `info`
+/// root as the fields.
 ///
 /// A DTD or an entity reference at either level is refused before anything is expanded;
 /// an unreadable envelope or argument document is the client's fault.

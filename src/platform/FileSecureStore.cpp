@@ -23,7 +23,7 @@ FileSecureStore::FileSecureStore(const QString &home)
 
 std::optional<QString> FileSecureStore::read(const QString &account, const QString &service)
 {
-    const QJsonValue secret = load().value(service)[account][u"secret"];
+    const QJsonValue secret = load().value_or(QJsonObject()).value(service)[account][u"secret"];
     if (!secret.isString())
         return std::nullopt;
     return secret.toString();
@@ -32,7 +32,13 @@ std::optional<QString> FileSecureStore::read(const QString &account, const QStri
 bool FileSecureStore::write(const QString &account, const QString &service, const QString &label,
                             const QString &secret)
 {
-    QJsonObject root = load();
+    const std::optional<QJsonObject> loaded = load();
+    if (!loaded) {
+        // Replacing a file that could not be read would lose whatever secrets it holds.
+        qCWarning(lcPlatform) << "not writing" << m_filePath << "over a file that cannot be read";
+        return false;
+    }
+    QJsonObject root = *loaded;
     QJsonObject items = root.value(service).toObject();
     items.insert(account, QJsonObject{{u"label"_s, label}, {u"secret"_s, secret}});
     root.insert(service, items);
@@ -52,19 +58,19 @@ bool FileSecureStore::write(const QString &account, const QString &service, cons
     return true;
 }
 
-QJsonObject FileSecureStore::load() const
+std::optional<QJsonObject> FileSecureStore::load() const
 {
     QFile file(m_filePath);
     if (!file.exists())
-        return {};
+        return QJsonObject();
     if (file.size() > maximumFileSize || !file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPlatform) << "cannot read" << m_filePath;
-        return {};
+        qCWarning(lcPlatform) << "cannot read" << m_filePath << ":" << file.errorString();
+        return std::nullopt;
     }
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
     if (!document.isObject()) {
         qCWarning(lcPlatform) << m_filePath << "is not a secrets file; ignoring it";
-        return {};
+        return QJsonObject();
     }
     return document.object();
 }

@@ -7,7 +7,8 @@
 /// Secrets in a JSON file readable by its owner only, for desktops without a keychain.
 ///
 /// The file holds one object per service, keyed by account. A file that cannot be
-/// read as such holds no secrets; the next write replaces it.
+/// read as such holds no secrets; the next write replaces it. A file that cannot be
+/// read at all (no access, a folder, too large) is never replaced: writes fail instead.
 class FileSecureStore final : public SecureStore
 {
 public:
@@ -23,7 +24,8 @@ public:
                const QString &secret) override;
 
 private:
-    QJsonObject load() const;
+    /// Nothing when the file exists but cannot be read.
+    std::optional<QJsonObject> load() const;
 
     QString m_filePath;
 };

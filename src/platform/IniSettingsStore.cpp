@@ -20,11 +20,20 @@ QVariant IniSettingsStore::value(const QString &key) const
 void IniSettingsStore::setValue(const QString &key, const QVariant &value)
 {
     m_settings.setValue(key, value);
-    m_settings.sync();
+    writeThrough();
 }
 
 void IniSettingsStore::remove(const QString &key)
 {
     m_settings.remove(key);
+    writeThrough();
+}
+
+void IniSettingsStore::writeThrough()
+{
     m_settings.sync();
+    // The change still holds for this run; only the next start will not see it.
+    if (m_settings.status() == QSettings::AccessError)
+        qCWarning(lcPlatform) << "cannot write the settings file" << m_settings.fileName()
+                              << "; changes last only until the app quits";
 }

@@ -21,5 +21,7 @@ public:
     void remove(const QString &key) override;
 
 private:
+    void writeThrough();
+
     QSettings m_settings;
 };

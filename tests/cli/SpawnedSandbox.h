@@ -34,10 +34,10 @@ class SpawnedSandbox
 {
 public:
     /// False when the sandbox did not start or did not say where it listens.
-    bool start()
+    bool start(const QStringList &moreArguments = {})
     {
         m_process.start(QStringLiteral(TARVO_SANDBOX),
-                        {QStringLiteral("--port"), QStringLiteral("0")});
+                        QStringList{QStringLiteral("--port"), QStringLiteral("0")} + moreArguments);
         if (!m_process.waitForReadyRead(10000))
             return false;
         const QRegularExpressionMatch match =
@@ -52,6 +52,7 @@ public:
         m_process.waitForFinished();
     }
 
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
     QString serviceUrl() const { return m_serviceUrl.toString(); }
     QString websiteUrl() const { return m_serviceUrl.adjusted(QUrl::RemovePath).toString(); }
     QString port() const { return QString::number(m_serviceUrl.port()); }

@@ -74,6 +74,10 @@ private slots:
         QTest::newRow("garbage after a good line")
             << bytes("[General]\nUUID=ABC\n\x00\x00\xff binary \n") << u"ABC"_s;
         QTest::newRow("empty file") << QByteArray() << QString();
+        QTest::newRow("cut inside a quoted value")
+            << QByteArray("[General]\nUUID=ABC\nuserNumber=\"10000") << u"ABC"_s;
+        QTest::newRow("cut inside a key") << QByteArray("[General]\nUUID=ABC\nuserNu") << u"ABC"_s;
+        QTest::newRow("UTF-16 file") << bytes("\xff\xfe[\0G\0]\0") << QString();
     }
 
     void damagedFileIsReadAsFarAsItGoes()

@@ -156,6 +156,17 @@ private slots:
                    Envelope::escapeText(u"<info><useraccount><b>1</b></useraccount></info>"_s))
             << u"soap:Client"_s;
         QTest::newRow("oversized") << good + QByteArray(2 * 1024 * 1024, ' ') << u"soap:Client"_s;
+        QTest::newRow("50 MiB") << good + QByteArray(50 * 1024 * 1024, ' ') << u"soap:Client"_s;
+        QTest::newRow("empty") << QByteArray() << u"soap:Client"_s;
+        QTest::newRow("not UTF-8")
+            << QByteArray(good).replace("13912345678", "1391234\xff\xfe") << u"soap:Client"_s;
+        QTest::newRow("operation of another namespace")
+            << QByteArray(good).replace(Envelope::serviceNamespace.latin1(),
+                                        "http://other.example/")
+            << u"soap:Client"_s;
+        QTest::newRow("operation without a namespace")
+            << QByteArray(good).replace(" xmlns=\"http://service.trvo.tarvo.cn/\"", "")
+            << u"soap:Client"_s;
     }
 
     void refusesWithAFault()

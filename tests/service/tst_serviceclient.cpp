@@ -1,3 +1,4 @@
+#include "BadReplies.h"
 #include "FakeTransport.h"
 #include "LocalHttpServer.h"
 #include "platform/NetworkTransport.h"
@@ -115,6 +116,15 @@ private slots:
         LocalHttpServer::Response silent;
         silent.silent = true;
         QTest::newRow("silent peer times out") << silent << 0 << false;
+
+        LocalHttpServer::Response hangUp = whole;
+        hangUp.declaredLength = whole.body.size() + 100;
+        hangUp.closeAfterBody = true;
+        QTest::newRow("connection closed mid-body is no reply") << hangUp << 0 << false;
+
+        LocalHttpServer::Response stalled = hangUp;
+        stalled.closeAfterBody = false;
+        QTest::newRow("body shorter than its length, then silence") << stalled << 0 << false;
     }
 
     void overTheWire()
@@ -148,6 +158,65 @@ private slots:
         // Only once: nothing more arrives later.
         QTest::qWait(50);
         QCOMPARE(outcome.replies + outcome.failures, 1);
+    }
+
+    void badRepliesOverTheWire_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+
+        for (const int status : {200, 500}) {
+            for (const BadReplies::Case &bad :
+                 BadReplies::forOperation(ServiceOperation::checkUser))
+                QTest::addRow("%d %s", status, bad.name.constData()) << status << bad.body;
+        }
+    }
+
+    void badRepliesOverTheWire()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+
+        LocalHttpServer server;
+        QVERIFY(server.listen());
+        server.setResponse({status, "text/html", body});
+        QNetworkAccessManager manager;
+        NetworkTransport transport(&manager, 1500ms);
+        ServiceClient client(&transport, server.url(u"/trvo/ws/appService"_s));
+        QObject receiver;
+        Outcome outcome;
+        send(client, &receiver, outcome);
+
+        // Whatever the status, the body arrives whole, once, and reads as it would from memory.
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.replies + outcome.failures, 1, 10000);
+        QCOMPARE(outcome.replies, 1);
+        QCOMPARE(outcome.returnText,
+                 ServiceReply::unwrap(ServiceOperation::checkUser, body).returnText);
+        QVERIFY(outcome.returnText != u"1"_s);
+    }
+
+    void hugeReplyIsDroppedAtItsFirstBytes()
+    {
+        constexpr qint64 size = 50 * 1024 * 1024;
+        LocalHttpServer server;
+        QVERIFY(server.listen());
+        LocalHttpServer::Response huge;
+        huge.body = QByteArray(size, 'x');
+        huge.pieces = 50;
+        huge.pieceDelayMs = 50;
+        server.setResponse(huge);
+        QNetworkAccessManager manager;
+        NetworkTransport transport(&manager);
+        ServiceClient client(&transport, server.url(u"/trvo/ws/appService"_s));
+        QObject receiver;
+        Outcome outcome;
+        send(client, &receiver, outcome);
+
+        QTRY_COMPARE_WITH_TIMEOUT(outcome.failures, 1, 10000);
+        QCOMPARE(outcome.replies, 0);
+        // The announced length is refused at the first bytes: the client hangs up before
+        // even the limit's worth of the body has been sent.
+        QCOMPARE_LT(server.bodyBytesWritten(), NetworkTransport::maximumReplySize);
     }
 
     void refusedConnectionIsSilentToTheReplyHandler()

@@ -69,21 +69,29 @@ void LocalHttpServer::answer(QTcpSocket *socket, const Response &response)
 {
     if (response.silent)
         return;
-    const QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) +
-                            " Status\r\nContent-Type: " + response.contentType +
-                            "\r\nContent-Length: " + QByteArray::number(response.body.size()) +
-                            "\r\nConnection: keep-alive\r\n\r\n";
+    const QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(response.status) +
+        " Status\r\nContent-Type: " + response.contentType + "\r\nContent-Length: " +
+        QByteArray::number(response.declaredLength < 0 ? response.body.size()
+                                                       : response.declaredLength) +
+        "\r\nConnection: keep-alive\r\n\r\n";
     socket->write(head);
     const int pieces = qMax(1, response.pieces);
     const qsizetype pieceSize = (response.body.size() + pieces - 1) / pieces;
     QPointer<QTcpSocket> guarded(socket);
     for (int i = 0; i < pieces; ++i) {
         const QByteArray piece = response.body.mid(i * pieceSize, pieceSize);
-        QTimer::singleShot(i * response.pieceDelayMs, socket, [guarded, piece] {
-            if (guarded) {
-                guarded->write(piece);
-                guarded->flush();
-            }
-        });
+        const bool last = i == pieces - 1;
+        QTimer::singleShot(i * response.pieceDelayMs, socket,
+                           [this, guarded, piece, last, close = response.closeAfterBody] {
+                               if (!guarded || guarded->state() != QTcpSocket::ConnectedState)
+                                   return;
+                               guarded->write(piece);
+                               m_bodyBytesWritten += piece.size();
+                               if (last && close)
+                                   guarded->disconnectFromHost();
+                               else
+                                   guarded->flush();
+                           });
     }
 }

@@ -32,7 +32,9 @@ public:
         QByteArray body;
         int pieces = 1; ///< the body is written in this many parts
         int pieceDelayMs = 0;
-        bool silent = false; ///< never answer
+        bool silent = false;         ///< never answer
+        qint64 declaredLength = -1;  ///< Content-Length sent; -1 for the body's own size
+        bool closeAfterBody = false; ///< hang up once the body is written (cut short)
     };
 
     explicit LocalHttpServer(QObject *parent = nullptr);
@@ -48,6 +50,8 @@ public:
     }
 
     const QList<Request> &requests() const { return m_requests; }
+    /// Body bytes handed to the sockets so far; pieces not yet due are not counted.
+    qint64 bodyBytesWritten() const { return m_bodyBytesWritten; }
 
 signals:
     void requestReceived();
@@ -60,4 +64,5 @@ private:
     Response m_response;
     std::function<Response(const Request &)> m_responder;
     QList<Request> m_requests;
+    qint64 m_bodyBytesWritten = 0;
 };
