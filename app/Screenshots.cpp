@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator)
+void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session)
 {
     const auto home = [&navigator] {
         return qobject_cast<HomeViewController *>(navigator.stack().value(0));
@@ -48,8 +48,9 @@ void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator)
         home()->changJianWenTi();
     });
 
-    addPaymentScreenshots(tour, navigator);
-    addRedPacketScreenshots(tour, navigator);
+    // Red packets before payment: the payment tour spends one of the seeded packets.
+    addRedPacketScreenshots(tour, navigator, session);
+    addPaymentScreenshots(tour, navigator, session);
     addRecordScreenshots(tour, navigator);
     addInformationScreenshots(tour, navigator);
     addMapScreenshots(tour, navigator);

@@ -2,15 +2,16 @@
 
 class QmlNavigator;
 class ScreenshotTour;
+class SignInSession;
 
 /// The screens `tarvo --screenshot DIR` renders, in order; each shot starts from where the one
 /// before it left the app. A new screen adds one line to its area's file.
-void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
+void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session);
 
 // Each area starts from the home screen (whatever the step before left pushed is popped
 // first) and leaves its own screens behind for the next area to pop.
-void addPaymentScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
-void addRedPacketScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
+void addPaymentScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session);
+void addRedPacketScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session);
 void addRecordScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
 void addInformationScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
 void addMapScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);

@@ -3,7 +3,9 @@
 
 #include "Screenshots.h"
 #include "ScriptedSignIn.h"
+#include "StartupProbe.h"
 #include "account/SignInSession.h"
+#include "billing/PaymentResults.h"
 #include "platform/AppOptions.h"
 #include "platform/Clock.h"
 #include "platform/DesktopNotifications.h"
@@ -17,12 +19,14 @@
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 #include "shell/AppLifecycle.h"
+#include "shell/GuidedTour.h"
 #include "shell/HomeViewController.h"
 #include "shell/ImageCache.h"
 #include "shell/ImageCacheProvider.h"
 #include "shell/QmlNavigator.h"
 #include "shell/ScreenTypes.h"
 #include "shell/ScreenshotTour.h"
+#include "tour/TourSteps.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -61,6 +65,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption screenshotOption(
         u"screenshot"_s, u"Render each screen into DIR as PNG files, then quit."_s, u"DIR"_s);
     parser.addOption(screenshotOption);
+    const QCommandLineOption tourOption(
+        u"tour"_s,
+        u"Walk through every function as a customer would against the running sandbox, save "
+        u"one picture per step into DIR, and quit; the exit status is 1 at the first step "
+        u"that does not show what it should."_s,
+        u"DIR"_s);
+    parser.addOption(tourOption);
+    const QCommandLineOption startupProbeOption(
+        u"startup-probe"_s,
+        u"Print the steady clock at the first frame of the sign-in screen and the resident "
+        u"memory then, and quit (for the start-up benchmark)."_s);
+    parser.addOption(startupProbeOption);
     const QCommandLineOption signInOption(
         u"sign-in"_s,
         u"Sign in through the sign-in screen with remember-password on, then quit; an empty "
@@ -105,7 +121,9 @@ int main(int argc, char *argv[])
     const std::unique_ptr<SecureStore> secureStore = makeSecureStore(options.home);
     SandboxWallet wallet(&network, options.walletUrl(), options.walletAvailability);
     DesktopNotifications notifications;
+    PaymentResults paymentResults;
     AppDelegate delegate(&settings, secureStore.get(), &service, &wallet, &notifications);
+    delegate.setPaymentResults(&paymentResults);
     // The wallet's answer comes back the way a phone reopens the app: as a URL.
     wallet.setUrlOpener([&delegate](const QUrl &url) { delegate.handleOpenURL(url); });
 
@@ -117,9 +135,9 @@ int main(int argc, char *argv[])
     NotificationCenter notificationCenter;
     const SystemClock clock;
     NetworkPageFetcher pageFetcher(&network);
-    const ScreenServices screenServices{accountServices,     &imageCache, options.websiteUrl,
-                                        &notificationCenter, &wallet,     &clock,
-                                        &pageFetcher};
+    const ScreenServices screenServices{accountServices,     &imageCache,     options.websiteUrl,
+                                        &notificationCenter, &wallet,         &clock,
+                                        &pageFetcher,        &paymentResults, options.tileUrl};
     QmlNavigator navigator;
     registerScreenTypes(&navigator);
     // Where the desktop has no notification service, the window shows notifications itself.
@@ -152,10 +170,20 @@ int main(int argc, char *argv[])
     if (!parser.positionalArguments().isEmpty())
         delegate.handleOpenURL(QUrl(parser.positionalArguments().constFirst()));
 
-    if (parser.isSet(screenshotOption)) {
+    if (parser.isSet(tourOption)) {
+        auto *tour = new GuidedTour(qobject_cast<QQuickWindow *>(mainWindow),
+                                    parser.value(tourOption), &app);
+        addTourSteps(*tour, {&navigator, &network, options.websiteUrl});
+        QObject::connect(tour, &GuidedTour::finished, &app,
+                         [](bool passed) { QCoreApplication::exit(passed ? 0 : 1); });
+        tour->start();
+    } else if (parser.isSet(startupProbeOption)) {
+        new StartupProbe(qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()),
+                         &navigator, &app);
+    } else if (parser.isSet(screenshotOption)) {
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
         auto *tour = new ScreenshotTour(window, parser.value(screenshotOption), &app);
-        addScreenshots(*tour, navigator);
+        addScreenshots(*tour, navigator, session);
         QObject::connect(tour, &ScreenshotTour::finished, &app,
                          [](bool allSaved) { QCoreApplication::exit(allSaved ? 0 : 1); });
         tour->start();

@@ -1,5 +1,6 @@
 #include "SandboxServer.h"
 
+#include "MapTiles.h"
 #include "SandboxLog.h"
 #include "Wsdl.h"
 
@@ -51,6 +52,11 @@ SandboxServer::SandboxServer(const Store &store, QObject *parent)
     m_http.route(QString(Website::picturePrefix) + u"<arg>"_s, QHttpServerRequest::Method::Get,
                  [this](const QString &name, const QHttpServerRequest &) {
                      return toResponse(m_website.picture(name));
+                 });
+    m_http.route(QString(MapTiles::prefix) + u"<arg>/<arg>/<arg>.png"_s,
+                 QHttpServerRequest::Method::Get,
+                 [](int z, int x, int y, const QHttpServerRequest &) {
+                     return toResponse(MapTiles::tile(z, x, y));
                  });
 }
 

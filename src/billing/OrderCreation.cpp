@@ -2,7 +2,6 @@
 
 #include "BillingLog.h"
 #include "PayRequest.h"
-
 #include "service/DocumentDictionary.h"
 #include "service/ServiceClient.h"
 
@@ -14,8 +13,7 @@ OrderCreation::OrderCreation(ServiceClient *client, WalletSdk *wallet, const Clo
     , m_client(client)
     , m_wallet(wallet)
     , m_clock(clock)
-{
-}
+{}
 
 void OrderCreation::start(const OrderRequest &order, Completion done)
 {
@@ -32,8 +30,7 @@ void OrderCreation::start(const OrderRequest &order, Completion done)
         });
 }
 
-std::optional<QString>
-OrderCreation::prepayIdOf(const std::optional<QVariantMap> &replyDocument)
+std::optional<QString> OrderCreation::prepayIdOf(const std::optional<QVariantMap> &replyDocument)
 {
     if (!replyDocument)
         return std::nullopt;

@@ -3,7 +3,6 @@
 #include "OrderRequest.h"
 
 #include <QObject>
-
 #include <functional>
 
 class Clock;

@@ -4,7 +4,6 @@
 #include "DataMD5.h"
 #include "WXUtil.h"
 #include "WeChatConfig.h"
-
 #include "platform/Clock.h"
 #include "platform/WalletSdk.h"
 
@@ -23,9 +22,9 @@ PayReq build(const QString &prepayId, double secondsSinceEpoch)
     request.timeStamp = quint32(seconds);
     request.nonceStr = WXUtil::md5(timestampText);
     request.package = WeChatConfig::package;
-    request.sign = DataMD5().createMD5SingForPay(WeChatConfig::appId, request.partnerId,
-                                                 request.prepayId, request.package,
-                                                 request.nonceStr, request.timeStamp);
+    request.sign =
+        DataMD5().createMD5SingForPay(WeChatConfig::appId, request.partnerId, request.prepayId,
+                                      request.package, request.nonceStr, request.timeStamp);
     return request;
 }
 

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -13,11 +14,12 @@ namespace OutletList {
 
 namespace {
 
+// Texts such as "nan" or "inf" convert, but would put a marker nowhere: they read as 0 too.
 double degrees(const QJsonValue &value)
 {
-    if (value.isString())
-        return value.toString().trimmed().toDouble();
-    return value.toDouble();
+    const double number =
+        value.isString() ? value.toString().trimmed().toDouble() : value.toDouble();
+    return std::isfinite(number) ? number : 0;
 }
 
 std::optional<QString> text(const QJsonValue &value)
@@ -29,10 +31,12 @@ std::optional<QString> text(const QJsonValue &value)
 
 } // namespace
 
-QList<Outlet> fromJson(const QByteArray &json)
+QList<Outlet> fromJson(const QByteArray &json, bool *ok)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (ok)
+        *ok = document.isArray();
     if (!document.isArray()) {
         qCWarning(lcInfo) << "outlet list is no JSON array:" << error.errorString();
         return {};
@@ -49,14 +53,21 @@ QList<Outlet> fromJson(const QByteArray &json)
     return outlets;
 }
 
-QList<Outlet> bundled()
+QList<Outlet> fromFile(const QString &path, bool *ok)
 {
-    QFile file(u":/tarvo/locations.json"_s);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcInfo) << "no outlet list in the app's resources";
+        qCWarning(lcInfo) << "no outlet list at" << path << file.errorString();
+        if (ok)
+            *ok = false;
         return {};
     }
-    return fromJson(file.readAll());
+    return fromJson(file.readAll(), ok);
+}
+
+QList<Outlet> bundled()
+{
+    return fromFile(bundledPath.toString());
 }
 
 } // namespace OutletList

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MapProjection.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -19,25 +21,25 @@ struct Outlet
 /// The outlet list that ships with the app, and where the map opens.
 namespace OutletList {
 
-struct Coordinate
-{
-    double latitude;
-    double longitude;
-};
-
 /// The centre of the service area.
-inline constexpr Coordinate mapCentre{29.352765, 104.778442};
+inline constexpr MapProjection::Coordinate mapCentre{29.352765, 104.778442};
 /// The opening region's extent, north to south and east to west.
 inline constexpr double regionMetres = 9000;
 /// Every marker's image.
 inline constexpr QStringView markerIcon = u"pointIcon";
 
+/// Where the list bundled with the app ("locations.json") lives.
+inline constexpr QStringView bundledPath = u":/tarvo/locations.json";
+
 /// The outlets of a JSON array, in order. Coordinates may be numbers or numeric texts;
 /// anything else reads as 0. Elements that are no objects are no outlets. A document
-/// that is no array gives none.
-QList<Outlet> fromJson(const QByteArray &json);
+/// that is no array gives none, and `*ok` (when given) tells it from an empty array.
+QList<Outlet> fromJson(const QByteArray &json, bool *ok = nullptr);
 
-/// The list bundled with the app ("locations.json").
+/// The outlets of a list file; a missing or unreadable file gives none and `*ok` false.
+QList<Outlet> fromFile(const QString &path, bool *ok = nullptr);
+
+/// The list bundled with the app.
 QList<Outlet> bundled();
 
 } // namespace OutletList

@@ -51,6 +51,10 @@ void AppOptions::addTo(QCommandLineParser &parser)
     parser.addOption({u"wallet"_s,
                       u"The wallet app as the app finds it: installed, missing or unsupported."_s,
                       u"STATE"_s});
+    parser.addOption({u"tiles"_s,
+                      u"Map tile server, a URL template with {z}, {x} and {y} (default: the "
+                      u"website's /tiles/{z}/{x}/{y}.png)."_s,
+                      u"URL-TEMPLATE"_s});
 }
 
 AppOptions AppOptions::from(const QCommandLineParser &parser)
@@ -70,6 +74,10 @@ AppOptions AppOptions::from(const QCommandLineParser &parser)
     options.home = QDir(pick(u"home"_s, "TARVO_HOME",
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
                        .absolutePath();
+    QString website = options.websiteUrl.toString();
+    if (website.endsWith(u'/'))
+        website.chop(1);
+    options.tileUrl = pick(u"tiles"_s, "TARVO_TILE_URL", website + u"/tiles/{z}/{x}/{y}.png"_s);
     const QString wallet = pick(u"wallet"_s, "TARVO_WALLET", u"installed"_s);
     if (const std::optional<WalletAvailability> availability = walletAvailabilityFrom(wallet))
         options.walletAvailability = *availability;

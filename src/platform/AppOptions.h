@@ -17,6 +17,9 @@ struct AppOptions
     QUrl websiteUrl;
     QString home;
     WalletAvailability walletAvailability = WalletAvailability::installed;
+    /// Where the outlet map's tiles come from: a URL template with "{z}", "{x}" and "{y}".
+    /// By default the website's stand-in draws them: the website URL + "/tiles/{z}/{x}/{y}.png".
+    QString tileUrl;
     /// A refused option value, for the user; the default stands in for it.
     QString error;
 
@@ -26,7 +29,7 @@ struct AppOptions
     /// Where the website's stand-in plays the wallet app: the website URL + "/wallet/pay".
     QUrl walletUrl() const;
 
-    /// Declares --service, --website, --home and --wallet on the parser.
+    /// Declares --service, --website, --home, --wallet and --tiles on the parser.
     static void addTo(QCommandLineParser &parser);
     /// Defaults overridden by the environment and then by the parsed command line.
     static AppOptions from(const QCommandLineParser &parser);

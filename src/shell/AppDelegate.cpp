@@ -1,6 +1,7 @@
 #include "AppDelegate.h"
 
 #include "ShellLog.h"
+#include "billing/PaymentResults.h"
 #include "platform/LocalNotifications.h"
 #include "platform/SecureStore.h"
 #include "platform/SettingsStore.h"
@@ -145,6 +146,8 @@ bool AppDelegate::handleOpenURL(const QUrl &url)
 void AppDelegate::onResp(const PayResp &resp)
 {
     qCInfo(lcShell) << "payment response: errCode" << resp.errCode;
+    if (m_paymentResults)
+        m_paymentResults->report(resp.errCode);
 }
 
 void AppDelegate::applicationDidEnterBackground()

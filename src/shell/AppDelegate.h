@@ -10,6 +10,7 @@
 #include <QVariantMap>
 
 class LocalNotifications;
+class PaymentResults;
 class SecureStore;
 class ServiceClient;
 class SettingsStore;
@@ -61,6 +62,8 @@ public:
 
     /// The clock that dates notifications; the system clock unless set.
     void setClock(const Clock *clock) { m_clock = clock; }
+    /// Where the wallet's answers to payments go; they are only logged without it.
+    void setPaymentResults(PaymentResults *results) { m_paymentResults = results; }
 
     void onResp(const PayResp &resp) override;
 
@@ -88,6 +91,7 @@ private:
     LocalNotifications *m_notifications;
     SystemClock m_systemClock;
     const Clock *m_clock = &m_systemClock;
+    PaymentResults *m_paymentResults = nullptr;
 
     QVariantMap m_dicnory;
     QString m_msgid = QStringLiteral("0");

@@ -2,9 +2,16 @@
 
 #include "KTWheelPhotoView.h"
 #include "Navigator.h"
-#include "PlaceholderViewController.h"
+#include "account/SignInSession.h"
 #include "account/SignViewController.h"
+#include "billing/LPPayViewController.h"
+#include "info/AboutUsViewController.h"
+#include "info/LPServiceGuideViewController.h"
+#include "info/MapPointViewController.h"
+#include "info/NoticeListOpening.h"
 #include "platform/Reachability.h"
+#include "records/LPPayRecordViewController.h"
+#include "redpackets/HongBaoViewController.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,14 +50,9 @@ void HomeViewController::layoutForScreenHeight(qreal height)
     emit heightConstraintChanged();
 }
 
-void HomeViewController::openPlaceholder(const QString &title)
-{
-    navigator()->push(new PlaceholderViewController(navigator(), title), true);
-}
-
 void HomeViewController::notificationBtnClick()
 {
-    openPlaceholder(tr("公告通知"));
+    openNoticesWhenListed(this, m_services.pageFetcher, m_services.websiteUrl);
 }
 
 void HomeViewController::myHongBao()
@@ -59,7 +61,10 @@ void HomeViewController::myHongBao()
         navigator()->notice(tr("网络异常!"));
         return;
     }
-    openPlaceholder(tr("我的红包"));
+    const SignInSession *session = m_services.account.session;
+    navigator()->push(new HongBaoViewController(navigator(), m_services.account.service,
+                                                session ? session->account() : std::nullopt),
+                      true);
 }
 
 void HomeViewController::changJianWenTi()
@@ -69,30 +74,38 @@ void HomeViewController::changJianWenTi()
 
 void HomeViewController::WaterPayBtnClick()
 {
-    openPlaceholder(tr("水电气缴费"));
+    navigator()->push(new LPPayViewController(navigator(), m_services), true);
 }
 
 void HomeViewController::PayReconderBtnClick()
 {
-    openPlaceholder(tr("缴费记录"));
+    navigator()->push(new LPPayRecordViewController(navigator(), m_services.account.service,
+                                                    m_services.account.settings, m_services.clock),
+                      true);
 }
 
 void HomeViewController::webSearchBtnClick()
 {
-    openPlaceholder(tr("营业网点"));
+    navigator()->push(new MapPointViewController(navigator(), m_services.tileUrl), true);
 }
 
 void HomeViewController::serviceGuaidBtnClick()
 {
-    openPlaceholder(tr("服务指南"));
+    navigator()->push(new LPServiceGuideViewController(navigator(), m_services.pageFetcher,
+                                                       m_services.websiteUrl, 0),
+                      true);
 }
 
 void HomeViewController::advertiseBtnClick()
 {
-    openPlaceholder(tr("水电气宣传"));
+    navigator()->push(new LPServiceGuideViewController(navigator(), m_services.pageFetcher,
+                                                       m_services.websiteUrl, 1),
+                      true);
 }
 
 void HomeViewController::aboutMeBtnClick()
 {
-    openPlaceholder(tr("关于我们"));
+    navigator()->push(
+        new AboutUsViewController(navigator(), m_services.pageFetcher, m_services.websiteUrl),
+        true);
 }

@@ -46,8 +46,6 @@ signals:
     void heightConstraintChanged();
 
 private:
-    void openPlaceholder(const QString &title);
-
     ScreenServices m_services;
     KTWheelPhotoView *m_wheelPhotoView = nullptr;
     int m_heightConstraint = 0;

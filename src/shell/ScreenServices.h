@@ -8,6 +8,7 @@ class Clock;
 class ImageCache;
 class NotificationCenter;
 class PageFetcher;
+class PaymentResults;
 class WalletSdk;
 
 /// Everything the screens opened from home reach outside themselves. Home hands each screen
@@ -22,4 +23,8 @@ struct ScreenServices
     WalletSdk *wallet = nullptr;
     const Clock *clock = nullptr;
     PageFetcher *pageFetcher = nullptr;
+    /// Where the wallet's answer to a payment reaches the screen that paid.
+    PaymentResults *paymentResults = nullptr;
+    /// Where the outlet map's tiles come from: a URL with "{z}", "{x}" and "{y}".
+    QString tileUrl = {};
 };

@@ -1,5 +1,5 @@
 #include "FakePageFetcher.h"
-#include "Website.h"
+#include "SitePages.h"
 #include "info/HtmlDocument.h"
 #include "info/InfoTexts.h"
 #include "info/NoticeList.h"
@@ -26,30 +26,13 @@ const QUrl website(u"http://site.test:8080"_s);
 QByteArray sitePage(const QString &pathAndQuery)
 {
     const QUrl url = WebsiteAddress::page(website, pathAndQuery);
-    return sandbox::Website().page(url.path(), QUrlQuery(url)).body;
+    return SitePages::served(url);
 }
 
 QString noticeRow(const QString &title, const QString &link, const QString &date)
 {
     return u"<div><a title=\"%1\" style=\"float:left\" href=\"%2\">%1</a><div>[%3]</div></div>"_s
         .arg(title, link, date);
-}
-
-QByteArray page(const QString &body)
-{
-    return (u"<html><head><meta charset=\"utf-8\"></head><body>"_s + body + u"</body></html>"_s)
-        .toUtf8();
-}
-
-// An article page whose body holds the given paragraphs (P0, P1, ...).
-QByteArray articlePage(int paragraphs)
-{
-    QString body;
-    for (int i = 0; i < paragraphs; ++i)
-        body += u"<p>P%1</p>"_s.arg(i);
-    return page(u"<div class=\"ny_right\"><div class=\"ny_title\">here</div><div class=\"ny_news\">"
-                u"<div>T</div><div>I</div><div>"_s +
-                body + u"</div><div>S</div></div></div>"_s);
 }
 
 } // namespace
@@ -101,8 +84,8 @@ private slots:
 
     void htmlDocumentDumpsMatchesAsMarkup()
     {
-        const HtmlDocument document =
-            HtmlDocument::fromData(page(u"<div class='a'><p>x &amp; <b>y</b></p></div>"_s));
+        const HtmlDocument document = HtmlDocument::fromData(
+            SitePages::page(u"<div class='a'><p>x &amp; <b>y</b></p></div>"_s));
         QCOMPARE(document.eval(u"//div[@class='a']/p"_s),
                  QStringList{u"<p>x &amp; <b>y</b></p>"_s});
         QCOMPARE(document.eval(u"//p/text()"_s), QStringList{u"x &amp; "_s});
@@ -161,8 +144,8 @@ private slots:
         QString content;
         for (int i = 0; i < rows; ++i)
             content += noticeRow(u"N%1"_s.arg(i), u"x"_s, u"d"_s);
-        const QList<NoticeEntry> entries =
-            NoticeList::entries(page(u"<div class='content'>"_s + content + u"</div>"_s), website);
+        const QList<NoticeEntry> entries = NoticeList::entries(
+            SitePages::page(u"<div class='content'>"_s + content + u"</div>"_s), website);
         QCOMPARE(entries.size(), notices);
         for (int i = 0; i < notices; ++i)
             QCOMPARE(entries[i].title, u"N%1"_s.arg(i));
@@ -238,8 +221,8 @@ private slots:
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QStringList>("pieces");
 
-        const QByteArray paragraphs =
-            page(u"<div class='ny_right'><div>x</div><p>A</p><p>B</p><div><p>no</p></div></div>"_s);
+        const QByteArray paragraphs = SitePages::page(
+            u"<div class='ny_right'><div>x</div><p>A</p><p>B</p><div><p>no</p></div></div>"_s);
         const QStringList twoParagraphs{u"<p>A</p>"_s, u"<p>B</p>"_s};
         QTest::newRow("guide 0: paragraphs")
             << PageFragments::serviceDetail(ServiceList::guide, 0) << paragraphs << twoParagraphs;
@@ -249,31 +232,33 @@ private slots:
             << PageFragments::aboutUs() << paragraphs << twoParagraphs;
         QTest::newRow("guide 2: Section1")
             << PageFragments::serviceDetail(ServiceList::guide, 2)
-            << page(u"<div class='ny_right'><p>A</p><div class='Section1'><p>W</p></div></div>"_s)
+            << SitePages::page(
+                   u"<div class='ny_right'><p>A</p><div class='Section1'><p>W</p></div></div>"_s)
             << QStringList{u"<div class=\"Section1\"><p>W</p></div>"_s};
         QTest::newRow("publicity 0: six pieces lose the fourth")
-            << PageFragments::serviceDetail(ServiceList::publicity, 0) << articlePage(4)
+            << PageFragments::serviceDetail(ServiceList::publicity, 0) << SitePages::article(4)
             << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s, u"<p>P0</p>"_s, u"<p>P2</p>"_s,
                            u"<p>P3</p>"_s};
         QTest::newRow("publicity 0: three pieces keep all")
-            << PageFragments::serviceDetail(ServiceList::publicity, 0) << articlePage(1)
+            << PageFragments::serviceDetail(ServiceList::publicity, 0) << SitePages::article(1)
             << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s, u"<p>P0</p>"_s};
         QTest::newRow("publicity 3: five pieces lose the last")
             << PageFragments::serviceDetail(ServiceList::publicity, 3)
-            << page(u"<div class='ny_right'><div>h</div><div><div>1</div><div>2</div><div>3</div>"
-                    u"<div>4</div><div>5</div></div></div>"_s)
+            << SitePages::page(
+                   u"<div class='ny_right'><div>h</div><div><div>1</div><div>2</div><div>3</div>"
+                   u"<div>4</div><div>5</div></div></div>"_s)
             << QStringList{u"<div>1</div>"_s, u"<div>2</div>"_s, u"<div>3</div>"_s,
                            u"<div>4</div>"_s};
         QTest::newRow("publicity 6: nested match shown twice")
             << PageFragments::serviceDetail(ServiceList::publicity, 6)
-            << page(u"<div class='ny_right'><div>h</div><div><div>a<div>b</div></div>"
-                    u"<div>s</div></div></div>"_s)
+            << SitePages::page(u"<div class='ny_right'><div>h</div><div><div>a<div>b</div></div>"
+                               u"<div>s</div></div></div>"_s)
             << QStringList{u"<div>a<div>b</div></div>"_s, u"<div>b</div>"_s};
         QTest::newRow("publicity 1: no pieces")
-            << PageFragments::serviceDetail(ServiceList::publicity, 1) << page(u"<p>nothing</p>"_s)
-            << QStringList{};
+            << PageFragments::serviceDetail(ServiceList::publicity, 1)
+            << SitePages::page(u"<p>nothing</p>"_s) << QStringList{};
         QTest::newRow("notice detail: three blocks, no share bar")
-            << PageFragments::noticeDetail() << articlePage(2)
+            << PageFragments::noticeDetail() << SitePages::article(2)
             << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s,
                            u"<div><p>P0</p><p>P1</p></div>"_s};
     }

@@ -1,18 +1,23 @@
 // The shell's screens driven through their controllers: home menu, carousel, loading
 // indicator, screen base and the QML-facing navigator.
+#include "FakeClock.h"
 #include "FakeNavigator.h"
+#include "FakePageFetcher.h"
 #include "FakeReachability.h"
 #include "FakeSecureStore.h"
 #include "FakeSettingsStore.h"
 #include "FakeTransport.h"
+#include "FakeWalletSdk.h"
+#include "PlainScreen.h"
 #include "account/SignInSession.h"
 #include "account/SignViewController.h"
+#include "billing/PaymentResults.h"
+#include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 #include "shell/HomeViewController.h"
 #include "shell/ImageCache.h"
 #include "shell/KTLoadingView.h"
 #include "shell/KTWheelPhotoView.h"
-#include "shell/PlaceholderViewController.h"
 #include "shell/QmlNavigator.h"
 
 #include <QNetworkAccessManager>
@@ -53,32 +58,42 @@ private slots:
         QCOMPARE(home->wheelPhotoView()->hight(), 140.0);
     }
 
+    // Each menu entry opens its screen (the notice list opens only once fetched; its own
+    // tests follow that) or says why it cannot.
     void menuActions_data()
     {
         QTest::addColumn<QByteArray>("action");
         QTest::addColumn<bool>("reachable");
+        QTest::addColumn<QByteArray>("pushedClass");
         QTest::addColumn<QString>("pushedTitle");
         QTest::addColumn<QString>("alert");
 
-        QTest::newRow("notices") << "notificationBtnClick"_ba << true << u"公告通知"_s << QString();
-        QTest::newRow("red packets") << "myHongBao"_ba << true << u"我的红包"_s << QString();
+        QTest::newRow("red packets")
+            << "myHongBao"_ba << true << "HongBaoViewController"_ba << u"我的红包"_s << QString();
         QTest::newRow("red packets, no network")
-            << "myHongBao"_ba << false << QString() << u"网络异常!"_s;
+            << "myHongBao"_ba << false << QByteArray() << QString() << u"网络异常!"_s;
         QTest::newRow("questions")
-            << "changJianWenTi"_ba << true << QString() << u"新功能敬请期待!"_s;
+            << "changJianWenTi"_ba << true << QByteArray() << QString() << u"新功能敬请期待!"_s;
         QTest::newRow("pay, no network")
-            << "WaterPayBtnClick"_ba << false << u"水电气缴费"_s << QString();
-        QTest::newRow("records") << "PayReconderBtnClick"_ba << true << u"缴费记录"_s << QString();
-        QTest::newRow("outlets") << "webSearchBtnClick"_ba << true << u"营业网点"_s << QString();
-        QTest::newRow("guide") << "serviceGuaidBtnClick"_ba << true << u"服务指南"_s << QString();
+            << "WaterPayBtnClick"_ba << false << "LPPayViewController"_ba << u"水电气缴费"_s
+            << QString();
+        QTest::newRow("records") << "PayReconderBtnClick"_ba << true
+                                 << "LPPayRecordViewController"_ba << u"缴费记录"_s << QString();
+        QTest::newRow("outlets") << "webSearchBtnClick"_ba << true << "MapPointViewController"_ba
+                                 << u"网点查询"_s << QString();
+        QTest::newRow("guide") << "serviceGuaidBtnClick"_ba << true
+                               << "LPServiceGuideViewController"_ba << u"服务指南"_s << QString();
         QTest::newRow("publicity")
-            << "advertiseBtnClick"_ba << true << u"水电气宣传"_s << QString();
-        QTest::newRow("about") << "aboutMeBtnClick"_ba << true << u"关于我们"_s << QString();
+            << "advertiseBtnClick"_ba << true << "LPServiceGuideViewController"_ba
+            << u"水电气宣传"_s << QString();
+        QTest::newRow("about") << "aboutMeBtnClick"_ba << true << "AboutUsViewController"_ba
+                               << u"关于我们"_s << QString();
     }
     void menuActions()
     {
         QFETCH(QByteArray, action);
         QFETCH(bool, reachable);
+        QFETCH(QByteArray, pushedClass);
         QFETCH(QString, pushedTitle);
         QFETCH(QString, alert);
         m_reachability.reachable = reachable;
@@ -94,10 +109,11 @@ private slots:
         }
         QCOMPARE(m_navigator->kinds(), QStringList{u"push"_s});
         QVERIFY(m_navigator->calls.at(0).animated);
-        auto *pushed = qobject_cast<PlaceholderViewController *>(m_navigator->calls.at(0).screen);
+        auto *pushed = qobject_cast<BaseViewController *>(m_navigator->calls.at(0).screen);
         QVERIFY(pushed);
-        QCOMPARE(pushed->title(), pushedTitle);
+        QCOMPARE(QByteArray(pushed->metaObject()->className()), pushedClass);
         pushed->viewDidLoad();
+        QCOMPARE(pushed->title(), pushedTitle);
         QVERIFY(pushed->isShowWhiteBack());
     }
 
@@ -162,7 +178,7 @@ private slots:
     // Callers make it, start it, then set the type: the dots still end up round.
     void loadingIndicatorInCallersOrder()
     {
-        PlaceholderViewController screen(m_navigator.get(), u"t"_s);
+        PlainScreen screen(m_navigator.get(), u"t"_s);
         auto *first = new KTLoadingView(&screen);
         QVERIFY(screen.loadingViews().isEmpty());
         QVERIFY(!first->circularDots());
@@ -190,7 +206,7 @@ private slots:
 
     void screenBase()
     {
-        PlaceholderViewController screen(m_navigator.get(), u"t"_s);
+        PlainScreen screen(m_navigator.get(), u"t"_s);
         QVERIFY(!screen.isShowWhiteBack());
         screen.showAndriodAlertWithMessage(u"已复制"_s, 2);
         screen.back();
@@ -236,12 +252,12 @@ private slots:
         QmlNavigator navigator;
         QSignalSpy pops(&navigator, &QmlNavigator::popRequested);
         QSignalSpy dismissals(&navigator, &QmlNavigator::dismissRequested);
-        auto *root = new PlaceholderViewController(&navigator, u"root"_s);
+        auto *root = new PlainScreen(&navigator, u"root"_s);
         navigator.push(root, false);
         navigator.pop(true);
         QCOMPARE(pops.size(), 0);
 
-        QPointer<PlaceholderViewController> top = new PlaceholderViewController(&navigator, u"t"_s);
+        QPointer<PlainScreen> top = new PlainScreen(&navigator, u"t"_s);
         navigator.push(top, true);
         navigator.pop(true);
         QCOMPARE(pops.size(), 1);
@@ -252,8 +268,8 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!top);
 
-        auto *lower = new PlaceholderViewController(&navigator, u"m1"_s);
-        auto *upper = new PlaceholderViewController(&navigator, u"m2"_s);
+        auto *lower = new PlainScreen(&navigator, u"m1"_s);
+        auto *upper = new PlainScreen(&navigator, u"m2"_s);
         navigator.present(lower, false);
         navigator.present(upper, true);
         navigator.dismiss(lower, true);
@@ -271,7 +287,13 @@ private:
             m_navigator.get(),
             {{&m_reachability, &m_service, &m_settings, &m_secureStore, &m_session},
              imageCache(),
-             QUrl(u"http://site.test"_s)});
+             QUrl(u"http://site.test"_s),
+             &m_notifications,
+             &m_wallet,
+             &m_clock,
+             &m_pageFetcher,
+             &m_paymentResults,
+             u"http://tiles.test/{z}/{x}/{y}.png"_s});
         home->setParent(&m_navigator->owner);
         return home;
     }
@@ -291,6 +313,11 @@ private:
     FakeSecureStore m_secureStore;
     FakeReachability m_reachability;
     SignInSession m_session;
+    NotificationCenter m_notifications;
+    FakeWalletSdk m_wallet;
+    FakeClock m_clock;
+    FakePageFetcher m_pageFetcher;
+    PaymentResults m_paymentResults;
     std::unique_ptr<FakeNavigator> m_navigator;
 };
 

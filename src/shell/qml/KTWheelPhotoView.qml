@@ -33,6 +33,7 @@ Item {
                 color: "#e6ece6"
             }
             Image {
+                objectName: "wheelPicture"
                 anchors.fill: parent
                 asynchronous: false
                 cache: false

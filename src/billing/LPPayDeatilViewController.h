@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PayModel.h"
+#include "shell/BaseViewController.h"
+#include "shell/ScreenServices.h"
+
+#include <QVariantList>
+
+class PayAction;
+
+/// The arrears detail screen "欠费明细": the bills of an arrears result one by one, and a pay
+/// button that pays all of them, without red packet.
+class LPPayDeatilViewController : public BaseViewController
+{
+    Q_OBJECT
+    Q_CLASSINFO("view", "qrc:/tarvo/billing/LPPayDeatilView.qml")
+    /// One entry per bill: date, type and amount texts.
+    Q_PROPERTY(QVariantList rows READ rows CONSTANT)
+    /// The footer with "缴费" shows only when there are bills; the tip otherwise.
+    Q_PROPERTY(bool footerVisible READ footerVisible CONSTANT)
+    Q_PROPERTY(bool tipLableVisible READ tipLableVisible CONSTANT)
+
+public:
+    /// `userID` is the account number the payment screen's field held when this screen opened.
+    LPPayDeatilViewController(Navigator *navigator, const ScreenServices &services,
+                              const QList<queryListModel> &dataSource, const PayModel &model,
+                              const QString &userID, QObject *parent = nullptr);
+
+    /// "水费" for "W", "电费" for "P", "气费" for anything else.
+    static QString typeText(const QString &rcvType);
+
+    QVariantList rows() const;
+    bool footerVisible() const { return !m_dataSource.isEmpty(); }
+    bool tipLableVisible() const { return m_dataSource.isEmpty(); }
+    QString userID() const { return m_userID; }
+
+    void viewDidLoad() override;
+    Q_INVOKABLE void pay();
+
+signals:
+    /// The customer has read that the payment for `account` succeeded.
+    void paid(const QString &account);
+
+private:
+    ScreenServices m_services;
+    PayAction *m_payAction;
+    QList<queryListModel> m_dataSource;
+    PayModel m_model;
+    QString m_userID;
+};

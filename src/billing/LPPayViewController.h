@@ -1,0 +1,92 @@
+#pragma once
+
+#include "PayModel.h"
+#include "RedPacketChoice.h"
+#include "shell/BaseViewController.h"
+#include "shell/ScreenServices.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <optional>
+
+class KTLoadingView;
+class PayAction;
+
+/// The payment screen "水电气缴费": search an account number, see what it owes in eight rows,
+/// optionally deduct a red packet, pay, or open the bills one by one.
+class LPPayViewController : public BaseViewController
+{
+    Q_OBJECT
+    Q_CLASSINFO("view", "qrc:/tarvo/billing/LPPayView.qml")
+    /// The account number field's text.
+    Q_PROPERTY(QString seacrBar READ seacrBar WRITE setSeacrBar NOTIFY seacrBarChanged)
+    Q_PROPERTY(QStringList infoA READ infoA CONSTANT)
+    /// The eight row values as shown.
+    Q_PROPERTY(QStringList infoB READ infoB NOTIFY rowsChanged)
+    /// The rows and the pay and detail buttons are shown once a result has arrived.
+    Q_PROPERTY(bool showsResult READ showsResult NOTIFY rowsChanged)
+    Q_PROPERTY(
+        bool mainTableViewEnabled READ mainTableViewEnabled NOTIFY mainTableViewEnabledChanged)
+    Q_PROPERTY(bool tipLableVisible READ tipLableVisible NOTIFY tipLableChanged)
+    Q_PROPERTY(QString tipLableText READ tipLableText NOTIFY tipLableChanged)
+
+public:
+    LPPayViewController(Navigator *navigator, const ScreenServices &services,
+                        QObject *parent = nullptr);
+
+    QString seacrBar() const { return m_seacrBar; }
+    void setSeacrBar(const QString &text);
+    QStringList infoA() const;
+    QStringList infoB() const { return m_infoB; }
+    bool showsResult() const { return m_showsResult; }
+    bool mainTableViewEnabled() const { return m_mainTableViewEnabled; }
+    bool tipLableVisible() const { return m_tipLableVisible; }
+    QString tipLableText() const { return m_tipLableText; }
+
+    const PayModel &model() const { return m_model; }
+    /// Empty, or the chosen packet's hbid, hbje and hbmc.
+    QStringList hongbaoArray() const { return m_hongbaoArray; }
+    QString hbid() const { return m_hbid; }
+
+    void viewDidLoad() override;
+    /// Queries the account number in the field.
+    Q_INVOKABLE void seacr();
+    /// A tap on a result row; only the red packet row reacts.
+    Q_INVOKABLE void didSelectRow(int row);
+    Q_INVOKABLE void pay();
+    Q_INVOKABLE void detail();
+    /// The screen is about to go out of sight.
+    Q_INVOKABLE void viewWillDisappear();
+
+signals:
+    void seacrBarChanged();
+    void rowsChanged();
+    void mainTableViewEnabledChanged();
+    void tipLableChanged();
+
+private:
+    void didReceiveResult(const PayModel &model, KTLoadingView *loading);
+    void didRefuse(const QString &notification);
+    void chooseRedPacket();
+    void didChooseRedPacket(const QStringList &choice);
+    void clearRedPacket();
+    std::optional<RedPacketChoice> redPacketChoice() const;
+    void lookAgain(const QString &account);
+    void showRows(const PayModel &model, bool showsResult);
+    void setMainTableViewEnabled(bool enabled);
+    void setTipLable(bool visible, const QString &text);
+    void endLoading();
+
+    ScreenServices m_services;
+    PayAction *m_payAction;
+    QString m_seacrBar;
+    PayModel m_model;
+    QStringList m_infoB;
+    QStringList m_hongbaoArray;
+    QString m_hbid;
+    bool m_showsResult = false;
+    bool m_mainTableViewEnabled = true;
+    bool m_tipLableVisible = true;
+    QString m_tipLableText;
+    QPointer<KTLoadingView> m_loadingView;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "WebsitePageViewController.h"
+
+#include <QUrl>
+
+/// The company introduction, from the website's about page.
+class AboutUsViewController : public WebsitePageViewController
+{
+    Q_OBJECT
+
+public:
+    AboutUsViewController(Navigator *navigator, PageFetcher *fetcher, QUrl website,
+                          QObject *parent = nullptr);
+
+    void viewDidLoad() override;
+    /// Starts the request for the introduction page.
+    void initJianjie();
+
+private:
+    QUrl m_website;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "WebsitePageViewController.h"
+
+/// One notice: the body of its own website page, titled with the notice's title.
+class AnnounceDetailViewController : public WebsitePageViewController
+{
+    Q_OBJECT
+    Q_PROPERTY(QString urlStr READ urlStr CONSTANT)
+
+public:
+    AnnounceDetailViewController(Navigator *navigator, PageFetcher *fetcher, const QString &urlStr,
+                                 const QString &title, QObject *parent = nullptr);
+
+    QString urlStr() const { return m_urlStr; }
+
+    void viewDidLoad() override;
+    /// Starts the request for the notice's page.
+    void initService();
+
+private:
+    QString m_urlStr;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "NoticeEntry.h"
+#include "shell/BaseViewController.h"
+
+#include <QList>
+#include <QVariantList>
+
+class PageFetcher;
+
+/// The notice list: the latest notices of the website, one row each, opening the notice.
+class AnnouncementViewController : public BaseViewController
+{
+    Q_OBJECT
+    Q_CLASSINFO("view", "qrc:/tarvo/info/AnnouncementView.qml")
+    /// The rows for the view: "title" and "subTitle" of each notice, in page order.
+    Q_PROPERTY(QVariantList dataSource READ rows NOTIFY dataSourceChanged)
+
+public:
+    AnnouncementViewController(Navigator *navigator, PageFetcher *fetcher,
+                               QObject *parent = nullptr);
+
+    QList<NoticeEntry> dataSource() const { return m_dataSource; }
+    void setDataSource(const QList<NoticeEntry> &notices);
+    QVariantList rows() const;
+
+    void viewDidLoad() override;
+
+    Q_INVOKABLE qreal rowHeight(qreal screenHeight) const;
+    Q_INVOKABLE qreal tableHeight(qreal screenHeight) const;
+    /// Opens the notice of the row.
+    Q_INVOKABLE void didSelectRowAtIndex(int row);
+
+signals:
+    void dataSourceChanged();
+
+private:
+    PageFetcher *m_fetcher;
+    QList<NoticeEntry> m_dataSource;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "WebsitePageViewController.h"
+
+/// One service guide or publicity article: the parts of its website page that its list and
+/// row call for.
+class LPServiceDetailViewController : public WebsitePageViewController
+{
+    Q_OBJECT
+    Q_PROPERTY(QUrl urlStr READ urlStr CONSTANT)
+    Q_PROPERTY(int index READ index CONSTANT)
+    /// 1 when opened from the publicity list, 0 from the guide list.
+    Q_PROPERTY(int ServiceVCTypeFrom READ ServiceVCTypeFrom CONSTANT)
+
+public:
+    LPServiceDetailViewController(Navigator *navigator, PageFetcher *fetcher, const QUrl &urlStr,
+                                  int index, const QString &title, int ServiceVCTypeFrom,
+                                  QObject *parent = nullptr);
+
+    QUrl urlStr() const { return m_urlStr; }
+    int index() const { return m_index; }
+    int ServiceVCTypeFrom() const { return m_ServiceVCTypeFrom; }
+
+    void viewDidLoad() override;
+    /// Starts the request for the page.
+    void initDataSource();
+
+private:
+    QUrl m_urlStr;
+    int m_index;
+    int m_ServiceVCTypeFrom;
+};

@@ -1,0 +1,29 @@
+import QtQuick
+
+// One row of the notice list: the notice's title over its date.
+Column {
+    id: cell
+
+    property var entry: ({})
+    property real pt: 1
+    // Screens taller than 568 points get the larger type.
+    property bool tallScreen: true
+
+    spacing: 2 * cell.pt
+
+    Text {
+        objectName: "titleLabel"
+        width: parent.width
+        elide: Text.ElideRight
+        text: cell.entry.title ?? ""
+        color: "#222222"
+        font.pixelSize: (cell.tallScreen ? 14 : 11) * cell.pt
+    }
+    Text {
+        objectName: "subTitleLabel"
+        width: parent.width
+        text: cell.entry.subTitle ?? ""
+        color: "#888888"
+        font.pixelSize: (cell.tallScreen ? 12 : 10) * cell.pt
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "LPDatePicker.h"
+#include "shell/BaseViewController.h"
+
+#include <QPointer>
+#include <QString>
+
+class Clock;
+class ServiceClient;
+class SettingsStore;
+struct ServiceReply;
+
+/// The payment record screen: a start and an end date, each chosen with a date picker, and
+/// the query for the payments this device made between them.
+///
+/// The dates live in the titles of the two date buttons: a prompt until a date is chosen.
+class LPPayRecordViewController : public BaseViewController
+{
+    Q_OBJECT
+    Q_CLASSINFO("view", "qrc:/tarvo/records/LPPayRecordView.qml")
+    Q_PROPERTY(QString startDateTitle READ startDateTitle NOTIFY startDateTitleChanged)
+    Q_PROPERTY(QString endDateTitle READ endDateTitle NOTIFY endDateTitleChanged)
+    /// The picker opened last, or null before the first.
+    Q_PROPERTY(LPDatePicker *datePicker READ datePicker NOTIFY datePickerChanged)
+
+public:
+    /// The device identifier is read from `settings` at each query; `clock` gives today.
+    LPPayRecordViewController(Navigator *navigator, ServiceClient *service, SettingsStore *settings,
+                              const Clock *clock, QObject *parent = nullptr);
+
+    QString startDateTitle() const { return m_startDateTitle; }
+    QString endDateTitle() const { return m_endDateTitle; }
+    LPDatePicker *datePicker() const { return m_datePicker; }
+
+    void viewDidLoad() override;
+
+    Q_INVOKABLE void showSelectStartDatePicker();
+    Q_INVOKABLE void showSelectOverDatePicker();
+    /// Checks the two dates, then asks the service for the payments between them.
+    Q_INVOKABLE void query();
+
+signals:
+    void startDateTitleChanged();
+    void endDateTitleChanged();
+    void datePickerChanged();
+
+private:
+    void showDatePicker(QString LPPayRecordViewController::*title,
+                        void (LPPayRecordViewController::*changed)());
+    void didQueryPayList(const ServiceReply &reply);
+
+    ServiceClient *m_service;
+    SettingsStore *m_settings;
+    const Clock *m_clock;
+    QString m_startDateTitle;
+    QString m_endDateTitle;
+    QPointer<LPDatePicker> m_datePicker;
+};

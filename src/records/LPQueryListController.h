@@ -1,0 +1,33 @@
+#pragma once
+
+#include "PayRecord.h"
+#include "shell/BaseViewController.h"
+
+#include <QList>
+#include <QVariantList>
+
+/// The list of the payments a record query found: one rounded row per payment, in the
+/// order the service listed them.
+class LPQueryListController : public BaseViewController
+{
+    Q_OBJECT
+    Q_CLASSINFO("view", "qrc:/tarvo/records/LPQueryListView.qml")
+    /// One entry per payment: the lines its row shows (see LPQueryTableViewCell).
+    Q_PROPERTY(QVariantList rows READ rows NOTIFY dataSourceChanged)
+
+public:
+    using BaseViewController::BaseViewController;
+
+    QList<PayRecord> dataSource() const { return m_dataSource; }
+    /// Set before the screen is shown.
+    void setDataSource(const QList<PayRecord> &dataSource);
+    QVariantList rows() const;
+
+    void viewDidLoad() override;
+
+signals:
+    void dataSourceChanged();
+
+private:
+    QList<PayRecord> m_dataSource;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "PayRecord.h"
+
+#include <QVariantList>
+
+/// The texts of one row of the payment record list.
+namespace LPQueryTableViewCell {
+
+/// Three lines, each a map with "caption" and "value": the account, the payment date and
+/// the amount followed by 元, every value as listed.
+QVariantList setDic(const PayRecord &dic);
+
+} // namespace LPQueryTableViewCell

@@ -1,0 +1,3 @@
+#include "RedPacketsLog.h"
+
+Q_LOGGING_CATEGORY(lcRedPackets, "tarvo.redpackets", QtInfoMsg)

@@ -1,0 +1,58 @@
+import QtQuick
+
+// One red packet in "我的红包": the amount large on the left, the validity date on the right
+// under a small caption. It takes no touches.
+Rectangle {
+    id: cell
+
+    property alias amount: amountLabel.text
+    property alias date: dateLabel.text
+    property real pt: 1
+
+    color: "white"
+
+    Rectangle {
+        id: stripe
+        width: 6 * cell.pt
+        height: parent.height
+        color: "#e8453c"
+    }
+
+    Text {
+        id: amountLabel
+        objectName: "hongBaoAmount"
+        anchors.left: stripe.right
+        anchors.leftMargin: 16 * cell.pt
+        anchors.verticalCenter: parent.verticalCenter
+        width: parent.width * 0.45
+        elide: Text.ElideRight
+        font.pixelSize: 26 * cell.pt
+        font.bold: true
+        color: "#e8453c"
+    }
+
+    Text {
+        anchors.right: dateLabel.right
+        anchors.bottom: dateLabel.top
+        anchors.bottomMargin: 4 * cell.pt
+        visible: dateLabel.text !== ""
+        text: qsTr("有效期至")
+        font.pixelSize: 12 * cell.pt
+        color: "#aaaaaa"
+    }
+
+    Text {
+        id: dateLabel
+        objectName: "hongBaoDate"
+        anchors.right: parent.right
+        anchors.rightMargin: 16 * cell.pt
+        anchors.left: amountLabel.right
+        anchors.leftMargin: 8 * cell.pt
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: 8 * cell.pt
+        horizontalAlignment: Text.AlignRight
+        elide: Text.ElideLeft
+        font.pixelSize: 14 * cell.pt
+        color: "#888888"
+    }
+}

@@ -1,0 +1,557 @@
+// The payment screen and the arrears detail screen driven through their controllers: search,
+// refusals, red packet choice, the pay action with its alerts, the order sent, the overlay and
+// the wallet's answer.
+#include "FakeClock.h"
+#include "FakeNavigator.h"
+#include "FakeReachability.h"
+#include "FakeSettingsStore.h"
+#include "FakeTransport.h"
+#include "FakeWalletSdk.h"
+#include "account/SignInSession.h"
+#include "billing/LPPayDeatilViewController.h"
+#include "billing/LPPayViewController.h"
+#include "billing/LPWithholdAlertView.h"
+#include "billing/PaymentResults.h"
+#include "platform/NotificationCenter.h"
+#include "redpackets/LPHongBaoView.h"
+#include "service/Envelope.h"
+#include "service/ServiceClient.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray soapReply(const QString &operation, const QString &returnText)
+{
+    return (u"<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
+            "<ns0:%1Response xmlns:ns0=\"http://service.trvo.tarvo.cn/\"><return>"_s.arg(
+                operation) +
+            Envelope::escapeText(returnText) +
+            u"</return></ns0:%1Response></soap:Body></soap:Envelope>"_s.arg(operation))
+        .toUtf8();
+}
+
+QString bill(const QString &kind, const QString &amount, const QString &month, const QString &id)
+{
+    return u"<queryList><oweAmt>%2</oweAmt><rcvType>%1</rcvType><rcvblAmt>%2</rcvblAmt>"
+           "<rcvblAmtId>%4</rcvblAmtId><rcvblPenAlty>0.00</rcvblPenAlty><rcvblYm>%3</rcvblYm>"
+           "<rcvedAmt>0.00</rcvedAmt><tpq>1</tpq><mrId>M1</mrId><dueDate>20261130</dueDate>"
+           "<cycle>1</cycle><remark>x</remark></queryList>"_s.arg(kind, amount, month, id);
+}
+
+/// Account 85.50 owed: water 12.30 + 7.70, electricity 65.50, one bill of an unknown kind.
+QByteArray arrearsResult()
+{
+    return soapReply(
+        u"queryExpense"_s,
+        u"<queryOweAmtYxResponse><returnMsg>查询成功!</returnMsg><consName>李四</consName>"
+        "<addr>青山区和平路12号院</addr><totalOweAmt>85.50</totalOweAmt>"
+        "<totalPenAlty>1.2</totalPenAlty><queryList>"_s +
+            bill(u"W"_s, u"12.30"_s, u"202610"_s, u"A1"_s) +
+            bill(u"W"_s, u"7.70"_s, u"202611"_s, u"A2"_s) +
+            bill(u"P"_s, u"65.50"_s, u"202611"_s, u"A3"_s) +
+            bill(u"X"_s, u"3"_s, u"202611"_s, u"A4"_s) + u"</queryList></queryOweAmtYxResponse>"_s);
+}
+
+/// Packets of 5, 10, exactly the total, and more than the total: rows 1 to 4 of the sheet.
+QByteArray redPackets()
+{
+    QString document = u"<info>"_s;
+    const QStringList amounts{u"5.00"_s, u"10.00"_s, u"85.50"_s, u"100"_s};
+    for (qsizetype i = 0; i < amounts.size(); ++i)
+        document += u"<hb><hbid>HB%1</hbid><hbmc>红包%1</hbmc><hbje>%2</hbje><yxrq>2027-06-30"
+                    "</yxrq></hb>"_s.arg(i + 1)
+                        .arg(amounts.at(i));
+    return soapReply(u"queryHbxx"_s, document + u"</info>"_s);
+}
+
+QByteArray orderReply(const QString &info)
+{
+    return soapReply(u"createOrder"_s, info);
+}
+
+/// One field of the argument document inside a request body (escaped once more there).
+QString argument(const QByteArray &body, const QString &name)
+{
+    const QRegularExpression pattern(u"&lt;%1&gt;(.*?)&lt;/%1&gt;"_s.arg(name));
+    return pattern.match(QString::fromUtf8(body)).captured(1);
+}
+
+} // namespace
+
+class TestPaymentScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_navigator = std::make_unique<FakeNavigator>();
+        m_transport = std::make_unique<FakeTransport>();
+        m_client = std::make_unique<ServiceClient>(m_transport.get(), QUrl(u"http://svc.test/"_s));
+        m_settings = {};
+        m_settings.values.insert(u"UUID"_s, u"DEVICE-1"_s);
+        m_reachability = {};
+        m_session = std::make_unique<SignInSession>();
+        m_session->signIn(u"13912345678"_s);
+        m_wallet = {};
+        m_results = std::make_unique<PaymentResults>();
+    }
+
+    void loadFillsTheFieldAndShowsOnlyTheTip()
+    {
+        m_settings.values.insert(u"userNumber"_s, u"1000009"_s);
+        LPPayViewController *screen = openPayScreen();
+        QCOMPARE(screen->title(), u"水电气缴费"_s);
+        QVERIFY(screen->isShowWhiteBack());
+        QCOMPARE(screen->seacrBar(), u"1000009"_s);
+        QVERIFY(!screen->showsResult());
+        QVERIFY(screen->tipLableVisible());
+        QCOMPARE(screen->tipLableText(), u"暂无数据!"_s);
+    }
+
+    void resultShowsTheEightRows()
+    {
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u" 1000001"_s);
+        QCOMPARE(m_settings.values.value(u"userNumber"_s), u" 1000001"_s);
+        QCOMPARE(screen->loadingViews().size(), 1);
+        m_transport->respond(0, arrearsResult());
+
+        QCOMPARE(screen->infoB(),
+                 (QStringList{u"李四"_s, u"青山区*2号院"_s, u"20.00元"_s, u"65.50元"_s, u"0.00元"_s,
+                              u"1.20元"_s, u"不使用红包"_s, u"85.50元"_s}));
+        QVERIFY(screen->showsResult());
+        QVERIFY(!screen->tipLableVisible());
+        QVERIFY(screen->loadingViews().isEmpty());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("returnMsg");
+        QTest::addColumn<QString>("alert");
+        QTest::addColumn<QString>("tip");
+
+        QTest::newRow("no such user") << u"Tarvo无此用户，请检查输入用户号是否正确!"_s
+                                      << u"Tarvo无此用户，请检查输入用户号是否正确!"_s
+                                      << u"Tarvo无此用户，请检查输入用户号是否正确!"_s;
+        QTest::newRow("owes nothing")
+            << u"用户欠费数据为0!"_s << u"该用户欠费为0!"_s << u"用户欠费数据为0!"_s;
+        QTest::newRow("no information")
+            << u"Tarvo无欠费信息！"_s << u"Tarvo无欠费信息!"_s << u"Tarvo无欠费信息!"_s;
+        QTest::newRow("no data") << QString() << u"网络状况不好，请重新搜索"_s
+                                 << u"网络状况不好！"_s;
+    }
+
+    void refusals()
+    {
+        QFETCH(QString, returnMsg);
+        QFETCH(QString, alert);
+        QFETCH(QString, tip);
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u"1000001"_s);
+        m_transport->respond(0, arrearsResult());
+        choosePacket(screen, 1);
+
+        search(screen, u"1000002"_s);
+        m_transport->respond(
+            m_transport->requests().size() - 1,
+            soapReply(u"queryExpense"_s, u"<queryOweAmtYxResponse><returnMsg>%1</returnMsg>"
+                                         "</queryOweAmtYxResponse>"_s.arg(returnMsg)));
+
+        QCOMPARE(m_navigator->lastAlert()->title, u"温馨提示"_s);
+        QCOMPARE(m_navigator->lastAlert()->message, alert);
+        QVERIFY(screen->tipLableVisible());
+        QCOMPARE(screen->tipLableText(), tip);
+        QVERIFY(screen->loadingViews().isEmpty());
+        // The earlier result and its packet go, so nothing stale can be paid.
+        QVERIFY(!screen->showsResult());
+        QVERIFY(screen->hongbaoArray().isEmpty());
+    }
+
+    void noReplyEndsTheLoadingIndicator()
+    {
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u"1000001"_s);
+        m_transport->fail(0);
+        QVERIFY(screen->loadingViews().isEmpty());
+        QCOMPARE(m_navigator->alertMessages(), QStringList{u"网络状况不好，请重新搜索"_s});
+    }
+
+    void redPacketRules_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("redPacketRow");
+        QTest::addColumn<QString>("amountDueRow");
+        QTest::addColumn<QString>("hbid");
+        QTest::addColumn<int>("refusals");
+        QTest::addColumn<QString>("spay");
+
+        QTest::newRow("packet of 5")
+            << QList<int>{1} << u"红包1  5.00元"_s << u"80.50"_s << u"HB1"_s << 0 << u"8050"_s;
+        QTest::newRow("a second packet replaces the first")
+            << QList<int>{1, 2} << u"红包2  10.00元"_s << u"75.50"_s << u"HB2"_s << 0 << u"7550"_s;
+        QTest::newRow("packet equal to the total")
+            << QList<int>{3} << u"红包3  85.50元"_s << u"0.00"_s << u"HB3"_s << 0 << u"0"_s;
+        QTest::newRow("a larger packet leaves the earlier choice")
+            << QList<int>{1, 4} << u"红包1  5.00元"_s << u"80.50"_s << u"HB1"_s << 1 << u"8050"_s;
+        QTest::newRow("no packet after a packet")
+            << QList<int>{1, 0} << u"不使用红包"_s << u"85.50元"_s << QString() << 0 << u"8550"_s;
+    }
+
+    void redPacketRules()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, redPacketRow);
+        QFETCH(QString, amountDueRow);
+        QFETCH(QString, hbid);
+        QFETCH(int, refusals);
+        QFETCH(QString, spay);
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u"1000001"_s);
+        m_transport->respond(0, arrearsResult());
+
+        for (int row : rows)
+            choosePacket(screen, row);
+
+        QCOMPARE(screen->infoB().at(6), redPacketRow);
+        QCOMPARE(screen->infoB().at(7), amountDueRow);
+        QCOMPARE(screen->hbid(), hbid);
+        int messages = 0;
+        for (const FakeNavigator::Call &call : std::as_const(m_navigator->calls)) {
+            if (call.kind == u"message") {
+                QCOMPARE(call.message, u"当前情况不能使用红包"_s);
+                QCOMPARE(call.seconds, 1.5);
+                ++messages;
+            }
+        }
+        QCOMPARE(messages, refusals);
+
+        const QByteArray order = payAndAccept(screen);
+        QCOMPARE(argument(order, u"ypay"_s), u"8550"_s);
+        QCOMPARE(argument(order, u"spay"_s), spay);
+        QCOMPARE(argument(order, u"hbid"_s), hbid);
+        QCOMPARE(argument(order, u"hbje"_s), screen->hongbaoArray().value(1));
+    }
+
+    void aNewSearchClearsThePacket()
+    {
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u"1000001"_s);
+        m_transport->respond(0, arrearsResult());
+        choosePacket(screen, 2);
+        search(screen, u"1000001"_s);
+        m_transport->respond(m_transport->requests().size() - 1, arrearsResult());
+        QCOMPARE(screen->hbid(), QString());
+        QCOMPARE(screen->infoB().at(6), u"不使用红包"_s);
+        QCOMPARE(screen->infoB().at(7), u"85.50元"_s);
+    }
+
+    void redPacketRowNeedsNetworkAndSignIn_data()
+    {
+        QTest::addColumn<bool>("reachable");
+        QTest::addColumn<bool>("signedIn");
+        QTest::addColumn<QString>("alert");
+
+        QTest::newRow("no network") << false << true << u"网络异常!"_s;
+        QTest::newRow("no sign-in") << true << false << u"请先登录后再使用红包"_s;
+    }
+
+    void redPacketRowNeedsNetworkAndSignIn()
+    {
+        QFETCH(bool, reachable);
+        QFETCH(bool, signedIn);
+        QFETCH(QString, alert);
+        m_reachability.reachable = reachable;
+        if (!signedIn)
+            m_session = std::make_unique<SignInSession>();
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u"1000001"_s);
+        m_transport->respond(0, arrearsResult());
+
+        screen->didSelectRow(6);
+        QCOMPARE(m_navigator->alertMessages(), QStringList{alert});
+        QCOMPARE(m_transport->requests().size(), 1);
+        QVERIFY(screen->mainTableViewEnabled());
+    }
+
+    void listTakesTouchesAgainWhenNoPacketCame()
+    {
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u"1000001"_s);
+        m_transport->respond(0, arrearsResult());
+        screen->didSelectRow(6);
+        QVERIFY(!screen->mainTableViewEnabled());
+        m_transport->respond(1, soapReply(u"queryHbxx"_s, u"<info></info>"_s));
+        QTRY_VERIFY(screen->mainTableViewEnabled());
+        QVERIFY(m_navigator->modals.isEmpty());
+    }
+
+    void walletAlerts_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("supportsApi");
+        QTest::addColumn<QString>("alert");
+
+        QTest::newRow("not installed")
+            << false << true << u"你的手机没有安装微信,请下载微信后使用微信支付!"_s;
+        QTest::newRow("no API") << true << false << u"你的微信不支持微信支付"_s;
+    }
+
+    void walletAlerts()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, supportsApi);
+        QFETCH(QString, alert);
+        m_wallet.installed = installed;
+        m_wallet.supportsApi = supportsApi;
+        for (ViewController *screen :
+             std::initializer_list<ViewController *>{searchedPayScreen(), openDetailScreen()}) {
+            m_navigator->calls.clear();
+            QMetaObject::invokeMethod(screen, "pay");
+            QCOMPARE(m_navigator->kinds(), QStringList{u"alert"_s});
+            QCOMPARE(m_navigator->lastAlert()->message, alert);
+        }
+    }
+
+    void decliningTheAgreementChangesNothing()
+    {
+        LPPayViewController *screen = searchedPayScreen();
+        for (int time = 0; time < 2; ++time) {
+            m_navigator->calls.clear();
+            screen->pay();
+            auto *prompt = qobject_cast<LPWithholdAlertView *>(m_navigator->modals.value(0));
+            QVERIFY(prompt);
+            QVERIFY(prompt->protocolStr().startsWith(u"《代扣服务协议》"_s));
+            prompt->backClick();
+            QCOMPARE(m_navigator->kinds(), (QStringList{u"present"_s, u"dismiss"_s}));
+        }
+        QCOMPARE(m_transport->requests().size(), 1);
+    }
+
+    void detailOrderPaysEveryBillWithoutPacket()
+    {
+        LPPayDeatilViewController *detail = openDetailScreen();
+        QCOMPARE(detail->title(), u"欠费明细"_s);
+        QCOMPARE(detail->rows().size(), 4);
+        QCOMPARE(detail->rows().at(2).toMap().value(u"type"_s), u"电费"_s);
+        QCOMPARE(detail->rows().at(3).toMap().value(u"type"_s), u"气费"_s);
+        QVERIFY(detail->footerVisible());
+
+        const QByteArray order = payAndAccept(detail);
+        QCOMPARE(argument(order, u"userbh"_s), u"1000003"_s);
+        QCOMPARE(argument(order, u"uuid"_s), u"DEVICE-1"_s);
+        QCOMPARE(argument(order, u"rcvblAmtId"_s), u"202610:A1|202611:A2|202611:A3|202611:A4|"_s);
+        QCOMPARE(argument(order, u"ypay"_s), u"8550"_s);
+        QCOMPARE(argument(order, u"spay"_s), u"8550"_s);
+        QCOMPARE(argument(order, u"hbid"_s), QString());
+        QCOMPARE(argument(order, u"hbje"_s), QString());
+    }
+
+    void detailWithoutBillsShowsTheTip()
+    {
+        auto *detail =
+            new LPPayDeatilViewController(m_navigator.get(), services(), {}, {}, u"1000001"_s);
+        detail->viewDidLoad();
+        QVERIFY(!detail->footerVisible());
+        QVERIFY(detail->tipLableVisible());
+        delete detail;
+    }
+
+    void payScreenOrderUsesTheFieldOfThatMoment()
+    {
+        LPPayViewController *screen = searchedPayScreen();
+        screen->setSeacrBar(u"1000001 "_s);
+        const QByteArray order = payAndAccept(screen);
+        QCOMPARE(argument(order, u"userbh"_s), u"1000001 "_s);
+        QCOMPARE(argument(order, u"uuid"_s), u"DEVICE-1"_s);
+        QCOMPARE(argument(order, u"drives"_s), u"IOS1"_s);
+    }
+
+    void overlayClosesOnEveryEnding_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("alert");
+
+        QTest::newRow("handed to the wallet")
+            << orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s) << QString();
+        QTest::newRow("no prepay id") << orderReply(u"<info><resultCode>0</resultCode></info>"_s)
+                                      << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("no info") << orderReply(u"<order/>"_s) << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("no reply") << QByteArray() << u"网络异常!"_s;
+    }
+
+    void overlayClosesOnEveryEnding()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, alert);
+        LPPayViewController *screen = searchedPayScreen();
+        payAndAccept(screen);
+        const qsizetype shown = m_navigator->kinds().indexOf(u"showProgress"_s);
+        QVERIFY(shown >= 0);
+        QCOMPARE(m_navigator->calls.at(shown).message, u"正在创建订单"_s);
+
+        const qsizetype order = m_transport->requests().size() - 1;
+        if (reply.isEmpty())
+            m_transport->fail(order);
+        else
+            m_transport->respond(order, reply);
+
+        QVERIFY(m_navigator->kinds().contains(u"hideProgress"_s));
+        QCOMPARE(m_navigator->kinds().lastIndexOf(u"showProgress"_s),
+                 m_navigator->kinds().indexOf(u"showProgress"_s));
+        QCOMPARE(m_wallet.requests.size(), alert.isEmpty() ? 1 : 0);
+        if (!alert.isEmpty())
+            QCOMPARE(m_navigator->lastAlert()->message, alert);
+
+        // Only a payment handed to the wallet waits for its answer.
+        m_navigator->calls.clear();
+        m_results->report(0);
+        QCOMPARE(m_navigator->alertMessages().size(), alert.isEmpty() ? 1 : 0);
+    }
+
+    void walletAnswer_data()
+    {
+        QTest::addColumn<int>("errCode");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("queriesAgain");
+
+        QTest::newRow("paid") << 0 << u"支付成功!"_s << true;
+        QTest::newRow("cancelled") << -2 << u"您已取消支付"_s << false;
+        QTest::newRow("failed") << -1 << u"支付失败，请稍后再试"_s << false;
+    }
+
+    void walletAnswer()
+    {
+        QFETCH(int, errCode);
+        QFETCH(QString, message);
+        QFETCH(bool, queriesAgain);
+        LPPayViewController *screen = searchedPayScreen();
+        LPPayViewController *other = openPayScreen();
+        payAndAccept(screen);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        screen->setSeacrBar(u"1000002"_s);
+        m_navigator->calls.clear();
+
+        m_results->report(errCode);
+        QCOMPARE(m_navigator->kinds(), QStringList{u"alert"_s});
+        QCOMPARE(m_navigator->lastAlert()->title, u"支付结果"_s);
+        QCOMPARE(m_navigator->lastAlert()->message, message);
+        const qsizetype sent = m_transport->requests().size();
+        m_navigator->press(u"确定"_s);
+
+        // The paid account is looked at again, whatever the field holds by now.
+        QCOMPARE(m_transport->requests().size(), sent + (queriesAgain ? 1 : 0));
+        if (queriesAgain) {
+            QCOMPARE(screen->seacrBar(), u"1000001"_s);
+            QVERIFY(m_transport->lastRequest().body.contains("1000001"));
+        }
+        // An answer comes once; the other screen never paid.
+        m_navigator->calls.clear();
+        m_results->report(errCode);
+        QVERIFY(m_navigator->calls.isEmpty());
+        QVERIFY(other->loadingViews().isEmpty());
+    }
+
+    void successOnTheDetailScreenReturnsAndLooksAgain()
+    {
+        LPPayViewController *screen = searchedPayScreen();
+        screen->detail();
+        auto *detail = qobject_cast<LPPayDeatilViewController *>(m_navigator->stack.last());
+        QVERIFY(detail);
+        payAndAccept(detail);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        m_results->report(0);
+        QCOMPARE(m_navigator->alertMessages().size(), 1);
+        const qsizetype sent = m_transport->requests().size();
+        m_navigator->press(u"确定"_s);
+        QCOMPARE(m_navigator->stack.last(), screen);
+        QCOMPARE(m_transport->requests().size(), sent + 1);
+        QCOMPARE(screen->loadingViews().size(), 1);
+    }
+
+private:
+    ScreenServices services()
+    {
+        ScreenServices services;
+        services.account = {&m_reachability, m_client.get(), &m_settings, nullptr, m_session.get()};
+        services.notifications = &m_notifications;
+        services.wallet = &m_wallet;
+        services.clock = &m_clock;
+        services.paymentResults = m_results.get();
+        return services;
+    }
+
+    LPPayViewController *openPayScreen()
+    {
+        auto *screen = new LPPayViewController(m_navigator.get(), services());
+        m_navigator->push(screen, false);
+        screen->viewDidLoad();
+        return screen;
+    }
+
+    void search(LPPayViewController *screen, const QString &account)
+    {
+        screen->setSeacrBar(account);
+        screen->seacr();
+    }
+
+    LPPayViewController *searchedPayScreen()
+    {
+        LPPayViewController *screen = openPayScreen();
+        search(screen, u"1000001"_s);
+        m_transport->respond(m_transport->requests().size() - 1, arrearsResult());
+        return screen;
+    }
+
+    LPPayDeatilViewController *openDetailScreen()
+    {
+        LPPayViewController *screen = searchedPayScreen();
+        screen->setSeacrBar(u"1000003"_s);
+        screen->detail();
+        auto *detail = qobject_cast<LPPayDeatilViewController *>(m_navigator->stack.last());
+        detail->viewDidLoad();
+        return detail;
+    }
+
+    /// Taps the red packet row and picks `row` of the sheet (0 is "不使用红包").
+    void choosePacket(LPPayViewController *screen, int row)
+    {
+        screen->didSelectRow(6);
+        m_transport->respond(m_transport->requests().size() - 1, redPackets());
+        auto *sheet = qobject_cast<LPHongBaoView *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        sheet->chooseRow(row);
+        sheet->dismiss();
+    }
+
+    /// Pays, accepts the agreement, and returns the createOrder request it sent.
+    QByteArray payAndAccept(ViewController *screen)
+    {
+        QMetaObject::invokeMethod(screen, "pay");
+        auto *prompt = qobject_cast<LPWithholdAlertView *>(m_navigator->modals.value(0));
+        if (!prompt)
+            return {};
+        prompt->agreenClick();
+        return m_transport->lastRequest().body;
+    }
+
+    std::unique_ptr<FakeNavigator> m_navigator;
+    std::unique_ptr<FakeTransport> m_transport;
+    std::unique_ptr<ServiceClient> m_client;
+    FakeSettingsStore m_settings;
+    FakeReachability m_reachability;
+    std::unique_ptr<SignInSession> m_session;
+    NotificationCenter m_notifications;
+    FakeWalletSdk m_wallet;
+    FakeClock m_clock;
+    std::unique_ptr<PaymentResults> m_results;
+};
+
+QTEST_GUILESS_MAIN(TestPaymentScreens)
+#include "tst_paymentscreens.moc"

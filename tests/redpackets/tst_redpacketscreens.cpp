@@ -1,0 +1,241 @@
+// The red packet query tool, the selection sheet and the "我的红包" screen, driven headless.
+#include "FakeNavigator.h"
+#include "FakeTransport.h"
+#include "redpackets/HongBaoViewController.h"
+#include "redpackets/LPGetHongBaoTool.h"
+#include "redpackets/LPHongBaoView.h"
+#include "service/Envelope.h"
+#include "service/ServiceClient.h"
+
+#include <QPointer>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString account = u"13912345678"_s;
+
+QString packetsDocument(int count)
+{
+    QString document = u"<info>"_s;
+    for (int i = 1; i <= count; ++i)
+        document += u"<hb><hbid>HB%1</hbid><hbmc>红包%1</hbmc><hbje>%1.00</hbje>"
+                    "<yxrq>2027-06-30</yxrq></hb>"_s.arg(i);
+    return document + u"</info>"_s;
+}
+
+QByteArray reply(const QString &returnText)
+{
+    return (u"<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+            "<soap:Body><ns0:queryHbxxResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\">"
+            "<return>"_s +
+            Envelope::escapeText(returnText) +
+            u"</return></ns0:queryHbxxResponse></soap:Body></soap:Envelope>"_s)
+        .toUtf8();
+}
+
+// A service error page: the reply has no return text.
+const QByteArray soapFault =
+    "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
+    "<soap:Fault><faultcode>soap:Server</faultcode></soap:Fault></soap:Body></soap:Envelope>";
+
+QList<RedPacketRecord> packets(int count)
+{
+    QList<RedPacketRecord> list;
+    for (int i = 1; i <= count; ++i)
+        list.append({u"HB%1"_s.arg(i), u"红包%1"_s.arg(i), u"%1.00"_s.arg(i), u"2027-06-30"_s});
+    return list;
+}
+
+void runDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestRedPacketScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tool_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QList<int>>("deliveries");
+        QTest::addColumn<QStringList>("alerts");
+
+        QTest::newRow("three packets")
+            << reply(packetsDocument(3)) << QList<int>{3} << QStringList();
+        QTest::newRow("no return text")
+            << soapFault << QList<int>() << QStringList{u"当前无红包可用!"_s};
+        QTest::newRow("empty info") << reply(u"<info></info>"_s) << QList<int>() << QStringList();
+        QTest::newRow("no info") << reply(u"<list><hb><hbid>A</hbid></hb></list>"_s) << QList<int>()
+                                 << QStringList();
+        QTest::newRow("return text not a document")
+            << reply(u"error"_s) << QList<int>() << QStringList();
+    }
+
+    void tool()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QList<int>, deliveries);
+        QFETCH(QStringList, alerts);
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:9/ws"_s));
+        FakeNavigator navigator;
+        QObject screen;
+        QList<int> delivered;
+        QPointer<LPGetHongBaoTool> tool = new LPGetHongBaoTool(
+            &client, &navigator, account,
+            [&delivered](const QList<RedPacketRecord> &list) { delivered.append(list.size()); },
+            &screen);
+
+        QCOMPARE(transport.lastRequest().body,
+                 Envelope::body(ServiceOperation::queryHbxx, {{u"useraccount"_s, account}}));
+        transport.respond(0, body);
+        runDeferredDeletes();
+
+        QCOMPARE(delivered, deliveries);
+        QCOMPARE(navigator.alertMessages(), alerts);
+        if (!alerts.isEmpty()) {
+            QCOMPARE(navigator.lastAlert()->title, u"温馨提示"_s);
+            QCOMPARE(navigator.lastAlert()->buttonTitles(), QStringList{u"确定"_s});
+        }
+        QVERIFY(!tool);
+    }
+
+    void toolWithoutReplyShowsNothingAndGoes()
+    {
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:9/ws"_s));
+        FakeNavigator navigator;
+        QObject screen;
+        bool delivered = false;
+        QPointer<LPGetHongBaoTool> tool = new LPGetHongBaoTool(
+            &client, &navigator, account,
+            [&delivered](const QList<RedPacketRecord> &) { delivered = true; }, &screen);
+        transport.fail(0);
+        runDeferredDeletes();
+        QVERIFY(!delivered);
+        QVERIFY(navigator.calls.isEmpty());
+        QVERIFY(!tool);
+    }
+
+    void sheetChoice_data()
+    {
+        QTest::addColumn<QList<int>>("taps");
+        QTest::addColumn<bool>("outsideFirst");
+        QTest::addColumn<QList<QStringList>>("choices");
+
+        QTest::newRow("不使用红包 is an empty list")
+            << QList<int>{0} << false << QList<QStringList>{{}};
+        QTest::newRow("a packet is id, amount, name")
+            << QList<int>{2} << false << QList<QStringList>{{u"HB2"_s, u"2.00"_s, u"红包2"_s}};
+        QTest::newRow("a second tap while closing is ignored")
+            << QList<int>{3, 1} << false << QList<QStringList>{{u"HB3"_s, u"3.00"_s, u"红包3"_s}};
+        QTest::newRow("a row it does not have does not close")
+            << QList<int>{4, 1} << false << QList<QStringList>{{u"HB1"_s, u"1.00"_s, u"红包1"_s}};
+        QTest::newRow("touch outside chooses nothing")
+            << QList<int>{1} << true << QList<QStringList>();
+    }
+
+    void sheetChoice()
+    {
+        QFETCH(QList<int>, taps);
+        QFETCH(bool, outsideFirst);
+        QFETCH(QList<QStringList>, choices);
+        FakeNavigator navigator;
+        QList<QStringList> chosen;
+        auto *sheet = new LPHongBaoView(
+            &navigator, u"HB2"_s, [&chosen](const QStringList &choice) { chosen.append(choice); },
+            &navigator.owner);
+        sheet->setDataSource(packets(3));
+        sheet->show();
+        QCOMPARE(navigator.modals, QList<ViewController *>{sheet});
+        QCOMPARE(sheet->flag(), 2);
+
+        if (outsideFirst)
+            sheet->touchOutside();
+        for (int row : taps)
+            sheet->chooseRow(row);
+        QCOMPARE(chosen, choices);
+        QVERIFY(sheet->isClosing());
+
+        sheet->dismiss();
+        QVERIFY(navigator.modals.isEmpty());
+    }
+
+    void emptySheetBuildsNothing()
+    {
+        FakeNavigator navigator;
+        bool chosen = false;
+        LPHongBaoView sheet(&navigator, {}, [&chosen](const QStringList &) { chosen = true; });
+        sheet.setDataSource({});
+        QVERIFY(!sheet.hasCard());
+        QVERIFY(sheet.rowTitles().isEmpty());
+        QVERIFY(!sheet.sheetGeometry(375).isValid());
+        sheet.chooseRow(0);
+        QVERIFY(!chosen);
+    }
+
+    void listScreen_data()
+    {
+        QTest::addColumn<std::optional<QString>>("signedIn");
+        QTest::addColumn<std::optional<QByteArray>>("body"); // none: the transport fails
+        QTest::addColumn<QStringList>("amounts");
+        QTest::addColumn<QStringList>("alerts");
+
+        QTest::newRow("no sign-in asks nothing")
+            << std::optional<QString>() << std::optional<QByteArray>() << QStringList()
+            << QStringList();
+        QTest::newRow("packets appended")
+            << std::optional(account) << std::optional(reply(packetsDocument(2)))
+            << QStringList{u"1.00元"_s, u"2.00元"_s} << QStringList();
+        QTest::newRow("no return text stays empty")
+            << std::optional(account) << std::optional(soapFault) << QStringList() << QStringList();
+        QTest::newRow("no reply ends the wait")
+            << std::optional(account) << std::optional<QByteArray>() << QStringList()
+            << QStringList{u"网络异常!"_s};
+    }
+
+    void listScreen()
+    {
+        QFETCH(std::optional<QString>, signedIn);
+        QFETCH(std::optional<QByteArray>, body);
+        QFETCH(QStringList, amounts);
+        QFETCH(QStringList, alerts);
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:9/ws"_s));
+        FakeNavigator navigator;
+        auto *screen = new HongBaoViewController(&navigator, &client, signedIn);
+        navigator.push(screen, true);
+        screen->viewDidLoad();
+        QCOMPARE(screen->title(), u"我的红包"_s);
+        QVERIFY(screen->isShowWhiteBack());
+
+        if (!signedIn) {
+            QVERIFY(transport.requests().isEmpty());
+        } else {
+            QCOMPARE(transport.lastRequest().body,
+                     Envelope::body(ServiceOperation::queryHbxx, {{u"useraccount"_s, account}}));
+            QCOMPARE(screen->loadingViews().size(), 1);
+            if (body)
+                transport.respond(0, *body);
+            else
+                transport.fail(0);
+        }
+
+        QStringList shown;
+        for (const QVariant &row : screen->rows())
+            shown.append(row.toMap().value(u"amount"_s).toString());
+        QCOMPARE(shown, amounts);
+        QVERIFY(screen->isAnswered());
+        QVERIFY(screen->loadingViews().isEmpty());
+        QCOMPARE(navigator.alertMessages(), alerts);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRedPacketScreens)
+#include "tst_redpacketscreens.moc"

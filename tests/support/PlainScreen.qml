@@ -1,0 +1,4 @@
+import QtQuick
+import "qrc:/tarvo/shell"
+
+ScreenPage {}
