@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only those missing), then configures and
 # builds into build/. Sourced by run.sh and test.sh; safe to run on its own.
+# `setup.sh --install-only` stops after the packages; extra packages may follow it.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -17,6 +18,13 @@ packages=(
     dbus-daemon gnome-keyring
 )
 
+install_only=false
+if [ "${1:-}" = --install-only ]; then
+    install_only=true
+    shift
+    packages+=("$@")
+fi
+
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
@@ -28,6 +36,7 @@ if ((${#missing[@]})); then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
+$install_only && exit 0
 
 cmake -S "$root" -B "$root/build" -G Ninja ${TARVO_CMAKE_ARGS:-} >/dev/null
 cmake --build "$root/build" -j"${TARVO_JOBS:-2}"

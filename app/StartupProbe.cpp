@@ -1,0 +1,56 @@
+#include "StartupProbe.h"
+
+#include "shell/QmlNavigator.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QQuickWindow>
+#include <QRegularExpression>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+qint64 residentKib()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression vmRss(u"VmRSS:\\s*(\\d+)\\s*kB"_s);
+    const QRegularExpressionMatch match = vmRss.match(QString::fromLatin1(status.readAll()));
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
+}
+
+} // namespace
+
+StartupProbe::StartupProbe(QQuickWindow *window, const QmlNavigator *navigator, QObject *parent)
+    : QObject(parent)
+    , m_navigator(navigator)
+{
+    // frameSwapped comes from the render thread where there is one: the time is taken there,
+    // the rest happens on the main thread.
+    connect(
+        window, &QQuickWindow::frameSwapped, this,
+        [this] {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            const qint64 ns = std::chrono::nanoseconds(now).count();
+            QMetaObject::invokeMethod(
+                this, [this, ns] { frameSwapped(ns); }, Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+}
+
+void StartupProbe::frameSwapped(qint64 steadyNs)
+{
+    // The first frames may show the home screen before sign-in has been put over it.
+    if (m_reported || m_navigator->modals().isEmpty())
+        return;
+    m_reported = true;
+    std::printf("first-frame-ns %lld\nrss-kib %lld\n", static_cast<long long>(steadyNs),
+                static_cast<long long>(residentKib()));
+    std::fflush(stdout);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}

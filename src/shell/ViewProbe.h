@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+class QQuickItem;
+class QQuickWindow;
+
+/// Looks at and acts on a window's views the way a person does: finds what is visible by its
+/// text, taps it, types into inputs. The guided tour and the view tests share it.
+class ViewProbe
+{
+public:
+    explicit ViewProbe(QQuickWindow *window);
+
+    QQuickWindow *window() const { return m_window; }
+
+    /// The topmost item on screen whose `text` is exactly `text`.
+    QQuickItem *visibleText(const QString &text) const;
+    /// The topmost item on screen whose `text` contains `part`.
+    QQuickItem *visibleTextContaining(const QString &part) const;
+    /// Every item on screen with this object name.
+    QList<QQuickItem *> visibleNamed(const QString &objectName) const;
+
+    /// A press and a release at the item's centre. False when the item is not on screen.
+    bool tap(QQuickItem *item);
+    bool tapText(const QString &text) { return tap(visibleText(text)); }
+    /// Taps the input a placeholder belongs to, clears it and types `text` key by key.
+    /// False when no such input is on screen.
+    bool typeInto(const QString &placeholder, const QString &text);
+
+    static bool shown(const QQuickItem *item);
+    static QPointF centre(const QQuickItem *item);
+
+private:
+    template<typename Matches>
+    QQuickItem *firstShown(QQuickItem *root, const Matches &matches) const;
+    bool onScreen(const QQuickItem *item) const;
+
+    QQuickWindow *m_window;
+};
