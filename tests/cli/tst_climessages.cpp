@@ -3,8 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,14 +11,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Run = ProgramRun;
-
-QJsonArray messageIds(const QJsonArray &messages)
-{
-    QJsonArray ids;
-    for (const QJsonValue &message : messages)
-        ids.append(message.toObject().value(u"msgid"_s));
-    return ids;
-}
 
 } // namespace
 
@@ -53,17 +43,6 @@ private slots:
     {
         QVERIFY(m_home.isValid());
         QVERIFY(m_sandbox.start());
-    }
-
-    void seededMessages()
-    {
-        const Run all = messages({u"--json"_s});
-        QCOMPARE(all.status, 0);
-        const QJsonArray list = QJsonDocument::fromJson(all.out).array();
-        QCOMPARE(messageIds(list), (QJsonArray{u"1"_s, u"2"_s, u"3"_s}));
-        for (const QJsonValue &message : list)
-            QCOMPARE(message.toObject().keys(),
-                     (QStringList{u"contexts"_s, u"msgid"_s, u"titles"_s}));
     }
 
     void addThenReadBack()

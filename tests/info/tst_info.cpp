@@ -330,6 +330,8 @@ private slots:
                                           << QList<Outlet>{{30.5, 104.25, {}, {}}};
         QTest::newRow("not numeric, missing")
             << QByteArray("[{\"lat\":\"north\",\"name\":7}]") << QList<Outlet>{{0, 0, {}, {}}};
+        QTest::newRow("texts that are no finite numbers")
+            << QByteArray("[{\"lat\":\"nan\",\"lng\":\"inf\"}]") << QList<Outlet>{{0, 0, {}, {}}};
         QTest::newRow("not objects")
             << QByteArray("[1,\"a\",{\"lat\":1}]") << QList<Outlet>{{1, 0, {}, {}}};
         QTest::newRow("empty array") << QByteArray("[]") << QList<Outlet>{};

@@ -119,36 +119,6 @@ private slots:
         QCOMPARE(fetcher.requests().size(), 2);
     }
 
-    void homeMenuOpensTheWebsiteScreens_data()
-    {
-        QTest::addColumn<QByteArray>("action");
-        QTest::addColumn<QByteArray>("screenClass");
-        QTest::addColumn<int>("VCType");
-        QTest::newRow("guide") << "serviceGuaidBtnClick"_ba
-                               << "LPServiceGuideViewController"_ba << 0;
-        QTest::newRow("publicity") << "advertiseBtnClick"_ba
-                                   << "LPServiceGuideViewController"_ba << 1;
-        QTest::newRow("about") << "aboutMeBtnClick"_ba
-                               << "AboutUsViewController"_ba << -1;
-    }
-    void homeMenuOpensTheWebsiteScreens()
-    {
-        QFETCH(QByteArray, action);
-        QFETCH(QByteArray, screenClass);
-        QFETCH(int, VCType);
-        FakeNavigator navigator;
-        FakePageFetcher fetcher;
-        HomeViewController *home = makeHome(navigator, fetcher);
-        QVERIFY(QMetaObject::invokeMethod(home, action.constData()));
-        QCOMPARE(navigator.kinds(), QStringList{u"push"_s});
-        QVERIFY(navigator.calls[0].animated);
-        ViewController *screen = navigator.calls[0].screen;
-        QCOMPARE(screen->metaObject()->className(), screenClass);
-        if (auto *list = qobject_cast<LPServiceGuideViewController *>(screen))
-            QCOMPARE(list->VCType(), VCType);
-        QVERIFY(fetcher.requests().isEmpty()); // each page is fetched when its screen loads
-    }
-
     void noticeRowOpensItsNotice()
     {
         FakeNavigator navigator;
@@ -204,7 +174,6 @@ private slots:
         LPServiceGuideViewController list(&navigator, nullptr, website, VCType);
         list.viewDidLoad();
         QCOMPARE(list.title(), title);
-        QVERIFY(list.isShowWhiteBack());
         QCOMPARE(list.dataSource(), titles);
         QCOMPARE(list.tableHeight(screenHeight), tableHeight);
     }
@@ -228,22 +197,20 @@ private slots:
         QCOMPARE(screen.tableHeight(screenHeight), tableHeight);
     }
 
+    // Each row's rule is PageFragments' test; one row of each list shows the rule is applied.
     void serviceRowsOpenTheirPageWithTheirRule_data()
     {
         QTest::addColumn<int>("VCType");
         QTest::addColumn<int>("row");
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("html");
-        const QByteArray paragraphs = SitePages::page(
+        const QByteArray guidePage = SitePages::page(
             u"<div class='ny_right'><p>A</p><div class='Section1'><p>W</p></div><p>B</p></div>"_s);
-        QTest::newRow("guide 0: paragraphs") << 0 << 0 << paragraphs << u"<p>A</p><p>B</p>"_s;
         QTest::newRow("guide 2: the office document")
-            << 0 << 2 << paragraphs << u"<div class=\"Section1\"><p>W</p></div>"_s;
+            << 0 << 2 << guidePage << u"<div class=\"Section1\"><p>W</p></div>"_s;
         QTest::newRow("publicity 0: the fourth piece goes")
             << 1 << 0 << SitePages::article(4)
             << u"<div>T</div><div>I</div><p>P0</p><p>P2</p><p>P3</p>"_s;
-        QTest::newRow("publicity 3: the share bar goes")
-            << 1 << 3 << SitePages::article(1) << u"<div>T</div><div>I</div><div><p>P0</p></div>"_s;
     }
     void serviceRowsOpenTheirPageWithTheirRule()
     {

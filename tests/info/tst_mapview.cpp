@@ -1,10 +1,8 @@
 // The outlet map drawn in the real main window: taps, drags and the wheel reach the map.
+#include "MainWindowFixture.h"
 #include "info/MapPointViewController.h"
 #include "info/MapView.h"
-#include "shell/QmlNavigator.h"
-#include "shell/ScreenTypes.h"
 
-#include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTest>
@@ -15,42 +13,23 @@ class TestMapView : public QObject
 {
     Q_OBJECT
 
-    QmlNavigator m_navigator;
-    QQmlApplicationEngine m_engine;
+    MainWindowFixture m_main;
     QQuickWindow *m_window = nullptr;
     MapPointViewController *m_screen = nullptr;
 
-    static QList<QQuickItem *> findAll(QQuickItem *root, const QString &objectName)
-    {
-        QList<QQuickItem *> found;
-        for (QQuickItem *child : root->childItems()) {
-            if (child->objectName() == objectName)
-                found.append(child);
-            found += findAll(child, objectName);
-        }
-        return found;
-    }
-    QList<QQuickItem *> markers() const
-    {
-        return findAll(m_window->contentItem(), u"myAnnoView"_s);
-    }
-    QQuickItem *callout() const { return findAll(m_window->contentItem(), u"callout"_s).value(0); }
-    static QPoint centre(QQuickItem *item)
-    {
-        return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-    }
+    QList<QQuickItem *> markers() const { return m_main.probe().visibleNamed(u"myAnnoView"_s); }
+    QQuickItem *shownCallout() const { return m_main.probe().visibleNamed(u"callout"_s).value(0); }
+    static QPoint centre(QQuickItem *item) { return ViewProbe::centre(item).toPoint(); }
 
 private slots:
     void initTestCase()
     {
-        registerScreenTypes(&m_navigator);
-        m_engine.load(QUrl::fromLocalFile(QStringLiteral(TARVO_MAIN_QML)));
-        QCOMPARE(m_engine.rootObjects().size(), 1);
-        m_window = qobject_cast<QQuickWindow *>(m_engine.rootObjects().constFirst());
-        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QVERIFY(m_main.load(QStringLiteral(TARVO_MAIN_QML)));
+        m_window = m_main.window;
         // No tile server answers here: the markers must show all the same.
-        m_screen = new MapPointViewController(&m_navigator, u"http://127.0.0.1:9/{z}/{x}/{y}"_s);
-        m_navigator.push(m_screen, false);
+        m_screen =
+            new MapPointViewController(&m_main.navigator, u"http://127.0.0.1:9/{z}/{x}/{y}"_s);
+        m_main.navigator.push(m_screen, false);
         QTRY_COMPARE(markers().size(), 8);
         QTRY_VERIFY(!m_screen->mapView()->tiles().isEmpty());
     }
@@ -59,15 +38,15 @@ private slots:
     {
         QQuickItem *marker = markers().constFirst();
         QTest::mouseClick(m_window, Qt::LeftButton, {}, centre(marker));
-        QTRY_VERIFY(callout()->isVisible());
+        QTRY_VERIFY(shownCallout());
         QVERIFY(m_screen->mapView()->selectedAnnotationView());
 
         // The callout itself keeps taps; the map beside it closes it.
-        QQuickItem *bubble = callout()->childItems().constFirst();
+        QQuickItem *bubble = shownCallout()->childItems().constFirst();
         QTest::mouseClick(m_window, Qt::LeftButton, {}, centre(bubble));
-        QVERIFY(callout()->isVisible());
+        QVERIFY(shownCallout());
         QTest::mouseClick(m_window, Qt::LeftButton, {}, QPoint(8, m_window->height() - 8));
-        QTRY_VERIFY(!callout()->isVisible());
+        QTRY_VERIFY(!shownCallout());
     }
 
     void dragPansTheMap()
@@ -80,7 +59,7 @@ private slots:
             QTest::mouseMove(m_window, from + QPoint(10 * step, -8 * step));
         QTest::mouseRelease(m_window, Qt::LeftButton, {}, from + QPoint(50, -40));
         QTRY_VERIFY((marker->position() - (before + QPointF(50, -40))).manhattanLength() < 0.01);
-        QVERIFY(!callout()->isVisible());
+        QVERIFY(!shownCallout());
     }
 
     void wheelZoomsAboutThePointer()

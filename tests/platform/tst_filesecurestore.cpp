@@ -38,11 +38,22 @@ class TestFileSecureStore : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    void secretOutlivesTheStore_data()
+    {
+        QTest::addColumn<QString>("secret");
+
+        QTest::newRow("device identifier") << identifier;
+        QTest::newRow("markup and quotes") << u"<a href=\"x\">&amp;'</a>"_s;
+        QTest::newRow("control characters") << u"a\tb\nc\rd\u0001"_s;
+        QTest::newRow("100 k characters") << u"<&\"'密码"_s.repeated(20'000);
+    }
+
     void secretOutlivesTheStore()
     {
+        QFETCH(QString, secret);
         QTemporaryDir home;
-        QVERIFY(FileSecureStore(home.path()).write(account, service, service, identifier));
-        QCOMPARE(FileSecureStore(home.path()).read(account, service), identifier);
+        QVERIFY(FileSecureStore(home.path()).write(account, service, service, secret));
+        QCOMPARE(FileSecureStore(home.path()).read(account, service), secret);
     }
 
     void writeReplacesOnlyItsOwnItem()

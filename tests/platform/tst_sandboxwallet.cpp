@@ -1,7 +1,7 @@
+#include "FakeWalletSdk.h"
 #include "LocalHttpServer.h"
 #include "platform/AppOptions.h"
 #include "platform/SandboxWallet.h"
-#include "platform/WXApiDelegate.h"
 
 #include <QCommandLineParser>
 #include <QJsonDocument>
@@ -14,12 +14,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr QLatin1StringView appId{"wx5d0c3f1a9e7b2468"};
-
-struct RecordingDelegate final : WXApiDelegate
-{
-    void onResp(const PayResp &resp) override { responses.append(resp); }
-    QList<PayResp> responses;
-};
 
 PayReq payment()
 {
@@ -47,68 +41,58 @@ class TestSandboxWallet : public QObject
     QNetworkAccessManager network;
 
 private slots:
-    void responseUrls_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<int>("errCode");
-        QTest::addColumn<QString>("returnKey");
-        QTest::addColumn<QString>("errStr");
-
-        QTest::newRow("paid") << u"wx5d0c3f1a9e7b2468://pay/?returnKey=K1&ret=0"_s << 0 << u"K1"_s
-                              << QString();
-        QTest::newRow("cancelled, no path")
-            << u"wx5d0c3f1a9e7b2468://pay?ret=-2"_s << -2 << QString() << QString();
-        QTest::newRow("failed with an encoded reason")
-            << u"wx5d0c3f1a9e7b2468://pay/?ret=-1&errStr=%E7%AD%BE%E5%90%8D%E9%94%99%E8%AF%AF"
-               u"&returnKey=a%26b"_s
-            << -1 << u"a&b"_s << u"签名错误"_s;
-        QTest::newRow("scheme in capitals")
-            << u"WX5D0C3F1A9E7B2468://pay/?ret=0"_s << 0 << QString() << QString();
-    }
-
-    void responseUrls()
-    {
-        QFETCH(QString, url);
-        QFETCH(int, errCode);
-        QFETCH(QString, returnKey);
-        QFETCH(QString, errStr);
-        SandboxWallet wallet(&network, QUrl());
-        wallet.registerApp(appId, u"Morvel"_s);
-        RecordingDelegate delegate;
-
-        QVERIFY(wallet.handleOpenURL(QUrl(url), &delegate));
-        QCOMPARE(delegate.responses.size(), 1);
-        QCOMPARE(delegate.responses[0].errCode, errCode);
-        QCOMPARE(delegate.responses[0].returnKey, returnKey);
-        QCOMPARE(delegate.responses[0].errStr, errStr);
-    }
-
-    void foreignUrls_data()
+    // Answers the wallet hands back, and URLs that are not answers for this app.
+    void openedUrls_data()
     {
         QTest::addColumn<QString>("url");
         QTest::addColumn<bool>("registered");
+        QTest::addColumn<std::optional<PayResp>>("answer"); // none: not handled
 
-        QTest::newRow("before registration") << u"wx5d0c3f1a9e7b2468://pay/?ret=0"_s << false;
-        QTest::newRow("another app's scheme") << u"wx0000000000000000://pay/?ret=0"_s << true;
-        QTest::newRow("web address") << u"https://pay/?ret=0"_s << true;
-        QTest::newRow("not a payment") << u"wx5d0c3f1a9e7b2468://oauth/?ret=0"_s << true;
-        QTest::newRow("payment under a path") << u"wx5d0c3f1a9e7b2468://pay/x?ret=0"_s << true;
-        QTest::newRow("no result") << u"wx5d0c3f1a9e7b2468://pay/?returnKey=K"_s << true;
-        QTest::newRow("result not a number") << u"wx5d0c3f1a9e7b2468://pay/?ret=ok"_s << true;
-        QTest::newRow("empty") << QString() << true;
+        const auto resp = [](int errCode, const QString &returnKey, const QString &errStr) {
+            PayResp answer;
+            answer.errCode = errCode;
+            answer.returnKey = returnKey;
+            answer.errStr = errStr;
+            return std::optional(answer);
+        };
+        const QString app = u"wx5d0c3f1a9e7b2468"_s;
+        QTest::newRow("paid") << app + u"://pay/?returnKey=K1&ret=0"_s << true
+                              << resp(0, u"K1"_s, {});
+        QTest::newRow("cancelled, no path") << app + u"://pay?ret=-2"_s << true << resp(-2, {}, {});
+        QTest::newRow("failed with an encoded reason")
+            << app + u"://pay/?ret=-1&errStr=%E7%AD%BE%E5%90%8D%E9%94%99%E8%AF%AF&returnKey=a%26b"_s
+            << true << resp(-1, u"a&b"_s, u"签名错误"_s);
+        QTest::newRow("scheme in capitals")
+            << u"WX5D0C3F1A9E7B2468://pay/?ret=0"_s << true << resp(0, {}, {});
+        const std::optional<PayResp> none;
+        QTest::newRow("before registration") << app + u"://pay/?ret=0"_s << false << none;
+        QTest::newRow("another app's scheme")
+            << u"wx0000000000000000://pay/?ret=0"_s << true << none;
+        QTest::newRow("web address") << u"https://pay/?ret=0"_s << true << none;
+        QTest::newRow("not a payment") << app + u"://oauth/?ret=0"_s << true << none;
+        QTest::newRow("payment under a path") << app + u"://pay/x?ret=0"_s << true << none;
+        QTest::newRow("no result") << app + u"://pay/?returnKey=K"_s << true << none;
+        QTest::newRow("result not a number") << app + u"://pay/?ret=ok"_s << true << none;
+        QTest::newRow("empty") << QString() << true << none;
     }
 
-    void foreignUrls()
+    void openedUrls()
     {
         QFETCH(QString, url);
         QFETCH(bool, registered);
+        QFETCH(std::optional<PayResp>, answer);
         SandboxWallet wallet(&network, QUrl());
         if (registered)
             wallet.registerApp(appId, u"Morvel"_s);
-        RecordingDelegate delegate;
+        RecordingWalletDelegate delegate;
 
-        QVERIFY(!wallet.handleOpenURL(QUrl(url), &delegate));
-        QVERIFY(delegate.responses.isEmpty());
+        QCOMPARE(wallet.handleOpenURL(QUrl(url), &delegate), answer.has_value());
+        QCOMPARE(delegate.responses.size(), answer ? 1 : 0);
+        if (answer) {
+            QCOMPARE(delegate.responses[0].errCode, answer->errCode);
+            QCOMPARE(delegate.responses[0].returnKey, answer->returnKey);
+            QCOMPARE(delegate.responses[0].errStr, answer->errStr);
+        }
     }
 
     void sendsTheRequestAndOpensTheAnswer_data()
@@ -144,16 +128,15 @@ private slots:
         QCOMPARE(request.method, "POST");
         QCOMPARE(request.path, "/wallet/pay");
         QCOMPARE(request.headers.value("content-type"), "application/json");
-        const QJsonObject body = QJsonDocument::fromJson(request.body).object();
         const PayReq sent = payment();
-        QCOMPARE(body.value(u"appid"_s).toString(), QString(appId));
-        QCOMPARE(body.value(u"partnerId"_s).toString(), sent.partnerId);
-        QCOMPARE(body.value(u"prepayId"_s).toString(), sent.prepayId);
-        QCOMPARE(body.value(u"package"_s).toString(), sent.package);
-        QCOMPARE(body.value(u"nonceStr"_s).toString(), sent.nonceStr);
-        QCOMPARE(body.value(u"timeStamp"_s).toInteger(), qint64(sent.timeStamp));
-        QCOMPARE(body.value(u"sign"_s).toString(), sent.sign);
-        QCOMPARE(body.size(), 7);
+        QCOMPARE(QJsonDocument::fromJson(request.body).object(),
+                 (QJsonObject{{u"appid"_s, QString(appId)},
+                              {u"partnerId"_s, sent.partnerId},
+                              {u"prepayId"_s, sent.prepayId},
+                              {u"package"_s, sent.package},
+                              {u"nonceStr"_s, sent.nonceStr},
+                              {u"timeStamp"_s, qint64(sent.timeStamp)},
+                              {u"sign"_s, sent.sign}}));
 
         // Exactly one answer per request, however long the app keeps running.
         QTest::qWait(50);
@@ -197,7 +180,7 @@ private slots:
 
         QVERIFY(wallet.sendReq(payment()));
         QTRY_COMPARE_WITH_TIMEOUT(opened.size(), 1, 3000);
-        RecordingDelegate delegate;
+        RecordingWalletDelegate delegate;
         QVERIFY(wallet.handleOpenURL(opened.first(), &delegate));
         QCOMPARE(delegate.responses.size(), 1);
         QVERIFY(delegate.responses.first().errCode != 0);

@@ -2,6 +2,7 @@
 // area and the two buttons close it.
 #include "FakeClock.h"
 #include "records/LPDatePicker.h"
+#include "shell/ViewProbe.h"
 
 #include <QDateTime>
 #include <QQmlComponent>
@@ -77,7 +78,7 @@ private slots:
         if (where == u"panel")
             point = panel->mapToScene({panel->width() / 2, 8}).toPoint(); // above the wheels
         else if (where != u"dimmed")
-            point = centre(shownText(where));
+            point = ViewProbe::centre(shownText(where)).toPoint();
         QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, point);
         QCOMPARE(m_picker->isOpen(), open);
         QCOMPARE(!m_handedBack.isEmpty(), handedBack);
@@ -107,11 +108,6 @@ private:
         }
         return nullptr;
     }
-    static QPoint centre(QQuickItem *item)
-    {
-        return item->mapToScene({item->width() / 2, item->height() / 2}).toPoint();
-    }
-
     FakeClock m_clock{double(QDateTime::currentSecsSinceEpoch())};
     QQmlEngine m_engine;
     std::unique_ptr<LPDatePicker> m_picker;

@@ -3,11 +3,13 @@
 #include "SandboxServer.h"
 #include "Store.h"
 #include "WalletApp.h"
+#include "service/DocumentDictionary.h"
 #include "service/Envelope.h"
 
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSqlQuery>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -79,4 +81,18 @@ ServiceReply SandboxHarness::call(ServiceOperation operation, const QHash<QStrin
     if (status)
         *status = exchange.status;
     return ServiceReply::unwrap(operation, exchange.body);
+}
+
+int SandboxHarness::count(const QString &sql)
+{
+    std::optional<QSqlQuery> query = m_store->run(sql);
+    return query && query->next() ? query->value(0).toInt() : -1;
+}
+
+QString replyText(const ServiceReply &reply, std::initializer_list<QStringView> path,
+                  const QString &absent)
+{
+    return (reply.replyDocument ? DocumentDictionary::textAt(*reply.replyDocument, path)
+                                : std::nullopt)
+        .value_or(absent);
 }

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QNetworkAccessManager>
 #include <QUrl>
+#include <initializer_list>
 #include <memory>
 
 namespace sandbox {
@@ -45,6 +46,9 @@ public:
     ServiceReply call(ServiceOperation operation, const QHash<QString, QString> &fields,
                       int *status = nullptr);
 
+    /// The first value of a query on the store, such as a count; -1 when the query fails.
+    int count(const QString &sql);
+
 private:
     Exchange wait(class QNetworkReply *reply);
 
@@ -53,3 +57,8 @@ private:
     QNetworkAccessManager m_network;
     bool m_listening = false;
 };
+
+/// The text at `path` in the reply's document, or `absent` (by default one that failure
+/// messages tell from an empty text).
+QString replyText(const ServiceReply &reply, std::initializer_list<QStringView> path,
+                  const QString &absent = QStringLiteral("<absent>"));

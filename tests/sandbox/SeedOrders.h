@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 /// What the orders tests pay: a device and unpaid bills of account 1000001 in the seed.
@@ -14,5 +15,19 @@ inline const QString allOf1000001 =
     QStringLiteral("202501:YS20250100002|202502:YS20250200003|202503:YS20250300004|"
                    "202501:YS20250100005|202502:YS20250200006|202503:YS20250300007|"
                    "202501:YS20250100008|202502:YS20250200009|202503:YS20250300010|"); // 86480
+
+/// The createOrder fields of an order of 1000001 from the device.
+inline QHash<QString, QString> order(const QString &bills, const QString &ypay, const QString &spay,
+                                     const QString &hbid = {}, const QString &hbje = {})
+{
+    return {{QStringLiteral("userbh"), QStringLiteral("1000001")},
+            {QStringLiteral("uuid"), device},
+            {QStringLiteral("rcvblAmtId"), bills},
+            {QStringLiteral("ypay"), ypay},
+            {QStringLiteral("spay"), spay},
+            {QStringLiteral("hbid"), hbid},
+            {QStringLiteral("hbje"), hbje},
+            {QStringLiteral("drives"), QStringLiteral("IOS1")}};
+}
 
 } // namespace SeedOrders

@@ -1,12 +1,11 @@
 // The sandbox against hostile requests and values: it refuses what it cannot read, stays up,
 // keeps its database sound, and carries awkward values through unchanged.
-#include "BadReplies.h"
+#include "BadRequests.h"
 #include "DatabaseFile.h"
 #include "SandboxHarness.h"
 #include "SpawnedSandbox.h"
 #include "Store.h"
 #include "service/DocumentDictionary.h"
-#include "service/Envelope.h"
 #include "service/XMLReader.h"
 
 #include <QRegularExpression>
@@ -20,35 +19,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString passwordDigest = u"e10adc3949ba59abbe56e057f20f883e"_s;
-
-QByteArray goodQuery()
-{
-    return Envelope::body(ServiceOperation::queryExpense, {{u"queryValue"_s, u"1000001"_s}});
-}
-
-/// Requests a careless or hostile client might send, each of which must get a fault.
-QList<BadReplies::Case> badRequests()
-{
-    const QByteArray good = goodQuery();
-    const QByteArray argumentNotXml =
-        QByteArray("<s:Envelope xmlns:s=\"") + Envelope::soapNamespace.latin1() +
-        "\"><s:Body><queryExpense xmlns=\"" + Envelope::serviceNamespace.latin1() +
-        "\"><arg0>1000001</arg0></queryExpense></s:Body></s:Envelope>";
-    return {
-        {"empty", {}},
-        {"cut", good.chopped(40)},
-        {"not XML", "queryExpense 1000001"},
-        {"not UTF-8", QByteArray(good).replace("1000001", "10\xff\xfe")},
-        {"entity bomb",
-         BadReplies::billionLaughs() + QByteArray(good).replace("1000001", "&lol9;")},
-        {"50 MiB", good + QByteArray(50 * 1024 * 1024, ' ')},
-        {"wrong namespace",
-         QByteArray(good).replace(Envelope::serviceNamespace.latin1(), "http://other.example/")},
-        {"missing arg0", QByteArray(good).replace("arg0", "arg9")},
-        {"arg0 not XML", argumentNotXml},
-        {"unknown operation", QByteArray(good).replace("queryExpense", "dropTables")},
-    };
-}
 
 struct Answer
 {
@@ -135,10 +105,10 @@ private slots:
             const QUrl url(sandbox.serviceUrl());
 
             // Good requests go in between the bad ones, all in flight together.
-            const QList<BadReplies::Case> bad = badRequests();
+            const QList<BadReplies::Case> bad = BadRequests::all();
             QList<QByteArray> bodies;
             for (const BadReplies::Case &request : bad)
-                bodies << request.body << goodQuery();
+                bodies << request.body << BadRequests::goodQuery();
             const QList<Answer> answers = postAll(url, bodies);
 
             for (qsizetype i = 0; i < bad.size(); ++i) {
@@ -149,7 +119,8 @@ private slots:
                 QCOMPARE(arrearsMessage(answers[2 * i + 1].body), u"查询成功!"_s);
             }
             QVERIFY(sandbox.isRunning());
-            QCOMPARE(arrearsMessage(postAll(url, {goodQuery()}).constFirst().body), u"查询成功!"_s);
+            QCOMPARE(arrearsMessage(postAll(url, {BadRequests::goodQuery()}).constFirst().body),
+                     u"查询成功!"_s);
         }
         QCOMPARE(queryDatabaseFile(databaseFile, u"PRAGMA integrity_check"_s), u"ok"_s);
     }
@@ -163,6 +134,7 @@ private slots:
         QTest::newRow("quotes") << u"\"'"_s;
         QTest::newRow("markup") << u"<info><flag>1</flag></info>"_s;
         QTest::newRow("already escaped") << u"&amp;lt;"_s;
+        QTest::newRow("blanks kept") << u"  1000001 "_s;
         QTest::newRow("100 k characters to escape") << awkward(100'000);
         QTest::newRow("100 k ampersands") << awkward(100'000, u"&");
         QTest::newRow("100 k Chinese characters") << awkward(100'000, u"户号");

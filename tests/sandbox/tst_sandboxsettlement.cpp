@@ -1,5 +1,6 @@
 // The wallet app the sandbox plays: a correctly signed request settles its order in one
 // transaction; anything else is refused with a non-zero ret and changes nothing.
+#include "FakeWalletSdk.h"
 #include "SandboxHarness.h"
 #include "SeedOrders.h"
 #include "Store.h"
@@ -10,7 +11,6 @@
 #include "billing/PayRequest.h"
 #include "billing/WeChatConfig.h"
 #include "platform/SandboxWallet.h"
-#include "platform/WXApiDelegate.h"
 #include "service/DocumentDictionary.h"
 
 #include <QDate>
@@ -28,12 +28,6 @@ namespace {
 
 using namespace SeedOrders;
 
-struct RecordingDelegate final : WXApiDelegate
-{
-    void onResp(const PayResp &resp) override { responses.append(resp); }
-    QList<PayResp> responses;
-};
-
 // What the database holds about payments; a refusal must leave all of it as it was.
 struct Ledger
 {
@@ -41,18 +35,12 @@ struct Ledger
     friend bool operator==(const Ledger &, const Ledger &) = default;
 };
 
-int count(const sandbox::Store &store, const QString &sql)
+Ledger ledger(SandboxHarness &sandbox)
 {
-    std::optional<QSqlQuery> query = store.run(sql);
-    return query && query->next() ? query->value(0).toInt() : -1;
-}
-
-Ledger ledger(const sandbox::Store &store)
-{
-    return {count(store, u"SELECT count(*) FROM bills WHERE paid = 0"_s),
-            count(store, u"SELECT count(*) FROM red_packets WHERE used = 1"_s),
-            count(store, u"SELECT count(*) FROM payments"_s),
-            count(store, u"SELECT count(*) FROM orders WHERE state = 'paid'"_s)};
+    return {sandbox.count(u"SELECT count(*) FROM bills WHERE paid = 0"_s),
+            sandbox.count(u"SELECT count(*) FROM red_packets WHERE used = 1"_s),
+            sandbox.count(u"SELECT count(*) FROM payments"_s),
+            sandbox.count(u"SELECT count(*) FROM orders WHERE state = 'paid'"_s)};
 }
 
 } // namespace
@@ -68,19 +56,10 @@ private:
     QString createOrder(const QString &bills, qint64 ypay, qint64 spay, const QString &hbid = {},
                         const QString &hbje = {})
     {
-        const ServiceReply reply =
-            sandbox->call(ServiceOperation::createOrder, {{u"userbh"_s, u"1000001"_s},
-                                                          {u"uuid"_s, device},
-                                                          {u"rcvblAmtId"_s, bills},
-                                                          {u"ypay"_s, QString::number(ypay)},
-                                                          {u"spay"_s, QString::number(spay)},
-                                                          {u"hbid"_s, hbid},
-                                                          {u"hbje"_s, hbje},
-                                                          {u"drives"_s, u"IOS1"_s}});
-        return (reply.replyDocument
-                    ? DocumentDictionary::textAt(*reply.replyDocument, {u"info", u"prepay_id"})
-                    : std::nullopt)
-            .value_or(QString());
+        return replyText(
+            sandbox->call(ServiceOperation::createOrder,
+                          order(bills, QString::number(ypay), QString::number(spay), hbid, hbje)),
+            {u"info", u"prepay_id"}, {});
     }
 
     static QJsonObject signedRequest(const QString &prepayId)
@@ -99,7 +78,7 @@ private:
             *status = exchange.status;
         SandboxWallet wallet(&network, QUrl());
         wallet.registerApp(WeChatConfig::appId, u"Morvel"_s);
-        RecordingDelegate delegate;
+        RecordingWalletDelegate delegate;
         const QUrl url(QJsonDocument::fromJson(exchange.body).object().value(u"url"_s).toString());
         if (!wallet.handleOpenURL(url, &delegate) || delegate.responses.size() != 1)
             return std::nullopt;
@@ -186,16 +165,15 @@ private slots:
         QCOMPARE(resp->errCode, 0);
         QCOMPARE(resp->returnKey, prepayId);
 
-        const sandbox::Store &store = sandbox->store();
-        QCOMPARE(
-            count(store, u"SELECT count(*) FROM order_bills o JOIN bills b USING "
-                         "(rcvbl_amt_id) WHERE o.prepay_id = '%1' AND b.paid = 0"_s.arg(prepayId)),
-            0);
-        QCOMPARE(count(store,
-                       u"SELECT count(*) FROM red_packets WHERE used = 1 AND used_by = '%1'"_s.arg(
-                           prepayId)),
+        QCOMPARE(sandbox->count(
+                     u"SELECT count(*) FROM order_bills o JOIN bills b USING "
+                     "(rcvbl_amt_id) WHERE o.prepay_id = '%1' AND b.paid = 0"_s.arg(prepayId)),
+                 0);
+        QCOMPARE(sandbox->count(
+                     u"SELECT count(*) FROM red_packets WHERE used = 1 AND used_by = '%1'"_s.arg(
+                         prepayId)),
                  hbid.isEmpty() ? 0 : 1);
-        std::optional<QSqlQuery> payment = store.run(
+        std::optional<QSqlQuery> payment = sandbox->store().run(
             u"SELECT device_uuid, userbh, paid_on, amount_fen FROM payments WHERE prepay_id = ?"_s,
             {prepayId});
         QVERIFY(payment && payment->next());
@@ -269,7 +247,7 @@ private slots:
                                       : createOrder(water02, 5175, 4675, u"HB000001"_s, u"5.00"_s);
             QCOMPARE(payAsTheApp(other), 0);
         }
-        const Ledger unchanged = ledger(sandbox->store());
+        const Ledger unchanged = ledger(*sandbox);
 
         QJsonObject request = signedRequest(prepayId);
         if (!field.isEmpty())
@@ -288,7 +266,7 @@ private slots:
         QVERIFY(resp);
         QCOMPARE(resp->errCode, -1);
         QCOMPARE(resp->errStr, errStr);
-        QVERIFY(ledger(sandbox->store()) == unchanged);
+        QVERIFY(ledger(*sandbox) == unchanged);
     }
 
     // The app's own steps, from the arrears query to the wallet's answer: every seeded
@@ -320,16 +298,12 @@ private slots:
         Fields fields = order.fields();
         fields.insert(u"drives"_s, u"IOS1"_s);
         const ServiceReply created = sandbox->call(ServiceOperation::createOrder, fields);
-        const QString prepayId =
-            (created.replyDocument
-                 ? DocumentDictionary::textAt(*created.replyDocument, {u"info", u"prepay_id"})
-                 : std::nullopt)
-                .value_or(QString());
+        const QString prepayId = replyText(created, {u"info", u"prepay_id"}, {});
         QVERIFY2(!prepayId.isEmpty(), qPrintable(created.returnText.value_or(QString())));
 
         SandboxWallet wallet(&network, sandbox->walletUrl());
         wallet.registerApp(WeChatConfig::appId, u"Morvel"_s);
-        RecordingDelegate delegate;
+        RecordingWalletDelegate delegate;
         wallet.setUrlOpener([&](const QUrl &url) { wallet.handleOpenURL(url, &delegate); });
         QVERIFY(wallet.sendReq(
             PayRequest::build(prepayId, double(QDateTime::currentSecsSinceEpoch()))));

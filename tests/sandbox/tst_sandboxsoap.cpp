@@ -1,12 +1,11 @@
 // The SOAP side over HTTP: how requests are read, how bad ones are refused, the WSDL.
+#include "BadRequests.h"
 #include "SandboxHarness.h"
-#include "SoapRequest.h"
 #include "service/DocumentDictionary.h"
 #include "service/Envelope.h"
 #include "service/XMLReader.h"
 
 #include <QTest>
-#include <QUrlQuery>
 #include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
@@ -24,25 +23,7 @@ QString signInArgument()
                                       {u"useraccount"_s, u"13912345678"_s}}));
 }
 
-QByteArray envelopeAround(const QString &operationElement, const QString &argument)
-{
-    return (u"<s:Envelope xmlns:s=\""_s + soap11 + u"\"><s:Body><"_s + operationElement +
-            u" xmlns=\""_s + service + u"\"><arg0 xmlns=\"\">"_s + argument + u"</arg0></"_s +
-            operationElement + u"></s:Body></s:Envelope>"_s)
-        .toUtf8();
-}
-
-QString billionLaughs()
-{
-    QString doctype = u"<!DOCTYPE lolz [<!ENTITY lol0 \"lol\">"_s;
-    for (int i = 1; i < 10; ++i) {
-        doctype += u"<!ENTITY lol%1 \""_s.arg(i);
-        for (int j = 0; j < 10; ++j)
-            doctype += u"&lol%1;"_s.arg(i - 1);
-        doctype += u"\">"_s;
-    }
-    return doctype + u"]>"_s;
-}
+using BadRequests::envelopeAround;
 
 } // namespace
 
@@ -111,12 +92,10 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("faultcode");
 
+        for (const BadReplies::Case &bad : BadRequests::all())
+            QTest::newRow(bad.name.constData()) << bad.body << u"soap:Client"_s;
         const QByteArray good =
             Envelope::body(ServiceOperation::queryHbxx, {{u"useraccount"_s, u"13912345678"_s}});
-        QTest::newRow("unknown operation")
-            << QByteArray(good).replace("queryHbxx", "dropTables") << u"soap:Client"_s;
-        QTest::newRow("truncated envelope") << good.chopped(30) << u"soap:Client"_s;
-        QTest::newRow("not XML") << QByteArray("queryHbxx 13912345678") << u"soap:Client"_s;
         QTest::newRow("not an envelope") << QByteArray("<info/>") << u"soap:Client"_s;
         QTest::newRow("SOAP 1.2 envelope")
             << QByteArray(good).replace(Envelope::soapNamespace.latin1(),
@@ -125,45 +104,24 @@ private slots:
         QTest::newRow("no Body")
             << (u"<s:Envelope xmlns:s=\""_s + soap11 + u"\"><s:Header/></s:Envelope>"_s).toUtf8()
             << u"soap:Client"_s;
-        QTest::newRow("no arg0") << QByteArray(good).replace("arg0", "arg1") << u"soap:Client"_s;
-        QTest::newRow("entity bomb") << (u"<?xml version=\"1.0\"?>"_s + billionLaughs()).toUtf8() +
-                                            QByteArray(good).replace("13912345678", "&lol9;")
-                                     << u"soap:Client"_s;
         QTest::newRow("external entity")
             << (u"<!DOCTYPE s:Envelope [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"_s).toUtf8() +
                    QByteArray(good).replace("13912345678", "&x;")
             << u"soap:Client"_s;
+        const auto argument = [](const QString &document) {
+            return envelopeAround(u"queryHbxx"_s, Envelope::escapeText(document));
+        };
         QTest::newRow("entity bomb in the argument")
-            << envelopeAround(
-                   u"queryHbxx"_s,
-                   Envelope::escapeText(billionLaughs() +
-                                        u"<info><useraccount>&lol9;</useraccount></info>"_s))
+            << argument(QString::fromLatin1(BadReplies::billionLaughs()) +
+                        u"<info><useraccount>&lol9;</useraccount></info>"_s)
             << u"soap:Client"_s;
         QTest::newRow("undeclared entity in the argument")
-            << envelopeAround(
-                   u"queryHbxx"_s,
-                   Envelope::escapeText(u"<info><useraccount>&nbsp;</useraccount></info>"_s))
-            << u"soap:Client"_s;
-        QTest::newRow("argument not XML")
-            << envelopeAround(u"queryHbxx"_s, u"13912345678"_s) << u"soap:Client"_s;
+            << argument(u"<info><useraccount>&nbsp;</useraccount></info>"_s) << u"soap:Client"_s;
         QTest::newRow("argument root not info")
-            << envelopeAround(u"queryHbxx"_s,
-                              Envelope::escapeText(u"<data><useraccount>1</useraccount></data>"_s))
-            << u"soap:Client"_s;
+            << argument(u"<data><useraccount>1</useraccount></data>"_s) << u"soap:Client"_s;
         QTest::newRow("field holding elements")
-            << envelopeAround(
-                   u"queryHbxx"_s,
-                   Envelope::escapeText(u"<info><useraccount><b>1</b></useraccount></info>"_s))
-            << u"soap:Client"_s;
+            << argument(u"<info><useraccount><b>1</b></useraccount></info>"_s) << u"soap:Client"_s;
         QTest::newRow("oversized") << good + QByteArray(2 * 1024 * 1024, ' ') << u"soap:Client"_s;
-        QTest::newRow("50 MiB") << good + QByteArray(50 * 1024 * 1024, ' ') << u"soap:Client"_s;
-        QTest::newRow("empty") << QByteArray() << u"soap:Client"_s;
-        QTest::newRow("not UTF-8")
-            << QByteArray(good).replace("13912345678", "1391234\xff\xfe") << u"soap:Client"_s;
-        QTest::newRow("operation of another namespace")
-            << QByteArray(good).replace(Envelope::serviceNamespace.latin1(),
-                                        "http://other.example/")
-            << u"soap:Client"_s;
         QTest::newRow("operation without a namespace")
             << QByteArray(good).replace(" xmlns=\"http://service.trvo.tarvo.cn/\"", "")
             << u"soap:Client"_s;
@@ -188,31 +146,6 @@ private slots:
                      *fault, {u"soap:Envelope", u"soap:Body", u"soap:Fault", u"faultstring"})
                      .value_or(QString())
                      .isEmpty());
-    }
-
-    void valuesArriveIntact_data()
-    {
-        QTest::addColumn<QString>("value");
-
-        QTest::newRow("less-than") << u"a<b"_s;
-        QTest::newRow("ampersand") << u"A&B"_s;
-        QTest::newRow("looks escaped") << u"&lt;&amp;"_s;
-        QTest::newRow("CDATA end") << u"]]>"_s;
-        QTest::newRow("quotes") << u"'\"'"_s;
-        QTest::newRow("blanks kept") << u"  1000001 "_s;
-        QTest::newRow("Chinese") << u"青禾市东城区"_s;
-    }
-
-    void valuesArriveIntact()
-    {
-        QFETCH(QString, value);
-        const auto reading = sandbox::readSoapCall(
-            Envelope::body(ServiceOperation::queryExpense, {{u"queryValue"_s, value}}));
-        const auto *call = std::get_if<sandbox::SoapCall>(&reading);
-        QVERIFY(call);
-        QCOMPARE(call->operation, u"queryExpense"_s);
-        QCOMPARE(call->fields.value(u"queryValue"_s), value);
-        QVERIFY(call->fields.contains(u"queryType"_s));
     }
 
     void publishesItsWsdl()

@@ -1,22 +1,16 @@
 // What each sender does with replies that are broken, hostile or of an unexpected shape:
 // a defined message or notification, or nothing, never a crash and never a wait.
+#include "AccountFixture.h"
 #include "BadReplies.h"
 #include "FakeLocalNotifications.h"
-#include "FakeNavigator.h"
-#include "FakeReachability.h"
-#include "FakeSecureStore.h"
-#include "FakeSettingsStore.h"
-#include "FakeTransport.h"
 #include "FakeWalletSdk.h"
 #include "account/RegisterViewController.h"
-#include "account/SignInSession.h"
 #include "account/SignViewController.h"
 #include "billing/ArrearsReply.h"
 #include "billing/LPPayInfoTool.h"
 #include "platform/NotificationCenter.h"
 #include "records/PayRecordReply.h"
 #include "redpackets/RedPacketReply.h"
-#include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 
 #include <QSignalSpy>
@@ -172,7 +166,7 @@ private slots:
     {
         QFETCH(QByteArray, body);
         QFETCH(bool, expected);
-        Account account;
+        AccountFixture account;
         SignViewController screen(&account.navigator, account.services());
         account.navigator.present(&screen, false);
         screen.setParent(nullptr);
@@ -200,7 +194,7 @@ private slots:
     {
         QFETCH(QByteArray, body);
         QFETCH(bool, expected);
-        Account account;
+        AccountFixture account;
         auto *screen = new RegisterViewController(&account.navigator, account.services());
         account.navigator.present(screen, true);
         screen->setAccountText(u"15012345678"_s);
@@ -243,25 +237,6 @@ private slots:
         delegate.applicationDidEnterBackground();
         QCOMPARE(transport.requests().size(), 3);
     }
-
-private:
-    /// Sign-in and registration with fakes around them.
-    struct Account
-    {
-        FakeTransport transport;
-        ServiceClient service{&transport, serviceUrl};
-        FakeSettingsStore settings;
-        FakeSecureStore secureStore;
-        FakeReachability reachability;
-        FakeNavigator navigator;
-        SignInSession session;
-
-        Account() { settings.values.insert(u"UUID"_s, u"5F0C2A8E-3B71-4D9A-9E64-2C1B7A0D4E93"_s); }
-        AccountServices services()
-        {
-            return {&reachability, &service, &settings, &secureStore, &session};
-        }
-    };
 };
 
 QTEST_GUILESS_MAIN(TestBadReplies)

@@ -93,15 +93,6 @@ private slots:
         QVERIFY(envelope.contains(u"<s:Body><"_s + name + u" xmlns=\""_s));
         QCOMPARE(Envelope::body(operation, values), envelope.toUtf8());
     }
-
-    void everyOperationNamed()
-    {
-        for (const ServiceOperationInfo &info : serviceOperations()) {
-            QCOMPARE(operationFromName(info.name), info.operation);
-            QCOMPARE(operationInfo(info.operation).name, info.name);
-        }
-        QCOMPARE(operationFromName(u"queryexpense"_s), std::nullopt);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestEnvelope)

@@ -14,10 +14,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-const QByteArray checkUserReply =
-    "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
-    "<ns0:checkUserResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\"><return>1</return>"
-    "</ns0:checkUserResponse></soap:Body></soap:Envelope>";
+const QByteArray checkUserReply = BadReplies::soapReply(u"checkUser"_s, u"1"_s);
 
 /// Counts what reaches a sender.
 struct Outcome
@@ -37,6 +34,24 @@ void send(ServiceClient &client, QObject *receiver, Outcome &outcome)
         },
         [&outcome] { ++outcome.failures; });
 }
+
+/// A service client over real HTTP to `url`, and what reached its one call.
+struct WireCall
+{
+    QNetworkAccessManager manager;
+    NetworkTransport transport;
+    ServiceClient client;
+    QObject receiver;
+    Outcome outcome;
+
+    explicit WireCall(const QUrl &url, std::chrono::milliseconds timeout = 1500ms)
+        : transport(&manager, timeout)
+        , client(&transport, url)
+    {
+        send(client, &receiver, outcome);
+    }
+    int ends() const { return outcome.replies + outcome.failures; }
+};
 
 } // namespace
 
@@ -99,12 +114,8 @@ private slots:
         pieces.pieceDelayMs = 20;
         QTest::newRow("reply in pieces is read once, after the last") << pieces << 1 << true;
 
-        LocalHttpServer::Response fault;
-        fault.status = 500;
-        fault.body = "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-                     "<soap:Body><soap:Fault><faultcode>soap:Server</faultcode><faultstring>x"
-                     "</faultstring></soap:Fault></soap:Body></soap:Envelope>";
-        QTest::newRow("error status still delivers the body") << fault << 1 << false;
+        QTest::newRow("error status still delivers the body")
+            << LocalHttpServer::Response{500, "text/xml", BadReplies::soapFault} << 1 << false;
 
         LocalHttpServer::Response empty;
         QTest::newRow("empty body") << empty << 1 << false;
@@ -136,17 +147,10 @@ private slots:
         LocalHttpServer server;
         QVERIFY(server.listen());
         server.setResponse(response);
-        QNetworkAccessManager manager;
-        NetworkTransport transport(&manager, 1500ms);
-        ServiceClient client(&transport, server.url(u"/trvo/ws/appService"_s));
-        QObject receiver;
-        Outcome outcome;
-        send(client, &receiver, outcome);
-
-        QTRY_COMPARE_WITH_TIMEOUT(outcome.replies + outcome.failures, 1, 10000);
-        QCOMPARE(outcome.replies, replies);
-        QCOMPARE(outcome.failures, 1 - replies);
-        QCOMPARE(outcome.returnText.has_value(), hasReturnText);
+        WireCall call(server.url(u"/trvo/ws/appService"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(call.ends(), 1, 10000);
+        QCOMPARE(call.outcome.replies, replies);
+        QCOMPARE(call.outcome.returnText.has_value(), hasReturnText);
 
         QCOMPARE(server.requests().size(), 1);
         const LocalHttpServer::Request &request = server.requests().constFirst();
@@ -157,7 +161,7 @@ private slots:
                                               {{u"useraccount"_s, u"13912345678"_s}}));
         // Only once: nothing more arrives later.
         QTest::qWait(50);
-        QCOMPARE(outcome.replies + outcome.failures, 1);
+        QCOMPARE(call.ends(), 1);
     }
 
     void badRepliesOverTheWire_data()
@@ -180,19 +184,14 @@ private slots:
         LocalHttpServer server;
         QVERIFY(server.listen());
         server.setResponse({status, "text/html", body});
-        QNetworkAccessManager manager;
-        NetworkTransport transport(&manager, 1500ms);
-        ServiceClient client(&transport, server.url(u"/trvo/ws/appService"_s));
-        QObject receiver;
-        Outcome outcome;
-        send(client, &receiver, outcome);
 
         // Whatever the status, the body arrives whole, once, and reads as it would from memory.
-        QTRY_COMPARE_WITH_TIMEOUT(outcome.replies + outcome.failures, 1, 10000);
-        QCOMPARE(outcome.replies, 1);
-        QCOMPARE(outcome.returnText,
+        WireCall call(server.url(u"/trvo/ws/appService"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(call.ends(), 1, 10000);
+        QCOMPARE(call.outcome.replies, 1);
+        QCOMPARE(call.outcome.returnText,
                  ServiceReply::unwrap(ServiceOperation::checkUser, body).returnText);
-        QVERIFY(outcome.returnText != u"1"_s);
+        QVERIFY(call.outcome.returnText != u"1"_s);
     }
 
     void hugeReplyIsDroppedAtItsFirstBytes()
@@ -205,15 +204,10 @@ private slots:
         huge.pieces = 50;
         huge.pieceDelayMs = 50;
         server.setResponse(huge);
-        QNetworkAccessManager manager;
-        NetworkTransport transport(&manager);
-        ServiceClient client(&transport, server.url(u"/trvo/ws/appService"_s));
-        QObject receiver;
-        Outcome outcome;
-        send(client, &receiver, outcome);
 
-        QTRY_COMPARE_WITH_TIMEOUT(outcome.failures, 1, 10000);
-        QCOMPARE(outcome.replies, 0);
+        WireCall call(server.url(u"/trvo/ws/appService"_s), NetworkTransport::defaultTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(call.outcome.failures, 1, 10000);
+        QCOMPARE(call.outcome.replies, 0);
         // The announced length is refused at the first bytes: the client hangs up before
         // even the limit's worth of the body has been sent.
         QCOMPARE_LT(server.bodyBytesWritten(), NetworkTransport::maximumReplySize);
@@ -222,15 +216,9 @@ private slots:
     void refusedConnectionIsSilentToTheReplyHandler()
     {
         // Port 1 on loopback: nothing listens there.
-        const QUrl closed(u"http://127.0.0.1:1/trvo/ws/appService"_s);
-        QNetworkAccessManager manager;
-        NetworkTransport transport(&manager);
-        ServiceClient client(&transport, closed);
-        QObject receiver;
-        Outcome outcome;
-        send(client, &receiver, outcome);
-        QTRY_COMPARE(outcome.failures, 1);
-        QCOMPARE(outcome.replies, 0);
+        WireCall call(QUrl(u"http://127.0.0.1:1/trvo/ws/appService"_s));
+        QTRY_COMPARE(call.outcome.failures, 1);
+        QCOMPARE(call.outcome.replies, 0);
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BadReplies.h"
 #include "service/Envelope.h"
 
 #include <QByteArray>
@@ -22,12 +23,7 @@ struct Message
 /// The envelope around a return text, escaped as the service escapes it.
 inline QByteArray envelope(const QString &returnText)
 {
-    return (u"<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-            "<soap:Body><ns0:backMessageResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\">"
-            "<return>"_s +
-            Envelope::escapeText(returnText) +
-            u"</return></ns0:backMessageResponse></soap:Body></soap:Envelope>"_s)
-        .toUtf8();
+    return BadReplies::documentReply(u"backMessage"_s, returnText);
 }
 
 /// `info` with one `queryList` element per message; a member left unset has no element.

@@ -92,12 +92,9 @@ QList<qint64> oneTo(qint64 n)
 }
 
 // A message poll's reply, which must not be read while the launch announcement is awaited.
-const QByteArray messagesReply =
-    "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
-    "<ns0:updateInfoResponse xmlns:ns0=\"http://service.trvo.tarvo.cn/\"><return>"
-    "&lt;info&gt;&lt;queryList&gt;&lt;titles&gt;T&lt;/titles&gt;&lt;contexts&gt;C"
-    "&lt;/contexts&gt;&lt;msgid&gt;12&lt;/msgid&gt;&lt;/queryList&gt;&lt;/info&gt;"
-    "</return></ns0:updateInfoResponse></soap:Body></soap:Envelope>";
+const QByteArray messagesReply = BadReplies::documentReply(
+    u"updateInfo"_s,
+    u"<info><queryList><titles>T</titles><contexts>C</contexts><msgid>12</msgid></queryList></info>"_s);
 
 } // namespace
 

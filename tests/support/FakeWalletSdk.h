@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/WXApiDelegate.h"
 #include "platform/WalletSdk.h"
 
 #include <QList>
@@ -31,4 +32,11 @@ public:
     QList<PayReq> requests;
     bool installed = true;
     bool supportsApi = true;
+};
+
+/// Keeps every payment answer a wallet hands back to the app.
+struct RecordingWalletDelegate final : WXApiDelegate
+{
+    void onResp(const PayResp &resp) override { responses.append(resp); }
+    QList<PayResp> responses;
 };

@@ -1,4 +1,8 @@
+// The red packet sheet and list: which packet is marked, what each row says and hands back,
+// and where the card and the list rows sit.
+#include "redpackets/HongBaoListRows.h"
 #include "redpackets/HongBaoSelection.h"
+#include "redpackets/HongBaoSheetGeometry.h"
 
 #include <QTest>
 
@@ -23,7 +27,7 @@ QList<RedPacketRecord> threePackets()
 
 } // namespace
 
-class TestHongBaoSelection : public QObject
+class TestHongBaoSheet : public QObject
 {
     Q_OBJECT
 
@@ -35,7 +39,6 @@ private slots:
         QTest::addColumn<int>("flag");
 
         QTest::newRow("first") << threePackets() << u"HB1"_s << 1;
-        QTest::newRow("middle") << threePackets() << u"HB2"_s << 2;
         QTest::newRow("last") << threePackets() << u"HB3"_s << 3;
         QTest::newRow("none matches") << threePackets() << u"HB9"_s << 0;
         QTest::newRow("absent id") << threePackets() << QString() << 0;
@@ -62,8 +65,6 @@ private slots:
         QTest::addColumn<QList<RedPacketRecord>>("packets");
         QTest::addColumn<QStringList>("titles");
 
-        QTest::newRow("one packet") << QList<RedPacketRecord>{packet(u"HB1"_s, u"A"_s, u"5"_s)}
-                                    << QStringList{u"不使用红包"_s, u"A   5元"_s};
         QTest::newRow("amounts as received")
             << threePackets()
             << QStringList{u"不使用红包"_s, u"新用户红包   5元"_s, u"缴费立减   5.00元"_s,
@@ -91,8 +92,6 @@ private slots:
         QTest::newRow("不使用红包") << 0 << true << QStringList();
         QTest::newRow("first packet")
             << 1 << true << QStringList{u"HB1"_s, u"5"_s, u"新用户红包"_s};
-        QTest::newRow("second packet")
-            << 2 << true << QStringList{u"HB2"_s, u"5.00"_s, u"缴费立减"_s};
         QTest::newRow("last packet") << 3 << true << QStringList{u"HB3"_s, u"0.55"_s, u"A"_s};
         QTest::newRow("past the last row") << 4 << false << QStringList();
         QTest::newRow("before the first row") << -1 << false << QStringList();
@@ -110,25 +109,62 @@ private slots:
             QCOMPARE(*chosen, choice);
     }
 
-    void readableAsAValueType()
-    {
-        const HongBaoSelection selection(threePackets(), u"HB3"_s);
-        const QMetaObject &meta = HongBaoSelection::staticMetaObject;
-        const auto read = [&](const char *name) {
-            return meta.property(meta.indexOfProperty(name)).readOnGadget(&selection);
-        };
-        QCOMPARE(read("flag").toInt(), 3);
-        QCOMPARE(read("rowCount").toInt(), 4);
-        QCOMPARE(read("rowTitles").toStringList().last(), u"A   0.55元"_s);
-    }
-
     void noPacketIsAnEmptyListEvenForPacketsWithoutTexts()
     {
         const HongBaoSelection selection({packet({})}, {});
         QCOMPARE(selection.choice(0)->size(), 0);
         QCOMPARE(*selection.choice(1), (QStringList{u""_s, u""_s, u""_s}));
     }
+
+    void sheetCard_data()
+    {
+        QTest::addColumn<qsizetype>("packets");
+        QTest::addColumn<qreal>("windowWidth");
+        QTest::addColumn<qreal>("height"); // 0: no card
+
+        QTest::newRow("none") << qsizetype(0) << 375.0 << 0.0;
+        QTest::newRow("one") << qsizetype(1) << 375.0 << 150.0;
+        QTest::newRow("five, wider window") << qsizetype(5) << 414.0 << 350.0;
+        QTest::newRow("six: the list scrolls") << qsizetype(6) << 375.0 << 400.0;
+        QTest::newRow("forty") << qsizetype(40) << 375.0 << 400.0;
+    }
+
+    void sheetCard()
+    {
+        QFETCH(qsizetype, packets);
+        QFETCH(qreal, windowWidth);
+        QFETCH(qreal, height);
+        const std::optional<HongBaoSheetGeometry> geometry =
+            HongBaoSheetGeometry::forPackets(packets, windowWidth);
+        QCOMPARE(geometry.has_value(), height > 0);
+        if (!geometry)
+            return;
+        QCOMPARE(geometry->card, QRectF(40, 120, windowWidth - 80, height));
+        // The list fills the card below the title: no row is cut off or left floating.
+        QCOMPARE(geometry->list.bottom(), height);
+    }
+
+    void listRowHeights_data()
+    {
+        QTest::addColumn<qreal>("windowWidth");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<qreal>("rowHeight");
+        QTest::addColumn<qreal>("headerHeight");
+
+        QTest::newRow("320 wide, first section") << 320.0 << 0 << 80.0 << 1.0;
+        QTest::newRow("375 wide, later section") << 375.0 << 4 << 93.75 << 2.34375;
+    }
+
+    void listRowHeights()
+    {
+        QFETCH(qreal, windowWidth);
+        QFETCH(int, section);
+        QFETCH(qreal, rowHeight);
+        QFETCH(qreal, headerHeight);
+        QCOMPARE(HongBaoListRows::rowHeight(windowWidth), rowHeight);
+        QCOMPARE(HongBaoListRows::sectionHeaderHeight(section, windowWidth), headerHeight);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestHongBaoSelection)
-#include "tst_hongbaoselection.moc"
+QTEST_GUILESS_MAIN(TestHongBaoSheet)
+#include "tst_hongbaosheet.moc"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/QmlNavigator.h"
+#include "shell/ScreenTypes.h"
+#include "shell/ViewProbe.h"
+
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTest>
+
+/// The app's real main window loaded offscreen, its navigator wired to the views, for the tests
+/// that look at screens the way a person does.
+class MainWindowFixture
+{
+public:
+    /// Loads the window from `mainQml` and waits until it is drawn; false when it did not come up.
+    bool load(const QString &mainQml)
+    {
+        registerScreenTypes(&navigator);
+        engine.load(QUrl::fromLocalFile(mainQml));
+        if (engine.rootObjects().size() != 1)
+            return false;
+        window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+        return window && QTest::qWaitForWindowExposed(window);
+    }
+
+    ViewProbe probe() const { return ViewProbe(window); }
+
+    QmlNavigator navigator;
+    QQmlApplicationEngine engine;
+    QQuickWindow *window = nullptr;
+};
