@@ -1,11 +1,14 @@
 #include "ViewProbe.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointingDevice>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <algorithm>
+#include <cstdlib>
 
 ViewProbe::ViewProbe(QQuickWindow *window)
     : m_window(window)
@@ -107,4 +110,36 @@ bool ViewProbe::typeInto(const QString &placeholder, const QString &text)
         QCoreApplication::sendEvent(m_window, &release);
     }
     return input->property("text").toString() == text;
+}
+
+QQuickItem *ViewProbe::besideNamed(const QQuickItem *item, const QString &objectName)
+{
+    if (!item || !item->parentItem())
+        return nullptr;
+    const QList<QQuickItem *> siblings = item->parentItem()->childItems();
+    const auto found = std::find_if(siblings.cbegin(), siblings.cend(), [&](QQuickItem *sibling) {
+        return sibling->objectName() == objectName;
+    });
+    return found == siblings.cend() ? nullptr : *found;
+}
+
+bool ViewProbe::turnWheel(QQuickItem *item, int notches)
+{
+    if (!item || !onScreen(item))
+        return false;
+    // A list takes its speed from the time between notches: they come 50 ms apart.
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    quint64 time = quint64(clock.elapsed()) + 1;
+    const QPointF at = centre(item);
+    const QPoint notch(0, notches < 0 ? -120 : 120);
+    for (int turned = 0; turned < std::abs(notches); ++turned) {
+        QWheelEvent event(at, m_window->mapToGlobal(at), QPoint(), notch, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        event.setTimestamp(time);
+        time += 50;
+        QCoreApplication::sendEvent(m_window, &event);
+    }
+    return true;
 }

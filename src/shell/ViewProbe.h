@@ -29,6 +29,11 @@ public:
     /// Taps the input a placeholder belongs to, clears it and types `text` key by key.
     /// False when no such input is on screen.
     bool typeInto(const QString &placeholder, const QString &text);
+    /// The item beside `item` (same parent) with this object name: another label of its row.
+    static QQuickItem *besideNamed(const QQuickItem *item, const QString &objectName);
+    /// Turns the mouse wheel over the item's centre by `notches` (negative: towards the end of
+    /// a list). False when the item is not on screen.
+    bool turnWheel(QQuickItem *item, int notches);
 
     static bool shown(const QQuickItem *item);
     static QPointF centre(const QQuickItem *item);

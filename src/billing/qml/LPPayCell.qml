@@ -16,6 +16,7 @@ Rectangle {
 
     Text {
         id: nameLable
+        objectName: "nameLable"
         x: 10 * cell.pt
         width: 95 * cell.pt
         height: parent.height
@@ -26,6 +27,7 @@ Rectangle {
 
     Text {
         id: contentlable
+        objectName: "contentlable"
         anchors.left: nameLable.right
         anchors.right: parent.right
         anchors.rightMargin: 10 * cell.pt

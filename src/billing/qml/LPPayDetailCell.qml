@@ -16,6 +16,7 @@ Rectangle {
 
     Text {
         id: dateLable
+        objectName: "dateLable"
         x: 14 * cell.pt
         height: parent.height
         verticalAlignment: Text.AlignVCenter
@@ -25,6 +26,7 @@ Rectangle {
 
     Text {
         id: typeLable
+        objectName: "typeLable"
         anchors.centerIn: parent
         font.pixelSize: 16 * cell.pt
         color: "#333333"
@@ -32,6 +34,7 @@ Rectangle {
 
     Text {
         id: amountLable
+        objectName: "amountLable"
         anchors.right: parent.right
         anchors.rightMargin: 14 * cell.pt
         height: parent.height

@@ -42,6 +42,7 @@ ScreenPage {
 
         ScrollView {
             id: scroller
+            objectName: "protocolScroller"
             anchors.top: parent.top
             anchors.left: parent.left
             anchors.right: parent.right

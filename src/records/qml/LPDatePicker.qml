@@ -115,6 +115,7 @@ Item {
                 anchors.fill: parent
                 Tumbler {
                     id: yearWheel
+                    objectName: "yearWheel"
                     width: parent.width * 0.4
                     height: parent.height
                     model: overlay.picker.lastYear - overlay.picker.firstYear + 1
@@ -127,6 +128,7 @@ Item {
                 }
                 Tumbler {
                     id: monthWheel
+                    objectName: "monthWheel"
                     width: parent.width * 0.3
                     height: parent.height
                     model: 12
@@ -140,6 +142,7 @@ Item {
                 }
                 Tumbler {
                     id: dayWheel
+                    objectName: "dayWheel"
                     width: parent.width * 0.3
                     height: parent.height
                     model: 31
@@ -158,6 +161,7 @@ Item {
         Component {
             id: wheelItem
             Text {
+                id: entry
                 required property int index
                 text: (Tumbler.tumbler.first + index) + Tumbler.tumbler.unit
                 horizontalAlignment: Text.AlignHCenter
@@ -167,6 +171,15 @@ Item {
                 color: Tumbler.tumbler.selectable(index) ? "black" : "#b8b8b8"
                 opacity: 1 - Math.min(0.8, Math.abs(Tumbler.displacement)
                                       / (Tumbler.tumbler.visibleItemCount / 2))
+
+                // A tap on an entry rolls its wheel there; a drag still turns the wheel.
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        entry.Tumbler.tumbler.currentIndex = entry.index
+                        overlay.wheelsStopped()
+                    }
+                }
             }
         }
 

@@ -6,12 +6,20 @@ import QtWebEngine
 WebEngineView {
     id: view
 
+    // The text the loaded page shows, read back from it: what a reader of the screen sees.
+    property string shownText: ""
+
+    objectName: "webPage"
+
     onScrollPositionChanged: {
         if (scrollPosition.x > 0)
             runJavaScript("window.scrollTo(0, window.scrollY)")
     }
     onLoadingChanged: (request) => {
-        if (request.status === WebEngineView.LoadSucceededStatus)
-            runJavaScript("document.documentElement.style.overflowX = 'hidden'")
+        if (request.status !== WebEngineView.LoadSucceededStatus)
+            return
+        runJavaScript("document.documentElement.style.overflowX = 'hidden'")
+        runJavaScript("document.body ? document.body.innerText : ''",
+                      (text) => view.shownText = text)
     }
 }
