@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds, starts the local company sandbox on loopback and runs the app against it.
-# Without a display the app runs offscreen for a few seconds and this script reports what it did.
+# Without a display the app runs offscreen: it walks through every function as a customer would
+# (tarvo --tour, one picture per step) and signs in twice; this script reports each step.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -32,12 +33,19 @@ else
             "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$home" \
             --quit-after 30 "$@" 2>&1 | grep -E 'tarvo\.(app|shell|account)' | sed 's/^/  app: /'
     }
-    shots="$root/build/screenshots"
-    echo "1. Rendering every screen into $shots:"
-    app --screenshot "$shots"
+    tour="$root/build/tour"
+    rm -rf "$tour"
+    echo "1. Walking through every function as a customer would (tarvo --tour), pictures in $tour:"
+    # A profile of its own: the tour registers this device and signs in from scratch.
+    tour_home=$(mktemp -d)
+    if QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="tarvo.*.info=false;tarvo.shell.info=true" \
+        "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$tour_home" \
+        --tour "$tour" 2>&1 | grep -E 'tour:' | sed 's/^.*tour: /  /'; then :; fi
+    rm -rf "$tour_home"
+    ls "$tour"/*-FAILED.png >/dev/null 2>&1 && { echo "The tour stopped at a step; see $tour."; exit 1; }
     echo "2. Signing in the seeded user 13912345678 through the sign-in screen:"
     app --sign-in 13912345678:123456
     echo "3. Starting again: the remembered account signs in with one tap:"
     app --sign-in :
-    echo "Done: screenshots in $shots; the sign-ins above reached the home screen."
+    echo "Done: $(ls "$tour" | wc -l) pictures in $tour; the sign-ins above reached the home screen."
 fi

@@ -32,10 +32,12 @@ const QHash<QString, QString> queryFields = {{u"queryValue"_s, u"1000001"_s}};
 class Client
 {
 public:
-    Client(const QUrl &url, int requests, Result &result, std::function<void()> onDone)
+    Client(const QUrl &url, int requests, bool queriesOnly, Result &result,
+           std::function<void()> onDone)
         : m_transport(&m_network)
         , m_service(&m_transport, url)
         , m_requests(requests)
+        , m_queriesOnly(queriesOnly)
         , m_result(result)
         , m_onDone(std::move(onDone))
     {}
@@ -47,7 +49,7 @@ public:
             return;
         }
         const int index = m_index++;
-        const bool order = index % 2 == 1;
+        const bool order = !m_queriesOnly && index % 2 == 1;
         ++m_result.sent;
         m_clock.start();
         m_service.call(
@@ -98,6 +100,7 @@ private:
     QSet<int> m_ended;
     int m_index = 0;
     const int m_requests;
+    const bool m_queriesOnly;
     Result &m_result;
     std::function<void()> m_onDone;
 };
@@ -120,7 +123,7 @@ Result run(const Options &options)
     std::vector<std::unique_ptr<Client>> clients;
     for (int i = 0; i < options.clients; ++i) {
         clients.push_back(std::make_unique<Client>(options.serviceUrl, options.requestsPerClient,
-                                                   result, [&running, &loop] {
+                                                   options.queriesOnly, result, [&running, &loop] {
                                                        if (--running == 0)
                                                            loop.quit();
                                                    }));

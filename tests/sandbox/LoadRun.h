@@ -14,6 +14,8 @@ struct Options
     int clients = 16;
     /// Alternately queryExpense and createOrder, one after another on each client.
     int requestsPerClient = 20;
+    /// Only queryExpense: the load of customers looking up what they owe.
+    bool queriesOnly = false;
 };
 
 struct Result

@@ -20,13 +20,16 @@ int main(int argc, char *argv[])
     const QCommandLineOption clientsOption(u"clients"_s, u"Concurrent clients."_s, u"N"_s, u"32"_s);
     const QCommandLineOption requestsOption(u"requests"_s, u"Requests per client."_s, u"M"_s,
                                             u"200"_s);
-    parser.addOptions({serviceOption, clientsOption, requestsOption});
+    const QCommandLineOption queriesOption(u"queries-only"_s,
+                                           u"Only queryExpense, no createOrder."_s);
+    parser.addOptions({serviceOption, clientsOption, requestsOption, queriesOption});
     parser.process(app);
 
     LoadRun::Options options;
     options.serviceUrl = QUrl(parser.value(serviceOption));
     options.clients = parser.value(clientsOption).toInt();
     options.requestsPerClient = parser.value(requestsOption).toInt();
+    options.queriesOnly = parser.isSet(queriesOption);
     QTextStream out(stdout);
     if (!options.serviceUrl.isValid() || options.clients < 1 || options.requestsPerClient < 1) {
         QTextStream(stderr) << "tarvo_load: needs a service URL and positive counts\n";

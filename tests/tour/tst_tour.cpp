@@ -21,9 +21,6 @@ private slots:
         const QString pictures = home.filePath(u"tour"_s);
 
         QProcess app;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QTWEBENGINE_DISABLE_SANDBOX"_s, u"1"_s);
-        app.setProcessEnvironment(environment);
         app.setProcessChannelMode(QProcess::MergedChannels);
         app.start(QStringLiteral(TARVO_APP_PATH),
                   {u"--service"_s, sandbox.serviceUrl(), u"--website"_s, sandbox.websiteUrl(),
