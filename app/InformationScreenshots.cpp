@@ -1,9 +1,9 @@
 #include "Screenshots.h"
+#include "driver/ScreenshotTour.h"
 #include "info/AnnouncementViewController.h"
 #include "info/LPServiceGuideViewController.h"
 #include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
-#include "shell/ScreenshotTour.h"
 
 using namespace Qt::StringLiterals;
 
@@ -14,48 +14,50 @@ constexpr int listSettleMs = 2000;
 // Long enough for the page to arrive and the web engine to draw it.
 constexpr int pageSettleMs = 3000;
 
-template<typename Screen> Screen *top(QmlNavigator &navigator)
+QObject *top(QmlNavigator &navigator)
 {
-    return qobject_cast<Screen *>(navigator.stack().value(navigator.stack().size() - 1));
-}
-
-HomeViewController *home(QmlNavigator &navigator)
-{
-    returnHome(navigator);
-    return qobject_cast<HomeViewController *>(navigator.stack().value(0));
+    return navigator.stack().value(navigator.stack().size() - 1);
 }
 
 } // namespace
 
 void addInformationScreenshots(ScreenshotTour &tour, QmlNavigator &navigator)
 {
+    using Notices = AnnouncementViewController;
+    using Guide = LPServiceGuideViewController;
     tour.add(
-        u"notices"_s, [&navigator] { home(navigator)->notificationBtnClick(); }, listSettleMs);
+        u"notices"_s,
+        [&navigator] { return fromHome(navigator, &HomeViewController::notificationBtnClick); },
+        listSettleMs);
     tour.add(
         u"notice"_s,
         [&navigator] {
-            if (auto *notices = top<AnnouncementViewController>(navigator))
-                notices->didSelectRowAtIndex(0);
+            return on<Notices>(top(navigator),
+                               [](Notices *notices) { notices->didSelectRowAtIndex(0); });
         },
         pageSettleMs);
     tour.add(
-        u"guide-list"_s, [&navigator] { home(navigator)->serviceGuaidBtnClick(); }, listSettleMs);
+        u"guide-list"_s,
+        [&navigator] { return fromHome(navigator, &HomeViewController::serviceGuaidBtnClick); },
+        listSettleMs);
     tour.add(
         u"guide"_s,
         [&navigator] {
-            if (auto *guide = top<LPServiceGuideViewController>(navigator))
-                guide->didSelectRowAtIndex(2);
+            return on<Guide>(top(navigator), [](Guide *guide) { guide->didSelectRowAtIndex(2); });
         },
         pageSettleMs);
     tour.add(
-        u"publicity-list"_s, [&navigator] { home(navigator)->advertiseBtnClick(); }, listSettleMs);
+        u"publicity-list"_s,
+        [&navigator] { return fromHome(navigator, &HomeViewController::advertiseBtnClick); },
+        listSettleMs);
     tour.add(
         u"publicity"_s,
         [&navigator] {
-            if (auto *publicity = top<LPServiceGuideViewController>(navigator))
-                publicity->didSelectRowAtIndex(0);
+            return on<Guide>(top(navigator), [](Guide *guide) { guide->didSelectRowAtIndex(0); });
         },
         pageSettleMs);
     tour.add(
-        u"about"_s, [&navigator] { home(navigator)->aboutMeBtnClick(); }, pageSettleMs);
+        u"about"_s,
+        [&navigator] { return fromHome(navigator, &HomeViewController::aboutMeBtnClick); },
+        pageSettleMs);
 }

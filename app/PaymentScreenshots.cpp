@@ -2,10 +2,10 @@
 #include "account/SignInSession.h"
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
+#include "driver/ScreenshotTour.h"
 #include "redpackets/LPHongBaoView.h"
 #include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
-#include "shell/ScreenshotTour.h"
 
 #include <memory>
 
@@ -15,8 +15,9 @@ using namespace Qt::StringLiterals;
 // simulated wallet's answer, and the account looked at again.
 void addPaymentScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session)
 {
+    using Payment = LPPayViewController;
     const auto payScreen = [&navigator] {
-        return qobject_cast<LPPayViewController *>(navigator.stack().value(1));
+        return navigator.stack().value(1);
     };
     const auto topModal = [&navigator] {
         return navigator.modals().value(0);
@@ -28,38 +29,46 @@ void addPaymentScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignIn
 
     // The tour skips the sign-in exchange; the packets belong to the seeded user.
     tour.add(u"pay"_s, [&navigator, &session] {
-        returnHome(navigator);
         session.signIn(u"13912345678"_s);
-        qobject_cast<HomeViewController *>(navigator.stack().value(0))->WaterPayBtnClick();
+        return fromHome(navigator, &HomeViewController::WaterPayBtnClick);
     });
     tour.add(
         u"pay-result"_s,
         [payScreen] {
-            payScreen()->setSeacrBar(u"1000001"_s);
-            payScreen()->seacr();
+            return on<Payment>(payScreen(), [](Payment *payment) {
+                payment->setSeacrBar(u"1000001"_s);
+                payment->seacr();
+            });
         },
         1500);
     tour.add(
-        u"pay-hongbao-sheet"_s, [payScreen] { payScreen()->didSelectRow(6); }, 1500);
+        u"pay-hongbao-sheet"_s,
+        [payScreen] {
+            return on<Payment>(payScreen(), [](Payment *payment) { payment->didSelectRow(6); });
+        },
+        1500);
     tour.add(
         u"pay-hongbao-chosen"_s,
         [topModal] {
-            if (auto *sheet = qobject_cast<LPHongBaoView *>(topModal()))
-                sheet->chooseRow(1);
+            return on<LPHongBaoView>(topModal(), [](LPHongBaoView *sheet) { sheet->chooseRow(1); });
         },
         1000);
     tour.add(
-        u"pay-detail"_s, [payScreen] { payScreen()->detail(); }, 1000);
+        u"pay-detail"_s,
+        [payScreen] {
+            return on<Payment>(payScreen(), [](Payment *payment) { payment->detail(); });
+        },
+        1000);
     tour.add(u"pay-agreement"_s, [&navigator, payScreen] {
         navigator.pop(false);
-        payScreen()->pay();
+        return on<Payment>(payScreen(), [](Payment *payment) { payment->pay(); });
     });
     // The order, the wallet's settlement and its answer through the URL opener.
     tour.add(
         u"pay-outcome"_s,
         [topModal] {
-            if (auto *agreement = qobject_cast<LPWithholdAlertView *>(topModal()))
-                agreement->agreenClick();
+            return on<LPWithholdAlertView>(
+                topModal(), [](LPWithholdAlertView *agreement) { agreement->agreenClick(); });
         },
         4000);
     tour.add(
@@ -68,7 +77,11 @@ void addPaymentScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignIn
             // "确定" on "支付结果": the look again starts; its answer comes later.
             navigator.answerAlert(*lastAlert, 0);
             navigator.closeAlerts();
+            return true;
         },
         2000);
-    tour.add(u"pay-owes-nothing"_s, [&navigator] { navigator.closeAlerts(); });
+    tour.add(u"pay-owes-nothing"_s, [&navigator] {
+        navigator.closeAlerts();
+        return true;
+    });
 }

@@ -1,9 +1,9 @@
 #include "Screenshots.h"
+#include "driver/ScreenshotTour.h"
 #include "records/LPDatePicker.h"
 #include "records/LPPayRecordViewController.h"
 #include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
-#include "shell/ScreenshotTour.h"
 
 #include <QDate>
 
@@ -21,21 +21,26 @@ void choose(LPDatePicker *picker, QDate date)
 
 void addRecordScreenshots(ScreenshotTour &tour, QmlNavigator &navigator)
 {
+    using Screen = LPPayRecordViewController;
     const auto screen = [&navigator] {
-        return qobject_cast<LPPayRecordViewController *>(navigator.stack().value(1));
+        return navigator.stack().value(1);
     };
 
     tour.add(u"records"_s, [&navigator] {
-        returnHome(navigator);
-        qobject_cast<HomeViewController *>(navigator.stack().value(0))->PayReconderBtnClick();
+        return fromHome(navigator, &HomeViewController::PayReconderBtnClick);
     });
-    tour.add(u"records-date-picker"_s, [screen] { screen()->showSelectStartDatePicker(); });
+    tour.add(u"records-date-picker"_s, [screen] {
+        return on<Screen>(screen(), [](Screen *records) { records->showSelectStartDatePicker(); });
+    });
     // The last month up to today: it holds the payment the payment shots made from this device.
     tour.add(u"records-dates"_s, [screen] {
-        choose(screen()->datePicker(), QDate::currentDate().addMonths(-1));
-        screen()->showSelectOverDatePicker();
-        choose(screen()->datePicker(), QDate::currentDate());
+        return on<Screen>(screen(), [](Screen *records) {
+            choose(records->datePicker(), QDate::currentDate().addMonths(-1));
+            records->showSelectOverDatePicker();
+            choose(records->datePicker(), QDate::currentDate());
+        });
     });
     tour.add(
-        u"records-list"_s, [screen] { screen()->query(); }, 1500);
+        u"records-list"_s,
+        [screen] { return on<Screen>(screen(), [](Screen *records) { records->query(); }); }, 1500);
 }

@@ -1,10 +1,10 @@
 #include "Screenshots.h"
 
 #include "account/SignViewController.h"
+#include "driver/ScreenshotTour.h"
 #include "shell/HomeViewController.h"
 #include "shell/KTLoadingView.h"
 #include "shell/QmlNavigator.h"
-#include "shell/ScreenshotTour.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -14,38 +14,53 @@ using namespace Qt::StringLiterals;
 void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session)
 {
     const auto home = [&navigator] {
-        return qobject_cast<HomeViewController *>(navigator.stack().value(0));
+        return navigator.stack().value(0);
     };
     const auto signIn = [&navigator] {
-        return qobject_cast<SignViewController *>(navigator.modals().value(0));
+        return navigator.modals().value(0);
     };
     auto loading = std::make_shared<QPointer<KTLoadingView>>();
 
-    tour.add(u"sign-in"_s, [] {});
+    tour.add(u"sign-in"_s, [signIn] { return qobject_cast<SignViewController *>(signIn()); });
     tour.add(u"alert"_s, [signIn] {
-        signIn()->setAccountText(u"12345"_s);
-        signIn()->setPassWordText({});
-        signIn()->loginBtn();
+        return on<SignViewController>(signIn(), [](SignViewController *screen) {
+            screen->setAccountText(u"12345"_s);
+            screen->setPassWordText({});
+            screen->loginBtn();
+        });
     });
     tour.add(u"registration"_s, [&navigator, signIn] {
         navigator.closeAlerts();
-        signIn()->riginBtn();
+        return on<SignViewController>(signIn(),
+                                      [](SignViewController *screen) { screen->riginBtn(); });
     });
     // Long enough for the carousel pictures to arrive or fail.
     tour.add(
-        u"home"_s, [&navigator, signIn] { navigator.dismiss(signIn(), false); }, 2500);
+        u"home"_s,
+        [&navigator, signIn] {
+            return on<SignViewController>(signIn(), [&navigator](SignViewController *screen) {
+                navigator.dismiss(screen, false);
+            });
+        },
+        2500);
     tour.add(u"loading"_s, [home, loading] {
-        *loading = new KTLoadingView(home());
-        (*loading)->startAnimation();
-        (*loading)->setType(0);
+        return on<HomeViewController>(home(), [loading](HomeViewController *screen) {
+            *loading = new KTLoadingView(screen);
+            (*loading)->startAnimation();
+            (*loading)->setType(0);
+        });
     });
     tour.add(u"progress"_s, [&navigator, loading] {
+        if (!*loading)
+            return false;
         (*loading)->endAnimation();
         navigator.showProgress(QCoreApplication::translate("Screenshots", "正在创建订单"));
+        return true;
     });
     tour.add(u"coming-soon"_s, [&navigator, home] {
         navigator.hideProgress();
-        home()->changJianWenTi();
+        return on<HomeViewController>(home(),
+                                      [](HomeViewController *screen) { screen->changJianWenTi(); });
     });
 
     // Red packets before payment: the payment tour spends one of the seeded packets.
@@ -54,6 +69,13 @@ void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession
     addRecordScreenshots(tour, navigator);
     addInformationScreenshots(tour, navigator);
     addMapScreenshots(tour, navigator);
+}
+
+bool fromHome(QmlNavigator &navigator, void (HomeViewController::*open)())
+{
+    returnHome(navigator);
+    return on<HomeViewController>(navigator.stack().value(0),
+                                  [open](HomeViewController *home) { (home->*open)(); });
 }
 
 void returnHome(QmlNavigator &navigator)

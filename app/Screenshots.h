@@ -1,5 +1,7 @@
 #pragma once
 
+class HomeViewController;
+class QObject;
 class QmlNavigator;
 class ScreenshotTour;
 class SignInSession;
@@ -16,5 +18,18 @@ void addRecordScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
 void addInformationScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
 void addMapScreenshots(ScreenshotTour &tour, QmlNavigator &navigator);
 
+/// Closes alerts and overlays and pops the stack down to the home screen, and opens one of
+/// home's screens with `open`; false when home is not there.
+bool fromHome(QmlNavigator &navigator, void (HomeViewController::*open)());
 /// Closes alerts and overlays and pops the stack down to the home screen.
 void returnHome(QmlNavigator &navigator);
+
+/// Runs `act` on `screen` when it is a `Screen`; false (the shot fails) when it is not there.
+template<typename Screen, typename Act> bool on(QObject *screen, Act act)
+{
+    auto *typed = qobject_cast<Screen *>(screen);
+    if (!typed)
+        return false;
+    act(typed);
+    return true;
+}

@@ -1,11 +1,14 @@
 // Composition root of the app: makes the platform services, hands them to the
 // application delegate, and runs the event loop.
 
+#include "QmlModules.h"
 #include "Screenshots.h"
 #include "ScriptedSignIn.h"
 #include "StartupProbe.h"
 #include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
+#include "driver/GuidedTour.h"
+#include "driver/ScreenshotTour.h"
 #include "platform/AppOptions.h"
 #include "platform/Clock.h"
 #include "platform/DesktopNotifications.h"
@@ -19,13 +22,10 @@
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 #include "shell/AppLifecycle.h"
-#include "shell/GuidedTour.h"
 #include "shell/HomeViewController.h"
 #include "shell/ImageCache.h"
 #include "shell/ImageCacheProvider.h"
 #include "shell/QmlNavigator.h"
-#include "shell/ScreenTypes.h"
-#include "shell/ScreenshotTour.h"
 #include "tour/TourSteps.h"
 
 #include <QCommandLineParser>
@@ -139,14 +139,15 @@ int main(int argc, char *argv[])
                                         &notificationCenter, &wallet,         &clock,
                                         &pageFetcher,        &paymentResults, options.tileUrl};
     QmlNavigator navigator;
-    registerScreenTypes(&navigator);
-    // Where the desktop has no notification service, the window shows notifications itself.
-    qmlRegisterSingletonInstance("Tarvo", 1, 0, "Notifications", &notifications);
-
+    importQmlModules();
     QQmlApplicationEngine engine;
+    navigator.serve(engine);
+    // Where the desktop has no notification service, the window shows notifications itself.
+    engine.setInitialProperties(
+        {{u"notifications"_s, QVariant::fromValue<QObject *>(&notifications)}});
     engine.addImageProvider(ImageCacheProvider::name, new ImageCacheProvider(&imageCache));
     QObject::connect(&delegate, &AppDelegate::windowNeeded, &engine, [&] {
-        engine.load(QUrl(u"qrc:/qt/qml/TarvoApp/qml/Main.qml"_s));
+        engine.load(QUrl(u"qrc:/qt/qml/Tarvo/Shell/Main.qml"_s));
         navigator.push(new HomeViewController(&navigator, screenServices, nullptr), false);
     });
     delegate.didFinishLaunchingWithOptions();

@@ -38,7 +38,7 @@ else
     echo "1. Walking through every function as a customer would (tarvo --tour), pictures in $tour:"
     # A profile of its own: the tour registers this device and signs in from scratch.
     tour_home=$(mktemp -d)
-    if QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="tarvo.*.info=false;tarvo.shell.info=true" \
+    if QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="tarvo.*.info=false;tarvo.driver.info=true" \
         "$root/build/bin/tarvo" --service "$service" --website "$website" --home "$tour_home" \
         --tour "$tour" 2>&1 | grep -E 'tour:' | sed 's/^.*tour: /  /'; then :; fi
     rm -rf "$tour_home"

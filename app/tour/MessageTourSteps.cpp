@@ -1,5 +1,5 @@
 #include "TourSteps.h"
-#include "shell/GuidedTour.h"
+#include "driver/GuidedTour.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include "TourNavigation.h"
 #include "TourSteps.h"
-#include "shell/GuidedTour.h"
+#include "driver/GuidedTour.h"
 
 #include <QList>
 #include <QQuickItem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/GuidedTour.h"
+#include "driver/GuidedTour.h"
 
 #include <QQuickItem>
 

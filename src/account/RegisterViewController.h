@@ -5,13 +5,16 @@
 
 #include <QString>
 #include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
 
 /// The registration screen: a new user account from a mobile number and a password, one per
 /// device. Presented by sign-in; it stores nothing on the device.
 class RegisterViewController : public ViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/account/RegisterView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Account/RegisterView.qml")
     Q_PROPERTY(QString accountText READ accountText WRITE setAccountText NOTIFY accountTextChanged)
     Q_PROPERTY(
         QString passWordText READ passWordText WRITE setPassWordText NOTIFY passWordTextChanged)

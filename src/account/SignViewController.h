@@ -5,6 +5,7 @@
 #include "shell/ViewController.h"
 
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 /// The sign-in screen: the gate of the app, left only by a successful sign-in.
 ///
@@ -12,7 +13,9 @@
 class SignViewController : public ViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/account/SignView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Account/SignView.qml")
     Q_PROPERTY(QString accountText READ accountText WRITE setAccountText NOTIFY accountTextChanged)
     Q_PROPERTY(
         QString passWordText READ passWordText WRITE setPassWordText NOTIFY passWordTextChanged)

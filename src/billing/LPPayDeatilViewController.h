@@ -5,6 +5,7 @@
 #include "shell/ScreenServices.h"
 
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 
 class PayAction;
 
@@ -13,7 +14,9 @@ class PayAction;
 class LPPayDeatilViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/billing/LPPayDeatilView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Billing/LPPayDeatilView.qml")
     /// One entry per bill: date, type and amount texts.
     Q_PROPERTY(QVariantList rows READ rows CONSTANT)
     /// The footer with "缴费" shows only when there are bills; the tip otherwise.

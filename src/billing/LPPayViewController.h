@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QtQml/qqmlregistration.h>
 #include <optional>
 
 class KTLoadingView;
@@ -17,7 +18,9 @@ class PayAction;
 class LPPayViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/billing/LPPayView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Billing/LPPayView.qml")
     /// The account number field's text.
     Q_PROPERTY(QString seacrBar READ seacrBar WRITE setSeacrBar NOTIFY seacrBarChanged)
     Q_PROPERTY(QStringList infoA READ infoA CONSTANT)

@@ -3,6 +3,7 @@
 #include "shell/ViewController.h"
 
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 #include <functional>
 
 /// The withholding agreement prompt: a grey cover over the whole window with a panel that
@@ -10,7 +11,9 @@
 class LPWithholdAlertView : public ViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/billing/LPWithholdAlertView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Billing/WithholdingPrompt.qml")
     Q_PROPERTY(QString protocolStr READ protocolStr CONSTANT)
 
 public:

@@ -3,11 +3,14 @@
 #include "WebsitePageViewController.h"
 
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 /// The company introduction, from the website's about page.
 class AboutUsViewController : public WebsitePageViewController
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
 
 public:
     AboutUsViewController(Navigator *navigator, PageFetcher *fetcher, QUrl website,

@@ -2,10 +2,14 @@
 
 #include "WebsitePageViewController.h"
 
+#include <QtQml/qqmlregistration.h>
+
 /// One notice: the body of its own website page, titled with the notice's title.
 class AnnounceDetailViewController : public WebsitePageViewController
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(QString urlStr READ urlStr CONSTANT)
 
 public:

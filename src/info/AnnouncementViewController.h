@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 
 class PageFetcher;
 
@@ -12,7 +13,9 @@ class PageFetcher;
 class AnnouncementViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/info/AnnouncementView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Info/AnnouncementView.qml")
     /// The rows for the view: "title" and "subTitle" of each notice, in page order.
     Q_PROPERTY(QVariantList dataSource READ rows NOTIFY dataSourceChanged)
 

@@ -2,11 +2,15 @@
 
 #include "WebsitePageViewController.h"
 
+#include <QtQml/qqmlregistration.h>
+
 /// One service guide or publicity article: the parts of its website page that its list and
 /// row call for.
 class LPServiceDetailViewController : public WebsitePageViewController
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(QUrl urlStr READ urlStr CONSTANT)
     Q_PROPERTY(int index READ index CONSTANT)
     /// 1 when opened from the publicity list, 0 from the guide list.

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 class PageFetcher;
 
@@ -12,7 +13,9 @@ class PageFetcher;
 class LPServiceGuideViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/info/LPServiceGuideView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Info/LPServiceGuideView.qml")
     Q_PROPERTY(int VCType READ VCType CONSTANT)
     Q_PROPERTY(QStringList dataSource READ dataSource NOTIFY dataSourceChanged)
 

@@ -6,13 +6,16 @@
 
 #include <QList>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 /// "网点查询": the company's service outlets as markers on a map; a tapped marker shows the
 /// outlet's name and address.
 class MapPointViewController : public BaseViewController, public MapViewDelegate
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/info/MapPointView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Info/MapPointView.qml")
     Q_PROPERTY(MapView *mapView READ mapView NOTIFY mapViewChanged)
 
 public:

@@ -2,6 +2,7 @@
 
 #include "MyAnnotation.h"
 #include "MyAnnotationView.h"
+#include "shell/ReadOnlyList.h"
 
 #include <QVariantMap>
 #include <cmath>
@@ -64,6 +65,11 @@ void MapView::addAnnotation(MyAnnotation *annotation)
 QList<QObject *> MapView::annotationViews() const
 {
     return {m_views.cbegin(), m_views.cend()};
+}
+
+QQmlListProperty<myAnnotationView> MapView::annotationViewList()
+{
+    return readOnlyList<myAnnotationView>(this, &m_views);
 }
 
 QObject *MapView::selectedAnnotationView() const

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "MapProjection.h"
+#include "MyAnnotationView.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointF>
+#include <QQmlListProperty>
 #include <QSizeF>
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 #include <optional>
 
 class MapView;
@@ -28,13 +31,16 @@ public:
 class MapView : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(double zoomLevel READ zoomLevel NOTIFY cameraChanged)
     /// The tiles to draw, each {url, x, y}: its top left corner in the tile layer.
     Q_PROPERTY(QVariantList tiles READ tiles NOTIFY tilesChanged)
     /// The tile layer's top left corner in the map and the scale it is drawn at.
     Q_PROPERTY(QPointF tileLayerOrigin READ tileLayerOrigin NOTIFY cameraChanged)
     Q_PROPERTY(double tileScale READ tileScale NOTIFY cameraChanged)
-    Q_PROPERTY(QList<QObject *> annotationViews READ annotationViews NOTIFY annotationViewsChanged)
+    Q_PROPERTY(QQmlListProperty<myAnnotationView> annotationViews READ annotationViewList NOTIFY
+                   annotationViewsChanged)
     /// The marker whose callout is open, or none.
     Q_PROPERTY(QObject *selectedAnnotationView READ selectedAnnotationView NOTIFY selectionChanged)
 
@@ -57,6 +63,7 @@ public:
     /// Adds an annotation (the map takes it) and the view its delegate gives for it.
     void addAnnotation(MyAnnotation *annotation);
     QList<QObject *> annotationViews() const;
+    QQmlListProperty<myAnnotationView> annotationViewList();
     QObject *selectedAnnotationView() const;
 
     /// Where a coordinate lies in the view, in points; of the world's copies side by side,

@@ -5,12 +5,15 @@
 
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 /// One outlet as the map shows it: where it is, its name as the callout's title and its
 /// address as the subtitle, and the image its marker wears.
 class MyAnnotation : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(double latitude READ latitude CONSTANT)
     Q_PROPERTY(double longitude READ longitude CONSTANT)
     Q_PROPERTY(QString title READ title CONSTANT)

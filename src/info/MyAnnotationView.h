@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointF>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 class MapView;
 class MyAnnotation;
@@ -12,6 +13,9 @@ class MyAnnotation;
 class myAnnotationView : public QObject
 {
     Q_OBJECT
+    // QML type names start with a capital.
+    QML_NAMED_ELEMENT(MyAnnotationView)
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(MyAnnotation *annotation READ annotation NOTIFY annotationChanged)
     Q_PROPERTY(QUrl image READ image NOTIFY annotationChanged)
     Q_PROPERTY(bool canShowCallout READ canShowCallout CONSTANT)

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 class PageFetcher;
 
@@ -13,7 +14,9 @@ class PageFetcher;
 class WebsitePageViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/info/WebsitePageView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Info/WebsitePageView.qml")
     /// The kept pieces joined; the web view is made once the page has arrived.
     Q_PROPERTY(QString html READ html NOTIFY pageArrivedChanged)
     Q_PROPERTY(bool pageArrived READ pageArrived NOTIFY pageArrivedChanged)

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 #include <functional>
 
 class Clock;
@@ -12,6 +13,8 @@ class Clock;
 class LPDatePicker : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(int year READ year NOTIFY dateChanged)
     Q_PROPERTY(int month READ month NOTIFY dateChanged)
     Q_PROPERTY(int day READ day NOTIFY dateChanged)

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 class Clock;
 class ServiceClient;
@@ -18,7 +19,9 @@ struct ServiceReply;
 class LPPayRecordViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/records/LPPayRecordView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Records/LPPayRecordView.qml")
     Q_PROPERTY(QString startDateTitle READ startDateTitle NOTIFY startDateTitleChanged)
     Q_PROPERTY(QString endDateTitle READ endDateTitle NOTIFY endDateTitleChanged)
     /// The picker opened last, or null before the first.

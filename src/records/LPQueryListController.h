@@ -5,13 +5,16 @@
 
 #include <QList>
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 
 /// The list of the payments a record query found: one rounded row per payment, in the
 /// order the service listed them.
 class LPQueryListController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/records/LPQueryListView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Records/LPQueryListView.qml")
     /// One entry per payment: the lines its row shows (see LPQueryTableViewCell).
     Q_PROPERTY(QVariantList rows READ rows NOTIFY dataSourceChanged)
 

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 #include <optional>
 
 class KTLoadingView;
@@ -15,7 +16,9 @@ class ServiceClient;
 class HongBaoViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/redpackets/HongBaoView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/RedPackets/HongBaoView.qml")
     Q_PROPERTY(QVariantList rows READ rows NOTIFY rowsChanged)
     Q_PROPERTY(bool answered READ isAnswered NOTIFY answeredChanged)
 

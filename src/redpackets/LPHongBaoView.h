@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 #include <QVariant>
+#include <QtQml/qqmlregistration.h>
 #include <functional>
 #include <optional>
 
@@ -15,7 +16,9 @@
 class LPHongBaoView : public ViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/redpackets/LPHongBaoView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/RedPackets/HongBaoSheet.qml")
     Q_PROPERTY(bool hasCard READ hasCard NOTIFY dataSourceChanged)
     Q_PROPERTY(int flag READ flag NOTIFY dataSourceChanged)
     Q_PROPERTY(QStringList rowTitles READ rowTitles NOTIFY dataSourceChanged)

@@ -3,12 +3,15 @@
 #include "ViewController.h"
 
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 /// The base of every screen on the navigation stack: its title in the navigation bar, the
 /// white back arrow and the short-lived message.
 class BaseViewController : public ViewController
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
     Q_PROPERTY(bool isShowWhiteBack READ isShowWhiteBack WRITE setIsShowWhiteBack NOTIFY
                    isShowWhiteBackChanged)

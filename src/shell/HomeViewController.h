@@ -5,13 +5,16 @@
 #include "ScreenServices.h"
 
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 /// The home screen, root of the navigation stack: the carousel and the menu of functions.
 /// It puts sign-in in front of itself when it loads.
 class HomeViewController : public BaseViewController
 {
     Q_OBJECT
-    Q_CLASSINFO("view", "qrc:/tarvo/shell/HomeView.qml")
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Shell/HomeView.qml")
     Q_PROPERTY(KTWheelPhotoView *wheelPhotoView READ wheelPhotoView NOTIFY wheelPhotoViewChanged)
     /// How much shorter the content is laid out on a short screen.
     Q_PROPERTY(int heightConstraint READ heightConstraint NOTIFY heightConstraintChanged)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 class ImageCache;
 
@@ -9,6 +10,8 @@ class ImageCache;
 class HomeWheelCell : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(QString picName READ picName CONSTANT)
     /// Empty until the picture has arrived; stays empty when it cannot be loaded.
     Q_PROPERTY(QUrl imageSource READ imageSource NOTIFY imageSourceChanged)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QtQml/qqmlregistration.h>
 
 class ViewController;
 
@@ -12,6 +13,8 @@ class ViewController;
 class KTLoadingView : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(int type READ type NOTIFY typeChanged)
     Q_PROPERTY(bool circularDots READ circularDots NOTIFY typeChanged)
     Q_PROPERTY(double duration READ duration CONSTANT)

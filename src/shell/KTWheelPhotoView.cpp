@@ -1,6 +1,7 @@
 #include "KTWheelPhotoView.h"
 
 #include "HomeWheelCell.h"
+#include "ReadOnlyList.h"
 
 #include <cmath>
 
@@ -56,4 +57,9 @@ void KTWheelPhotoView::selectItem(int index)
 {
     if (index >= 0 && index < m_picArray.size())
         emit ktWheelPhotoDidselectedIndex(m_picArray.at(index));
+}
+
+QQmlListProperty<HomeWheelCell> KTWheelPhotoView::cellList()
+{
+    return readOnlyList<HomeWheelCell>(this, &m_cells);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "HomeWheelCell.h"
+
 #include <QList>
 #include <QObject>
+#include <QQmlListProperty>
 #include <QStringList>
 #include <QTimer>
+#include <QtQml/qqmlregistration.h>
 
 class ImageCache;
 
@@ -12,9 +16,11 @@ class ImageCache;
 class KTWheelPhotoView : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(QStringList picArray READ picArray CONSTANT)
     Q_PROPERTY(qreal HIGHT READ hight CONSTANT)
-    Q_PROPERTY(QList<QObject *> cells READ cells CONSTANT)
+    Q_PROPERTY(QQmlListProperty<HomeWheelCell> cells READ cellList CONSTANT)
     /// The page dot shown as current.
     Q_PROPERTY(int currentPage READ currentPage NOTIFY currentPageChanged)
 
@@ -25,6 +31,7 @@ public:
     QStringList picArray() const { return m_picArray; }
     qreal hight() const { return m_hight; }
     QList<QObject *> cells() const { return m_cells; }
+    QQmlListProperty<HomeWheelCell> cellList();
     int currentPage() const { return m_currentPage; }
     bool isAdvancing() const { return m_timer.isActive(); }
 

@@ -3,6 +3,31 @@
 #include "ShellLog.h"
 #include "ViewController.h"
 
+#include <QQmlEngine>
+
+namespace {
+// Where an engine keeps the navigator it was given: no process-wide instance, so two engines
+// (two test windows) never share one.
+constexpr char engineProperty[] = "tarvoNavigator";
+} // namespace
+
+void QmlNavigator::serve(QQmlEngine &engine)
+{
+    engine.setProperty(engineProperty, QVariant::fromValue(this));
+}
+
+QmlNavigator *QmlNavigator::create(QQmlEngine *engine, QJSEngine *)
+{
+    auto *navigator = engine->property(engineProperty).value<QmlNavigator *>();
+    if (!navigator) {
+        qCCritical(lcShell) << "QML asked for the Navigator before one was served";
+        return nullptr;
+    }
+    // The app owns it; the engine must not delete it with itself.
+    QJSEngine::setObjectOwnership(navigator, QJSEngine::CppOwnership);
+    return navigator;
+}
+
 void QmlNavigator::adopt(ViewController *screen)
 {
     screen->setParent(this);
@@ -21,7 +46,7 @@ void QmlNavigator::pop(bool animated)
     if (m_stack.size() < 2)
         return;
     qCDebug(lcShell) << "pop" << m_stack.constLast()->metaObject()->className();
-    m_stack.removeLast();
+    m_stack.takeLast()->leave();
     emit popRequested(animated);
 }
 
@@ -39,8 +64,11 @@ void QmlNavigator::dismiss(ViewController *screen, bool animated)
     if (index < 0)
         return;
     QList<QObject *> closing;
-    while (m_modals.size() > index)
-        closing.append(m_modals.takeLast());
+    while (m_modals.size() > index) {
+        ViewController *modal = m_modals.takeLast();
+        modal->leave();
+        closing.append(modal);
+    }
     qCDebug(lcShell) << "dismiss" << screen->metaObject()->className();
     emit dismissRequested(closing, animated);
 }

@@ -7,6 +7,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+class QJSEngine;
+class QQmlEngine;
 
 /// The Navigator that the main QML file answers: each request becomes a signal that its
 /// StackView, modal layer, alert layer and progress overlay act on.
@@ -15,6 +19,8 @@
 class QmlNavigator : public QObject, public Navigator
 {
     Q_OBJECT
+    QML_NAMED_ELEMENT(Navigator)
+    QML_SINGLETON
     Q_PROPERTY(bool progressVisible READ progressVisible NOTIFY progressChanged)
     Q_PROPERTY(QString progressText READ progressText NOTIFY progressChanged)
 
@@ -30,6 +36,11 @@ public:
     void showProgress(const QString &text) override;
     void hideProgress() override;
     void showMessage(ViewController *screen, const QString &message, double seconds) override;
+
+    /// Makes this navigator the `Navigator` singleton of the engine's QML; before the first load.
+    void serve(QQmlEngine &engine);
+    /// The singleton for QML: the navigator that serves the engine.
+    static QmlNavigator *create(QQmlEngine *engine, QJSEngine *);
 
     bool progressVisible() const { return m_progressVisible; }
     QString progressText() const { return m_progressText; }

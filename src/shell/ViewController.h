@@ -1,10 +1,13 @@
 #pragma once
 
+#include "KTLoadingView.h"
+
 #include <QList>
 #include <QObject>
+#include <QQmlListProperty>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
-class KTLoadingView;
 class Navigator;
 
 /// The behaviour of one screen, drawn by the QML file its class names in Q_CLASSINFO("view").
@@ -14,7 +17,10 @@ class Navigator;
 class ViewController : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QList<QObject *> loadingViews READ loadingViews NOTIFY loadingViewsChanged)
+    QML_ELEMENT
+    QML_UNCREATABLE("made by the app's C++")
+    Q_PROPERTY(QQmlListProperty<KTLoadingView> loadingViews READ loadingViewList NOTIFY
+                   loadingViewsChanged)
 
 public:
     explicit ViewController(Navigator *navigator, QObject *parent = nullptr);
@@ -29,7 +35,12 @@ public:
 
     /// Loading indicators shown over this screen, oldest first.
     QList<QObject *> loadingViews() const { return m_loadingViews; }
+    QQmlListProperty<KTLoadingView> loadingViewList();
     void addLoadingView(KTLoadingView *view);
+    /// The screen has been taken off the stack or closed. What still arrives for it (the reply
+    /// to a request it made) changes no other screen and shows nothing: its requests to the
+    /// navigator are dropped from now on.
+    void leave();
     void removeLoadingView(KTLoadingView *view);
 
 signals:

@@ -44,7 +44,7 @@ class TestPayViews : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_main.load(QStringLiteral(TARVO_MAIN_QML)));
+        QVERIFY(m_main.load());
         ScreenServices services;
         services.account = {&m_reachability, &m_service, &m_settings, nullptr, &m_session};
         services.notifications = &m_notifications;

@@ -22,7 +22,7 @@ class TestInfoViews : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_main.load(QStringLiteral(TARVO_MAIN_QML)));
+        QVERIFY(m_main.load());
         m_main.navigator.push(new PlainScreen(&m_main.navigator, u"home"_s), false);
     }
 

@@ -24,7 +24,7 @@ class TestMapView : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_main.load(QStringLiteral(TARVO_MAIN_QML)));
+        QVERIFY(m_main.load());
         m_window = m_main.window;
         // No tile server answers here: the markers must show all the same.
         m_screen =

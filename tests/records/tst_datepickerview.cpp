@@ -1,8 +1,9 @@
 // The date picker drawn: its wheels open at today, the panel keeps its own taps, the dimmed
 // area and the two buttons close it.
 #include "FakeClock.h"
+#include "QmlModules.h"
+#include "driver/ViewProbe.h"
 #include "records/LPDatePicker.h"
-#include "shell/ViewProbe.h"
 
 #include <QDateTime>
 #include <QQmlComponent>
@@ -18,6 +19,8 @@ class TestDatePickerView : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { importQmlModules(); }
+
     void init()
     {
         m_handedBack.clear();
@@ -26,7 +29,8 @@ private slots:
         m_picker->show();
         m_window = std::make_unique<QQuickWindow>();
         m_window->resize(375, 667);
-        QQmlComponent component(&m_engine, QUrl(u"qrc:/tarvo/records/LPDatePicker.qml"_s));
+        QQmlComponent component(&m_engine,
+                                QUrl(u"qrc:/qt/qml/Tarvo/Records/DatePickerLayer.qml"_s));
         QObject *made = component.createWithInitialProperties(
             {{u"picker"_s, QVariant::fromValue<QObject *>(m_picker.get())}});
         QVERIFY2(made, qPrintable(component.errorString()));

@@ -12,7 +12,7 @@ class TestHongBaoSheetView : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_main.load(QStringLiteral(TARVO_MAIN_QML))); }
+    void initTestCase() { QVERIFY(m_main.load()); }
 
     void touches_data()
     {

@@ -1,3 +1,4 @@
+#include "QmlModules.h"
 #include "platform/DesktopNotifications.h"
 
 #include <QQmlComponent>
@@ -23,8 +24,9 @@ private slots:
     {
         DesktopNotifications notifications(
             QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_s, u"none"_s));
+        importQmlModules();
         QQmlEngine engine;
-        QQmlComponent component(&engine, QUrl::fromLocalFile(QStringLiteral(TARVO_BANNER_QML)));
+        QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Tarvo/Shell/NotificationBanner.qml"_s));
         std::unique_ptr<QObject> banner(component.createWithInitialProperties(
             {{u"source"_s, QVariant::fromValue<QObject *>(&notifications)}}));
         QVERIFY2(banner, qPrintable(component.errorString()));

@@ -29,7 +29,7 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         m_main.engine.addImageProvider(ImageCacheProvider::name, new ImageCacheProvider(&m_images));
-        QVERIFY(m_main.load(QStringLiteral(TARVO_MAIN_QML)));
+        QVERIFY(m_main.load());
         m_probe = m_main.probe();
         m_home = new HomeViewController(
             &m_main.navigator,

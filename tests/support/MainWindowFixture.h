@@ -1,8 +1,8 @@
 #pragma once
 
+#include "QmlModules.h"
+#include "driver/ViewProbe.h"
 #include "shell/QmlNavigator.h"
-#include "shell/ScreenTypes.h"
-#include "shell/ViewProbe.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
@@ -13,11 +13,12 @@
 class MainWindowFixture
 {
 public:
-    /// Loads the window from `mainQml` and waits until it is drawn; false when it did not come up.
-    bool load(const QString &mainQml)
+    /// Loads the main window and waits until it is drawn; false when it did not come up.
+    bool load()
     {
-        registerScreenTypes(&navigator);
-        engine.load(QUrl::fromLocalFile(mainQml));
+        importQmlModules();
+        navigator.serve(engine);
+        engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvo/Shell/Main.qml")));
         if (engine.rootObjects().size() != 1)
             return false;
         window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());

@@ -1,4 +1,4 @@
 import QtQuick
-import "qrc:/tarvo/shell"
+import Tarvo.Ui
 
 ScreenPage {}

@@ -1,35 +1,33 @@
+import QtQml
 import QtQuick
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Account
 
-// The registration screen: mobile number and password, register, or back to sign-in.
+// The registration screen: mobile number and password, register, or back to sign-in. Enter in
+// either field registers; Escape goes back to sign-in.
 ScreenPage {
     id: registration
 
+    readonly property RegisterViewController register: controller as RegisterViewController
+
     showsNavigationBar: false
+    onBackRequested: registration.register.loginBtn()
 
-    Rectangle {
+    function submit() {
+        registration.takeFocus()
+        registration.register.registerBtn()
+    }
+
+    Component.onCompleted: phone.input.forceActiveFocus()
+
+    AccountHeader {
         id: header
-        width: parent.width
+        width: registration.width
+        x: -registration.column.x
         height: registration.height * 0.3
-        color: Qt.rgba(105 / 255, 196 / 255, 104 / 255, 1)
-
-        Column {
-            anchors.centerIn: parent
-            spacing: 8 * registration.pt
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: qsTr("用户注册")
-                color: "white"
-                font.pixelSize: 26 * registration.pt
-                font.bold: true
-            }
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: qsTr("每台设备可注册一次")
-                color: "white"
-                font.pixelSize: 14 * registration.pt
-            }
-        }
+        pt: registration.pt
+        title: qsTr("用户注册")
+        subtitle: qsTr("每台设备可注册一次")
     }
 
     Column {
@@ -40,52 +38,56 @@ ScreenPage {
         spacing: 12 * registration.pt
 
         TextInputRow {
+            id: phone
+            objectName: "phoneField"
             width: parent.width
             pt: registration.pt
             label: qsTr("手机号")
             placeholder: qsTr("请输入手机号码")
-            text: registration.controller.accountText
-            onTextEdited: registration.controller.accountText = text
+            text: registration.register.accountText
+            onTextEdited: registration.register.accountText = text
+            onAccepted: registration.submit()
         }
         TextInputRow {
+            objectName: "passwordField"
             width: parent.width
             pt: registration.pt
             label: qsTr("密码")
             placeholder: qsTr("请设置密码")
             password: true
-            text: registration.controller.passWordText
-            onTextEdited: registration.controller.passWordText = text
+            text: registration.register.passWordText
+            onTextEdited: registration.register.passWordText = text
+            onAccepted: registration.submit()
         }
 
         Item { width: 1; height: 20 * registration.pt }
 
-        Rectangle {
+        PrimaryButton {
+            objectName: "registerButton"
             width: parent.width
-            height: 44 * registration.pt
-            radius: 8 * registration.pt
-            color: registerTap.pressed ? "#57a956" : "#69c468"
-            Text {
-                anchors.centerIn: parent
-                text: qsTr("注 册")
-                color: "white"
-                font.pixelSize: 18 * registration.pt
-            }
-            MouseArea {
-                id: registerTap
-                anchors.fill: parent
-                onClicked: { registration.forceActiveFocus(); registration.controller.registerBtn() }
-            }
+            pt: registration.pt
+            text: qsTr("注 册")
+            onClicked: registration.submit()
         }
 
         Text {
+            id: backToSignIn
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("已有账号？返回登录")
-            color: "#69c468"
+            color: Theme.brand
             font.pixelSize: 15 * registration.pt
+            font.underline: activeFocus
+            activeFocusOnTab: true
+            Accessible.role: Accessible.Link
+            Accessible.name: text
+            Accessible.onPressAction: registration.register.loginBtn()
+            Keys.onSpacePressed: registration.register.loginBtn()
+            Keys.onReturnPressed: registration.register.loginBtn()
+
             MouseArea {
                 anchors.fill: parent
                 anchors.margins: -8 * registration.pt
-                onClicked: registration.controller.loginBtn()
+                onClicked: registration.register.loginBtn()
             }
         }
     }

@@ -1,35 +1,32 @@
+import QtQml
 import QtQuick
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Account
 
 // The sign-in screen: account, password, the remember-password toggle, sign-in and register.
+// Enter in either field signs in; there is no way back from here but signing in.
 ScreenPage {
     id: sign
 
+    readonly property SignViewController signIn: controller as SignViewController
+
     showsNavigationBar: false
 
-    Rectangle {
-        id: header
-        width: parent.width
-        height: sign.height * 0.3
-        color: Qt.rgba(105 / 255, 196 / 255, 104 / 255, 1)
+    function submit() {
+        sign.takeFocus()
+        sign.signIn.loginBtn()
+    }
 
-        Column {
-            anchors.centerIn: parent
-            spacing: 8 * sign.pt
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: qsTr("Tarvo在线缴费")
-                color: "white"
-                font.pixelSize: 26 * sign.pt
-                font.bold: true
-            }
-            Text {
-                anchors.horizontalCenter: parent.horizontalCenter
-                text: qsTr("用户登录")
-                color: "white"
-                font.pixelSize: 16 * sign.pt
-            }
-        }
+    Component.onCompleted: account.input.forceActiveFocus()
+
+    AccountHeader {
+        id: header
+        width: sign.width
+        x: -sign.column.x
+        height: sign.height * 0.3
+        pt: sign.pt
+        title: qsTr("Tarvo在线缴费")
+        subtitle: qsTr("用户登录")
     }
 
     Column {
@@ -40,26 +37,41 @@ ScreenPage {
         spacing: 12 * sign.pt
 
         TextInputRow {
+            id: account
+            objectName: "accountField"
             width: parent.width
             pt: sign.pt
             label: qsTr("账号")
             placeholder: qsTr("请输入手机号码")
-            text: sign.controller.accountText
-            onTextEdited: sign.controller.accountText = text
+            text: sign.signIn.accountText
+            onTextEdited: sign.signIn.accountText = text
+            onAccepted: sign.submit()
         }
         TextInputRow {
+            objectName: "passwordField"
             width: parent.width
             pt: sign.pt
             label: qsTr("密码")
             placeholder: qsTr("请输入密码")
             password: true
-            text: sign.controller.passWordText
-            onTextEdited: sign.controller.passWordText = text
+            text: sign.signIn.passWordText
+            onTextEdited: sign.signIn.passWordText = text
+            onAccepted: sign.submit()
         }
 
         Item {
+            id: remember
+            objectName: "remember"
             width: parent.width
             height: 36 * sign.pt
+            activeFocusOnTab: true
+            Accessible.role: Accessible.CheckBox
+            Accessible.name: qsTr("记住密码")
+            Accessible.checkable: true
+            Accessible.checked: sign.signIn.miMaKuang
+            Accessible.onToggleAction: sign.signIn.remerberPassword()
+            Accessible.onPressAction: sign.signIn.remerberPassword()
+            Keys.onSpacePressed: sign.signIn.remerberPassword()
 
             Row {
                 anchors.verticalCenter: parent.verticalCenter
@@ -68,61 +80,42 @@ ScreenPage {
                     objectName: "miMaKuang"
                     width: 20 * sign.pt
                     height: width
-                    sourceSize: Qt.size(width, height)
-                    source: sign.controller.miMaKuang ? "qrc:/tarvo/images/Selected.svg"
-                                                      : "qrc:/tarvo/images/disSelected.svg"
+                    sourceSize.width: width
+                    sourceSize.height: height
+                    source: sign.signIn.miMaKuang ? "qrc:/tarvo/images/Selected.svg"
+                                                  : "qrc:/tarvo/images/disSelected.svg"
                 }
                 Text {
                     text: qsTr("记住密码")
-                    font.pixelSize: 14 * sign.pt
-                    color: "#555555"
+                    font.pixelSize: Theme.smallSize * sign.pt
+                    font.underline: remember.activeFocus
+                    color: Theme.secondaryText
                 }
             }
             MouseArea {
                 width: parent.width / 2
                 height: parent.height
-                onClicked: sign.controller.remerberPassword()
+                onClicked: sign.signIn.remerberPassword()
             }
         }
 
         Item { width: 1; height: 8 * sign.pt }
 
-        Rectangle {
+        PrimaryButton {
+            objectName: "loginButton"
             width: parent.width
-            height: 44 * sign.pt
-            radius: 8 * sign.pt
-            color: loginTap.pressed ? "#57a956" : "#69c468"
-            Text {
-                anchors.centerIn: parent
-                text: qsTr("登 录")
-                color: "white"
-                font.pixelSize: 18 * sign.pt
-            }
-            MouseArea {
-                id: loginTap
-                anchors.fill: parent
-                onClicked: { sign.forceActiveFocus(); sign.controller.loginBtn() }
-            }
+            pt: sign.pt
+            text: qsTr("登 录")
+            onClicked: sign.submit()
         }
-
-        Rectangle {
+        PrimaryButton {
+            objectName: "registerButton"
             width: parent.width
-            height: 44 * sign.pt
-            radius: 8 * sign.pt
-            color: registerTap.pressed ? "#eef8ee" : "white"
-            border.color: "#69c468"
-            border.width: 1
-            Text {
-                anchors.centerIn: parent
-                text: qsTr("注册新用户")
-                color: "#69c468"
-                font.pixelSize: 16 * sign.pt
-            }
-            MouseArea {
-                id: registerTap
-                anchors.fill: parent
-                onClicked: sign.controller.riginBtn()
-            }
+            pt: sign.pt
+            filled: false
+            fontSize: Theme.bodySize
+            text: qsTr("注册新用户")
+            onClicked: sign.signIn.riginBtn()
         }
     }
 }

@@ -1,4 +1,6 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // One result row of the payment screen: the title on the left, the value beside it.
 Rectangle {
@@ -6,13 +8,24 @@ Rectangle {
 
     property alias title: nameLable.text
     property alias value: contentlable.text
-    property color valueColor: "#333333"
+    property color valueColor: Theme.text
+    // A row that does something when tapped: reachable with Tab, pressed with Space.
+    property bool actionable: false
     property real pt: 1
     signal tapped()
 
     radius: 3 * pt
     clip: true
-    color: "white"
+    color: actionable && tap.pressed ? Theme.pressed : Theme.page
+    border.color: activeFocus ? Theme.brand : Theme.clear
+    border.width: activeFocus ? 2 : 0
+    activeFocusOnTab: actionable
+    Accessible.role: actionable ? Accessible.Button : Accessible.ListItem
+    Accessible.name: title + " " + value
+    Accessible.onPressAction: cell.tapped()
+    Keys.onSpacePressed: cell.tapped()
+    Keys.onReturnPressed: cell.tapped()
+    Keys.onEnterPressed: cell.tapped()
 
     Text {
         id: nameLable
@@ -22,7 +35,7 @@ Rectangle {
         height: parent.height
         verticalAlignment: Text.AlignVCenter
         font.pixelSize: 15 * cell.pt
-        color: "#333333"
+        color: Theme.text
     }
 
     Text {
@@ -39,6 +52,7 @@ Rectangle {
     }
 
     MouseArea {
+        id: tap
         anchors.fill: parent
         onClicked: cell.tapped()
     }

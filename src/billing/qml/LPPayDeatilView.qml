@@ -1,21 +1,30 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
-import "../shell"
+import QtQuick.Controls
+import Tarvo.Ui
+import Tarvo.Billing
 
 // The arrears detail screen: one row per bill, and below the last one the "缴费" button.
 ScreenPage {
     id: page
 
+    readonly property LPPayDeatilViewController details: controller as LPPayDeatilViewController
     readonly property real screenW: 375
 
     ListView {
         id: list
+        objectName: "billList"
         anchors.fill: parent
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        visible: page.controller.footerVisible
-        model: page.controller.rows
+        visible: page.details.footerVisible
+        model: page.details.rows
         header: Item { height: 10 * page.pt }
         spacing: 10 * page.pt
+        Accessible.role: Accessible.List
+        ScrollIndicator.vertical: ScrollIndicator {}
 
         delegate: LPPayDetailCell {
             required property var modelData
@@ -32,25 +41,19 @@ ScreenPage {
             width: list.width
             height: page.screenW * 80 / 320 * page.pt
 
-            Rectangle {
+            PrimaryButton {
                 objectName: "payBtn"
                 anchors.centerIn: parent
                 width: page.screenW * 150 / 320 * page.pt
                 height: page.screenW * 40 / 320 * page.pt
-                radius: 5 * page.pt
-                border.color: "grey"
-                border.width: 1
-
-                Text {
-                    anchors.centerIn: parent
-                    text: qsTr("缴费")
-                    color: "black"
-                    font.pixelSize: 16 * page.pt
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: page.controller.pay()
-                }
+                pt: page.pt
+                filled: false
+                cornerRadius: 5
+                fontSize: 16
+                textColor: Theme.strongText
+                borderColor: Theme.outline
+                text: qsTr("缴费")
+                onClicked: page.details.pay()
             }
         }
     }
@@ -59,10 +62,10 @@ ScreenPage {
         objectName: "tipLable"
         anchors.centerIn: parent
         width: parent.width
-        visible: page.controller.tipLableVisible
+        visible: page.details.tipLableVisible
         horizontalAlignment: Text.AlignHCenter
         text: qsTr("暂无数据!")
-        color: "grey"
+        color: Theme.outline
         font.pixelSize: page.screenW * 15 / 320 * page.pt
     }
 }

@@ -1,4 +1,6 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // One bill on the arrears detail screen: its month, its kind and its amount.
 Rectangle {
@@ -10,9 +12,11 @@ Rectangle {
     property real pt: 1
 
     radius: 5 * pt
-    color: "#f4f4f4"
-    border.color: "#e0e0e0"
+    color: Theme.detailRow
+    border.color: Theme.detailRowBorder
     border.width: 1
+    Accessible.role: Accessible.ListItem
+    Accessible.name: date + " " + type + " " + amount
 
     Text {
         id: dateLable
@@ -21,7 +25,7 @@ Rectangle {
         height: parent.height
         verticalAlignment: Text.AlignVCenter
         font.pixelSize: 16 * cell.pt
-        color: "#333333"
+        color: Theme.text
     }
 
     Text {
@@ -29,7 +33,7 @@ Rectangle {
         objectName: "typeLable"
         anchors.centerIn: parent
         font.pixelSize: 16 * cell.pt
-        color: "#333333"
+        color: Theme.text
     }
 
     Text {
@@ -40,6 +44,6 @@ Rectangle {
         height: parent.height
         verticalAlignment: Text.AlignVCenter
         font.pixelSize: 16 * cell.pt
-        color: "red"
+        color: Theme.money
     }
 }

@@ -1,71 +1,56 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
 import QtQuick.Controls
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Billing
 
 // The payment screen: account field and search button, the eight result rows, the tip label
-// and the two buttons. Positions are window points (the navigation bar is the top 64).
+// and the two buttons. Positions are the design's window points (the navigation bar is the top
+// 64); the rows keep their height and the list scrolls when eight do not fit.
 ScreenPage {
     id: page
 
+    readonly property LPPayViewController payment: controller as LPPayViewController
     readonly property real screenW: 375
     readonly property real screenH: height / pt
     readonly property real buttonW: screenW * 120 / 320
     readonly property real buttonH: screenW * 40 / 320
     readonly property real listH: screenH - 40 - 10 - 20 - buttonH - 80 - 5
-    // A row is W × 50 / 320 high, less where the eight would not fit: the amount due, last,
-    // must not be cut off.
-    readonly property real rowH: Math.min(screenW * 50 / 320, listH / 8 - 3)
+    readonly property real rowH: screenW * 50 / 320
 
     function px(points) { return points * pt }
     function below(windowY) { return (windowY - 64) * pt }
+    function search() {
+        page.takeFocus()
+        page.payment.seacr()
+    }
 
-    StackView.onDeactivating: controller.viewWillDisappear()
+    StackView.onDeactivating: payment.viewWillDisappear()
+    Component.onCompleted: seacrBar.input.forceActiveFocus()
 
-    Rectangle {
-        id: field
+    TextInputRow {
+        id: seacrBar
+        objectName: "seacrBar"
         x: page.px(10)
         y: page.below(80)
         width: page.px(page.screenW - 60)
         height: page.px(40)
-        radius: page.px(6)
-        border.color: "#c8c8c8"
-        border.width: 1
+        pt: page.pt
+        framed: true
+        placeholder: qsTr("请输入你要查询的户号")
+        text: page.payment.seacrBar
+        onTextEdited: page.payment.seacrBar = text
+        onAccepted: page.search()
 
-        TextInput {
-            id: seacrBar
-            objectName: "seacrBar"
-            anchors.fill: parent
-            anchors.leftMargin: page.px(8)
-            anchors.rightMargin: page.px(8)
-            verticalAlignment: TextInput.AlignVCenter
-            font.pixelSize: page.px(16)
-            color: "#111111"
-            clip: true
-            selectByMouse: true
-            text: page.controller.seacrBar
-            onTextEdited: page.controller.seacrBar = text
-            onAccepted: page.search()
-
-            Text {
-                anchors.verticalCenter: parent.verticalCenter
-                visible: seacrBar.text.length === 0
-                text: qsTr("请输入你要查询的户号")
-                font.pixelSize: page.px(16)
-                color: "#b0b0b0"
-            }
-        }
         Connections {
-            target: page.controller
+            target: page.payment
             function onSeacrBarChanged() {
-                if (seacrBar.text !== page.controller.seacrBar)
-                    seacrBar.text = page.controller.seacrBar
+                if (seacrBar.text !== page.payment.seacrBar)
+                    seacrBar.text = page.payment.seacrBar
             }
         }
-    }
-
-    function search() {
-        page.forceActiveFocus()
-        page.controller.seacr()
     }
 
     Rectangle {
@@ -76,17 +61,27 @@ ScreenPage {
         width: page.px(40)
         height: page.px(40)
         radius: page.px(5)
-        border.color: "grey"
-        border.width: Math.max(0.5, page.px(0.5))
+        color: searchTap.pressed ? Theme.pressed : Theme.page
+        border.color: activeFocus ? Theme.brand : Theme.outline
+        border.width: activeFocus ? 2 : Math.max(0.5, page.px(0.5))
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("查询")
+        Accessible.onPressAction: page.search()
+        Keys.onSpacePressed: page.search()
+        Keys.onReturnPressed: page.search()
+        Keys.onEnterPressed: page.search()
 
         Image {
             anchors.centerIn: parent
             width: page.px(24)
             height: page.px(24)
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
             source: "qrc:/tarvo/images/fangdajing.svg"
         }
         MouseArea {
+            id: searchTap
             anchors.fill: parent
             onClicked: page.search()
         }
@@ -98,16 +93,21 @@ ScreenPage {
         y: page.below(130)
         width: page.px(page.screenW - 60)
         height: page.px(page.listH)
-        visible: page.controller.showsResult
-        color: Qt.rgba(211 / 255, 208 / 255, 193 / 255, 1)
+        visible: page.payment.showsResult
+        color: Theme.paymentList
 
         ListView {
+            id: rows
+            objectName: "mainTableView"
             anchors.fill: parent
             clip: true
-            interactive: page.controller.mainTableViewEnabled
-            enabled: page.controller.mainTableViewEnabled
+            interactive: page.payment.mainTableViewEnabled
+            enabled: page.payment.mainTableViewEnabled
             boundsBehavior: Flickable.StopAtBounds
-            model: page.controller.infoB.length
+            model: page.payment.infoB.length
+            Accessible.role: Accessible.List
+            ScrollIndicator.vertical: ScrollIndicator {}
+
             delegate: Item {
                 id: section
                 required property int index
@@ -121,10 +121,12 @@ ScreenPage {
                     width: parent.width - page.px(10)
                     height: page.px(page.rowH)
                     pt: page.pt
-                    title: page.controller.infoA[section.index]
-                    value: page.controller.infoB[section.index] ?? ""
-                    valueColor: section.index === 6 ? "red" : "#333333"
-                    onTapped: page.controller.didSelectRow(section.index)
+                    title: page.payment.infoA[section.index]
+                    value: page.payment.infoB[section.index] ?? ""
+                    // The red packet row is the one that opens something.
+                    actionable: section.index === 6
+                    valueColor: section.index === 6 ? Theme.money : Theme.text
+                    onTapped: page.payment.didSelectRow(section.index)
                 }
             }
         }
@@ -135,47 +137,48 @@ ScreenPage {
         objectName: "tipLable"
         x: 0
         y: page.below(page.screenH / 2)
-        width: page.width
+        width: parent.width
         height: page.px(50)
-        visible: page.controller.tipLableVisible
+        visible: page.payment.tipLableVisible
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
-        text: page.controller.tipLableText
-        color: "grey"
+        text: page.payment.tipLableText
+        color: Theme.outline
         font.pixelSize: page.px(page.screenW * 15 / 320)
     }
 
     // "缴   费" on the left, "查看明细" on the right, in the same look.
-    Repeater {
-        model: [
-            { name: "payBtn", text: qsTr("缴   费"), x: 10, action: () => page.controller.pay() },
-            { name: "detailBtn", text: qsTr("查看明细"), x: page.screenW - 10 - page.buttonW,
-              action: () => page.controller.detail() }
-        ]
-        Rectangle {
-            id: button
-            required property var modelData
-            objectName: modelData.name
-            x: page.px(modelData.x)
-            y: page.below(page.screenH - page.buttonH - 20)
-            width: page.px(page.buttonW)
-            height: page.px(page.buttonH)
-            radius: page.px(5)
-            border.color: "grey"
-            border.width: 1
-            visible: page.controller.showsResult
-
-            Text {
-                anchors.centerIn: parent
-                text: button.modelData.text
-                color: "grey"
-                font.pixelSize: page.px(16)
-            }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: button.modelData.action()
-            }
-        }
+    PrimaryButton {
+        objectName: "payBtn"
+        x: page.px(10)
+        y: page.below(page.screenH - page.buttonH - 20)
+        width: page.px(page.buttonW)
+        height: page.px(page.buttonH)
+        visible: page.payment.showsResult
+        pt: page.pt
+        filled: false
+        cornerRadius: 5
+        fontSize: 16
+        textColor: Theme.outline
+        borderColor: Theme.outline
+        text: qsTr("缴   费")
+        onClicked: page.payment.pay()
+    }
+    PrimaryButton {
+        objectName: "detailBtn"
+        x: page.px(page.screenW - 10 - page.buttonW)
+        y: page.below(page.screenH - page.buttonH - 20)
+        width: page.px(page.buttonW)
+        height: page.px(page.buttonH)
+        visible: page.payment.showsResult
+        pt: page.pt
+        filled: false
+        cornerRadius: 5
+        fontSize: 16
+        textColor: Theme.outline
+        borderColor: Theme.outline
+        text: qsTr("查看明细")
+        onClicked: page.payment.detail()
     }
 }

@@ -1,23 +1,29 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Info
 
 // The notice list: title and date of each notice, in a bordered table under the bar.
 ScreenPage {
     id: notices
 
+    readonly property AnnouncementViewController announcements:
+        controller as AnnouncementViewController
     readonly property real screenHeight: height / pt
 
     SlidingTable {
         x: 10 * notices.pt
         y: 10 * notices.pt
         width: parent.width - 20 * notices.pt
-        height: notices.controller.tableHeight(notices.screenHeight) * notices.pt
-        rowHeight: notices.controller.rowHeight(notices.screenHeight) * notices.pt
+        height: notices.announcements.tableHeight(notices.screenHeight) * notices.pt
+        rowHeight: notices.announcements.rowHeight(notices.screenHeight) * notices.pt
         trim: 10 * notices.pt
         slideDistance: notices.width
         pt: notices.pt
-        model: notices.controller.dataSource
-        onSelected: (row) => notices.controller.didSelectRowAtIndex(row)
+        model: notices.announcements.dataSource
+        onSelected: (row) => notices.announcements.didSelectRowAtIndex(row)
 
         rowContent: TitleTableViewCell {
             pt: notices.pt
@@ -27,9 +33,9 @@ ScreenPage {
 
     Text {
         anchors.centerIn: parent
-        visible: notices.controller.dataSource.length === 0
+        visible: notices.announcements.dataSource.length === 0
         text: qsTr("暂无通知公告")
-        color: "#888888"
+        color: Theme.quietText
         font.pixelSize: 15 * notices.pt
     }
 }

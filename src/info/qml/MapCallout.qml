@@ -1,11 +1,14 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
+import Tarvo.Info
 
 // The open marker's callout: the outlet's name over its address, above the marker (below it
 // when the map has no room above), kept inside the map's sides.
 Item {
     id: callout
 
-    required property var view
+    required property MyAnnotationView view
     required property real pt
     required property real markerHeight
     readonly property real margin: 8 * pt
@@ -28,8 +31,8 @@ Item {
         y: callout.above ? callout.tipY - callout.markerHeight - callout.pointer - height
                          : callout.tipY + callout.pointer
         radius: 8 * callout.pt
-        color: "white"
-        border.color: "#d0d0d0"
+        color: Theme.page
+        border.color: Theme.separator
         border.width: Math.max(1, 0.5 * callout.pt)
 
         readonly property real padding: 10 * callout.pt
@@ -39,7 +42,7 @@ Item {
             width: callout.pointer * Math.SQRT2
             height: width
             rotation: 45
-            color: "white"
+            color: Theme.page
             border.color: bubble.border.color
             border.width: bubble.border.width
             x: callout.tipX - bubble.x - width / 2
@@ -49,6 +52,8 @@ Item {
 
         // Taps on the callout stay on it.
         MouseArea { anchors.fill: parent }
+        Accessible.role: Accessible.ToolTip
+        Accessible.name: title.text + " " + subtitle.text
 
         Column {
             id: texts
@@ -65,7 +70,7 @@ Item {
                 wrapMode: Text.Wrap
                 font.pixelSize: 15 * callout.pt
                 font.bold: true
-                color: "#222222"
+                color: Theme.titleText
             }
             Text {
                 id: subtitle
@@ -74,7 +79,7 @@ Item {
                 text: callout.view?.annotation?.subtitle ?? ""
                 wrapMode: Text.Wrap
                 font.pixelSize: 13 * callout.pt
-                color: "#666666"
+                color: Theme.secondaryText
             }
         }
     }

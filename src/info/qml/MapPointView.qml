@@ -1,5 +1,9 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Info
 
 // The outlet map below the navigation bar: tiles, the markers over them and the open callout
 // on top. The map works in points; this view turns its points into pixels (pt) and its
@@ -7,15 +11,20 @@ import "../shell"
 ScreenPage {
     id: page
 
-    readonly property var mapView: controller.mapView
+    readonly property MapView mapView: (controller as MapPointViewController).mapView
 
     onMapViewChanged: map.reportSize()
 
     Item {
         id: map
         objectName: "map"
-        anchors.fill: parent
+        // The map fills the window's width below the bar, not only the content column.
+        x: -page.column.x
+        width: page.width
+        height: parent.height
         clip: true
+        Accessible.role: Accessible.Pane
+        Accessible.name: qsTr("营业网点地图")
 
         function reportSize() {
             if (page.mapView && width > 0 && height > 0)
@@ -27,7 +36,7 @@ ScreenPage {
         // Where no tile has arrived (or none can be fetched) the map is a plain light ground.
         Rectangle {
             anchors.fill: parent
-            color: "#eceae4"
+            color: Theme.mapGround
         }
 
         Repeater {
@@ -89,8 +98,8 @@ ScreenPage {
         Repeater {
             model: page.mapView?.annotationViews ?? []
 
-            MyAnnotationView {
-                required property var modelData
+            MapMarker {
+                required property MyAnnotationView modelData
                 view: modelData
                 pt: page.pt
                 onTapped: page.mapView.selectAnnotationView(modelData)
@@ -98,7 +107,7 @@ ScreenPage {
         }
 
         MapCallout {
-            view: page.mapView?.selectedAnnotationView ?? null
+            view: page.mapView?.selectedAnnotationView as MyAnnotationView
             pt: page.pt
             markerHeight: 37 * page.pt // an open marker stands a little taller
         }

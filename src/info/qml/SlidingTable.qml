@@ -1,4 +1,8 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // The bordered list with round corners of the notice, guide and publicity screens. Its rows
 // slide in from the right, one after another, and spring into place.
@@ -16,6 +20,12 @@ Item {
     property Component rowContent
     signal selected(int row)
 
+    // What a screen reader says for a row: the entry itself, or its title and date.
+    function accessibleName(entry) {
+        return typeof entry === "string" ? entry
+                                         : [entry.title ?? "", entry.subTitle ?? ""].join(" ")
+    }
+
     clip: true
 
     Column {
@@ -31,22 +41,36 @@ Item {
                 required property int index
                 width: table.width
                 height: table.rowHeight
+                activeFocusOnTab: true
+                Accessible.role: Accessible.ListItem
+                Accessible.name: table.accessibleName(row.modelData)
+                Accessible.onPressAction: table.selected(row.index)
+                Keys.onSpacePressed: table.selected(row.index)
+                Keys.onReturnPressed: table.selected(row.index)
+                Keys.onEnterPressed: table.selected(row.index)
 
                 Rectangle {
                     id: cell
                     width: parent.width
                     height: parent.height
                     x: table.slideDistance
-                    color: tap.pressed ? "#e8e8e8" : "white"
+                    color: tap.pressed || row.activeFocus ? Theme.pressed : Theme.page
 
                     Loader {
+                        id: content
                         anchors.left: parent.left
                         anchors.leftMargin: 15 * table.pt
                         anchors.right: chevron.left
                         anchors.rightMargin: 8 * table.pt
                         anchors.verticalCenter: parent.verticalCenter
                         sourceComponent: table.rowContent
-                        onLoaded: item.entry = row.modelData
+                    }
+                    // Each row content has an `entry`; which kind of item it is, is the
+                    // screen's choice.
+                    Binding {
+                        target: content.item
+                        property: "entry"
+                        value: row.modelData
                     }
 
                     Text {
@@ -55,7 +79,7 @@ Item {
                         anchors.rightMargin: 12 * table.pt
                         anchors.verticalCenter: parent.verticalCenter
                         text: "\u203a"
-                        color: "#b0b0b0"
+                        color: Theme.placeholder
                         font.pixelSize: 26 * table.pt
                     }
 
@@ -64,7 +88,7 @@ Item {
                         anchors.bottom: parent.bottom
                         width: parent.width
                         height: Math.max(1, 0.5 * table.pt)
-                        color: "#d9d9d9"
+                        color: Theme.separator
                     }
 
                     MouseArea {
@@ -94,9 +118,9 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "transparent"
+        color: Theme.clear
         radius: 15 * table.pt
-        border.color: "#a0a0a0"
+        border.color: Theme.tableBorder
         border.width: 2 * table.pt
     }
 }

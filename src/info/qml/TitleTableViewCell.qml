@@ -1,4 +1,6 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // One row of the notice list: the notice's title over its date.
 Column {
@@ -16,14 +18,14 @@ Column {
         width: parent.width
         elide: Text.ElideRight
         text: cell.entry.title ?? ""
-        color: "#222222"
+        color: Theme.titleText
         font.pixelSize: (cell.tallScreen ? 14 : 11) * cell.pt
     }
     Text {
         objectName: "subTitleLabel"
         width: parent.width
         text: cell.entry.subTitle ?? ""
-        color: "#888888"
+        color: Theme.quietText
         font.pixelSize: (cell.tallScreen ? 12 : 10) * cell.pt
     }
 }

@@ -1,22 +1,32 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Info
 
 // A notice, guide, publicity or about page: the picked parts of the website page in a web view
 // that scrolls only up and down, made once the page has arrived.
 ScreenPage {
     id: page
 
+    readonly property WebsitePageViewController website: controller as WebsitePageViewController
+
+    // The notice and guide pages shrink their title on narrow windows; the about page does not.
+    smallTitleWhenNarrow: !(controller instanceof AboutUsViewController)
+
     // The parts come without the site's stylesheet; this gives them the look of its article
     // pages. Pictures with a site-relative address cannot load (there is no base address),
     // so they are left out rather than shown as broken boxes.
     readonly property string pageStyle:
         "body { margin: 12px 15px 24px; font-family: sans-serif; font-size: 15px;"
-        + " line-height: 1.7; color: #333333; overflow-wrap: break-word; }"
+        + " line-height: 1.7; color: " + Theme.text + "; overflow-wrap: break-word; }"
         + " p { margin: 0 0 10px; }"
-        + " .news_title { font-size: 18px; font-weight: bold; color: #222222;"
+        + " .news_title { font-size: 18px; font-weight: bold; color: " + Theme.titleText + ";"
         + " text-align: center; line-height: 1.4; margin: 4px 0 6px; }"
-        + " .news_info { font-size: 12px; color: #999999; text-align: center;"
-        + " padding-bottom: 8px; margin-bottom: 12px; border-bottom: 1px solid #e5e5e5; }"
+        + " .news_info { font-size: 12px; color: " + Theme.quietText + "; text-align: center;"
+        + " padding-bottom: 8px; margin-bottom: 12px;"
+        + " border-bottom: 1px solid " + Theme.hairline + "; }"
         + " .news_body { margin-top: 4px; }"
         + " img { max-width: 100%; height: auto; }"
         + " img:not([src*='://']) { display: none; }"
@@ -28,15 +38,25 @@ ScreenPage {
     }
 
     Loader {
+        id: webView
         anchors.fill: parent
-        active: page.controller.pageArrived
-        sourceComponent: VerticalScrollWebView {
-            zoomFactor: page.pt
-            Component.onCompleted: {
-                loadHtml(page.document(page.controller.html))
-                // The view fills the page, so its width is the page's.
-                runJavaScript(page.controller.viewportScript(page.width / page.pt))
-            }
-        }
+        Accessible.name: page.website.title
+    }
+    Connections {
+        target: page.website
+        function onPageArrivedChanged() { page.showPage() }
+    }
+    Component.onCompleted: showPage()
+
+    // The web view is made once the page has arrived; it fills the content column, so its width
+    // is the column's.
+    function showPage() {
+        if (!website.pageArrived || webView.status !== Loader.Null)
+            return
+        webView.setSource("qrc:/qt/qml/Tarvo/Web/VerticalScrollWebView.qml", {
+            zoomFactor: pt,
+            html: document(website.html),
+            setUpScript: website.viewportScript(column.width / pt)
+        })
     }
 }

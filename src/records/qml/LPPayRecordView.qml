@@ -1,5 +1,9 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Records
 
 // The payment record screen: the start and end date rows, the query button, and the date
 // picker over the whole window while one is open. Lengths are points from the top of the
@@ -7,7 +11,11 @@ import "../shell"
 ScreenPage {
     id: record
 
+    readonly property LPPayRecordViewController records: controller as LPPayRecordViewController
     readonly property real barHeight: 64 * pt
+    readonly property bool pickerOpen: records.datePicker !== null && records.datePicker.open
+
+    contentCovered: pickerOpen
 
     component DateRow: Item {
         id: row
@@ -17,14 +25,30 @@ ScreenPage {
         signal tapped()
 
         x: 20 * record.pt
-        width: record.width - 40 * record.pt
+        width: parent.width - 40 * record.pt
         height: 40 * record.pt
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: caption.text + " " + title.text
+        Accessible.onPressAction: row.tapped()
+        Keys.onSpacePressed: row.tapped()
+        Keys.onReturnPressed: row.tapped()
+        Keys.onEnterPressed: row.tapped()
 
         Image {
             anchors.fill: parent
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
             fillMode: Image.Stretch
             source: "qrc:/tarvo/images/圆角矩形-2.svg"
+        }
+        Rectangle {
+            anchors.fill: parent
+            visible: row.activeFocus
+            color: Theme.clear
+            radius: 6 * record.pt
+            border.color: Theme.brandPressed
+            border.width: 2
         }
         Text {
             id: caption
@@ -33,7 +57,7 @@ ScreenPage {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             font.pixelSize: 15 * record.pt
-            color: "blue"
+            color: Theme.dateCaption
         }
         Text {
             id: title
@@ -45,43 +69,60 @@ ScreenPage {
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
             font.pixelSize: 15 * record.pt
-            color: "white"
+            color: Theme.onBrand
             opacity: tap.pressed ? 0.4 : 1
-
-            MouseArea {
-                id: tap
-                anchors.fill: parent
-                onClicked: row.tapped()
-            }
+        }
+        // The whole row opens the picker, its caption included.
+        MouseArea {
+            id: tap
+            anchors.fill: parent
+            onClicked: row.tapped()
         }
     }
 
     DateRow {
         y: 100 * record.pt - record.barHeight
         caption: qsTr("开始日期")
-        title: record.controller.startDateTitle
-        onTapped: record.controller.showSelectStartDatePicker()
+        title: record.records.startDateTitle
+        onTapped: record.records.showSelectStartDatePicker()
     }
 
     DateRow {
         y: 160 * record.pt - record.barHeight
         caption: qsTr("结束日期")
-        title: record.controller.endDateTitle
-        onTapped: record.controller.showSelectOverDatePicker()
+        title: record.records.endDateTitle
+        onTapped: record.records.showSelectOverDatePicker()
     }
 
     Item {
+        id: queryButton
         objectName: "queryButton"
         width: 120 * record.pt
         height: 40 * record.pt
-        x: (record.width - width) / 2
+        x: (parent.width - width) / 2
         y: 250 * record.pt - record.barHeight - height / 2
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("查询")
+        Accessible.onPressAction: record.records.query()
+        Keys.onSpacePressed: record.records.query()
+        Keys.onReturnPressed: record.records.query()
+        Keys.onEnterPressed: record.records.query()
 
         Image {
             anchors.fill: parent
-            sourceSize: Qt.size(width, height)
+            sourceSize.width: width
+            sourceSize.height: height
             fillMode: Image.Stretch
             source: "qrc:/tarvo/images/圆角矩形-2.svg"
+        }
+        Rectangle {
+            anchors.fill: parent
+            visible: queryButton.activeFocus
+            color: Theme.clear
+            radius: 6 * record.pt
+            border.color: Theme.brandPressed
+            border.width: 2
         }
         Text {
             anchors.fill: parent
@@ -89,30 +130,26 @@ ScreenPage {
             verticalAlignment: Text.AlignVCenter
             text: qsTr("查    询")
             font.pixelSize: 17 * record.pt
-            color: "white"
+            color: Theme.onBrand
             opacity: queryTap.pressed ? 0.4 : 1
         }
         // The query goes out as the finger comes down, not when it lifts.
         MouseArea {
             id: queryTap
             anchors.fill: parent
-            onPressed: record.controller.query()
+            onPressed: record.records.query()
         }
     }
 
     // Over the whole window, navigation bar included.
-    Item {
+    Loader {
         parent: record
         anchors.fill: parent
         z: 1
-
-        Repeater {
-            model: record.controller.datePicker ? [record.controller.datePicker] : []
-            LPDatePicker {
-                required property var modelData
-                anchors.fill: parent
-                picker: modelData
-            }
+        active: record.records.datePicker !== null
+        sourceComponent: DatePickerLayer {
+            picker: record.records.datePicker
+            columnWidth: record.column.width
         }
     }
 }

@@ -1,4 +1,8 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // One payment in the record list: three caption and value lines on a rounded white row.
 Rectangle {
@@ -11,11 +15,14 @@ Rectangle {
 
     radius: 10 * pt
     clip: true
-    color: "white"
+    color: Theme.page
+    Accessible.role: Accessible.ListItem
+    Accessible.name: cell.lines.map(line => line.caption + " " + line.value).join("，")
 
     Repeater {
         model: cell.lines
         Item {
+            id: line
             required property int index
             required property var modelData
             y: index * 30 * cell.pt
@@ -27,18 +34,18 @@ Rectangle {
                 width: 150 * cell.pt
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
-                text: modelData.caption
+                text: line.modelData.caption
                 font.pixelSize: 15 * cell.u
-                color: "black"
+                color: Theme.strongText
             }
             Text {
                 x: parent.width - 30 * cell.pt - width
                 width: 100 * cell.pt
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
-                text: modelData.value
+                text: line.modelData.value
                 font.pixelSize: 14 * cell.u
-                color: "black"
+                color: Theme.strongText
             }
         }
     }

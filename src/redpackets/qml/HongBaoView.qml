@@ -1,48 +1,61 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
-import "../shell"
+import QtQuick.Controls
+import Tarvo.Ui
+import Tarvo.RedPackets
 
 // "我的红包": a grouped list on a light grey ground, one section per red packet.
 ScreenPage {
     id: page
 
-    readonly property real points: width / pt
+    readonly property HongBaoViewController hongBao: controller as HongBaoViewController
+    readonly property real points: column.width / pt
 
     Rectangle {
-        anchors.fill: parent
-        color: "#efeff4"
+        width: page.width
+        x: -page.column.x
+        height: parent.height
+        color: Theme.groupedPage
     }
 
     ListView {
         id: list
+        objectName: "hongBaoList"
         anchors.fill: parent
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        model: page.controller.rows
+        model: page.hongBao.rows
+        Accessible.role: Accessible.List
+        Accessible.name: qsTr("我的红包")
+        ScrollIndicator.vertical: ScrollIndicator {}
         delegate: Column {
+            id: section
             required property int index
             required property var modelData
             width: list.width
 
             Item {
                 width: parent.width
-                height: page.controller.sectionHeaderHeight(index, page.points) * page.pt
+                height: page.hongBao.sectionHeaderHeight(section.index, page.points) * page.pt
             }
 
             HongbaoCell {
                 width: parent.width
-                height: page.controller.rowHeight(page.points) * page.pt
+                height: page.hongBao.rowHeight(page.points) * page.pt
                 pt: page.pt
-                amount: modelData.amount
-                date: modelData.date
+                amount: section.modelData.amount
+                date: section.modelData.date
             }
         }
     }
 
     Text {
         anchors.centerIn: parent
-        visible: page.controller.answered && list.count === 0
+        visible: page.hongBao.answered && list.count === 0
         text: qsTr("暂无红包")
         font.pixelSize: 16 * page.pt
-        color: "#999999"
+        color: Theme.quietText
     }
 }

@@ -1,4 +1,6 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // One red packet in "我的红包": the amount large on the left, the validity date on the right
 // under a small caption. It takes no touches.
@@ -9,13 +11,15 @@ Rectangle {
     property alias date: dateLabel.text
     property real pt: 1
 
-    color: "white"
+    color: Theme.page
+    Accessible.role: Accessible.ListItem
+    Accessible.name: amount + " " + qsTr("有效期至") + " " + date
 
     Rectangle {
         id: stripe
         width: 6 * cell.pt
         height: parent.height
-        color: "#e8453c"
+        color: Theme.redPacket
     }
 
     Text {
@@ -28,7 +32,7 @@ Rectangle {
         elide: Text.ElideRight
         font.pixelSize: 26 * cell.pt
         font.bold: true
-        color: "#e8453c"
+        color: Theme.redPacket
     }
 
     Text {
@@ -38,7 +42,7 @@ Rectangle {
         visible: dateLabel.text !== ""
         text: qsTr("有效期至")
         font.pixelSize: 12 * cell.pt
-        color: "#aaaaaa"
+        color: Theme.placeholder
     }
 
     Text {
@@ -53,6 +57,6 @@ Rectangle {
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideLeft
         font.pixelSize: 14 * cell.pt
-        color: "#888888"
+        color: Theme.quietText
     }
 }

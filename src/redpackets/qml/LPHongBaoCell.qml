@@ -1,4 +1,6 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // One row of the red packet sheet: its title on the left, the selection mark on the right when
 // the row is the current choice, a hairline under it.
@@ -10,6 +12,22 @@ Item {
     property real pt: 1
     signal tapped()
 
+    activeFocusOnTab: true
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: title
+    Accessible.checkable: true
+    Accessible.checked: marked
+    Accessible.onPressAction: cell.tapped()
+    Keys.onSpacePressed: cell.tapped()
+    Keys.onReturnPressed: cell.tapped()
+    Keys.onEnterPressed: cell.tapped()
+
+    Rectangle {
+        anchors.fill: parent
+        visible: cell.activeFocus
+        color: Theme.pressed
+    }
+
     Text {
         id: titleLabel
         objectName: "hongBaoRowTitle"
@@ -20,7 +38,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         elide: Text.ElideRight
         font.pixelSize: 16 * cell.pt
-        color: "#333333"
+        color: Theme.text
     }
 
     Image {
@@ -31,7 +49,8 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         width: 22 * cell.pt
         height: width
-        sourceSize: Qt.size(width, height)
+        sourceSize.width: width
+        sourceSize.height: height
         source: "qrc:/tarvo/images/hongbao_tip.svg"
         visible: cell.marked
     }
@@ -42,7 +61,7 @@ Item {
         anchors.leftMargin: 15 * cell.pt
         anchors.right: parent.right
         height: Math.max(1, 0.5 * cell.pt)
-        color: "#dddddd"
+        color: Theme.hairline
     }
 
     MouseArea {

@@ -1,23 +1,29 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
+import Tarvo.Ui
+import Tarvo.Shell
 
 // The home screen: the carousel on top and the menu grid of the nine functions.
 ScreenPage {
     id: home
 
+    readonly property HomeViewController homeScreen: controller as HomeViewController
     readonly property var menu: [
-        { text: qsTr("水电气缴费"), icon: "menu_pay", action: () => controller.WaterPayBtnClick() },
-        { text: qsTr("缴费记录"), icon: "menu_records", action: () => controller.PayReconderBtnClick() },
-        { text: qsTr("我的红包"), icon: "menu_hongbao", action: () => controller.myHongBao() },
-        { text: qsTr("公告通知"), icon: "menu_notices", action: () => controller.notificationBtnClick() },
-        { text: qsTr("服务指南"), icon: "menu_guide", action: () => controller.serviceGuaidBtnClick() },
-        { text: qsTr("水电气宣传"), icon: "menu_publicity", action: () => controller.advertiseBtnClick() },
-        { text: qsTr("营业网点"), icon: "menu_outlets", action: () => controller.webSearchBtnClick() },
-        { text: qsTr("常见问题"), icon: "menu_questions", action: () => controller.changJianWenTi() },
-        { text: qsTr("关于我们"), icon: "menu_about", action: () => controller.aboutMeBtnClick() }
+        { text: qsTr("水电气缴费"), icon: "menu_pay", action: () => homeScreen.WaterPayBtnClick() },
+        { text: qsTr("缴费记录"), icon: "menu_records", action: () => homeScreen.PayReconderBtnClick() },
+        { text: qsTr("我的红包"), icon: "menu_hongbao", action: () => homeScreen.myHongBao() },
+        { text: qsTr("公告通知"), icon: "menu_notices", action: () => homeScreen.notificationBtnClick() },
+        { text: qsTr("服务指南"), icon: "menu_guide", action: () => homeScreen.serviceGuaidBtnClick() },
+        { text: qsTr("水电气宣传"), icon: "menu_publicity", action: () => homeScreen.advertiseBtnClick() },
+        { text: qsTr("营业网点"), icon: "menu_outlets", action: () => homeScreen.webSearchBtnClick() },
+        { text: qsTr("常见问题"), icon: "menu_questions", action: () => homeScreen.changJianWenTi() },
+        { text: qsTr("关于我们"), icon: "menu_about", action: () => homeScreen.aboutMeBtnClick() }
     ]
 
-    onHeightChanged: if (controller) controller.layoutForScreenHeight(height)
-    Component.onCompleted: controller.layoutForScreenHeight(height)
+    onHeightChanged: homeScreen.layoutForScreenHeight(height)
+    Component.onCompleted: homeScreen.layoutForScreenHeight(height)
 
     Flickable {
         id: scrollView
@@ -33,9 +39,9 @@ ScreenPage {
             Loader {
                 width: parent.width
                 height: 140 * home.pt
-                active: home.controller.wheelPhotoView !== null
-                sourceComponent: KTWheelPhotoView {
-                    wheel: home.controller.wheelPhotoView
+                active: home.homeScreen.wheelPhotoView !== null
+                sourceComponent: Carousel {
+                    wheel: home.homeScreen.wheelPhotoView
                     pt: home.pt
                 }
             }
@@ -46,7 +52,7 @@ ScreenPage {
                 width: parent.width
                 readonly property real cellHeight:
                     Math.max(96 * home.pt, (scrollView.height - 140 * home.pt
-                                            + home.controller.heightConstraint * home.pt) / 3)
+                                            + home.homeScreen.heightConstraint * home.pt) / 3)
 
                 Repeater {
                     model: home.menu

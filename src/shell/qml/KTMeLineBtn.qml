@@ -1,4 +1,6 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // A menu-grid button: picture in the top 60 %, caption in the bottom 40 %, and grey lines along
 // the bottom and right edges so that a grid of them shows separators.
@@ -10,7 +12,7 @@ Rectangle {
     property real pt: 1
     signal clicked()
 
-    color: tap.pressed ? "#f0f0f0" : "white"
+    color: tap.pressed ? Theme.pressed : Theme.page
 
     Image {
         id: picture
@@ -19,7 +21,8 @@ Rectangle {
         anchors.bottomMargin: -parent.height * 0.6
         width: Math.min(parent.width, parent.height * 0.6) * 0.62
         height: width
-        sourceSize: Qt.size(width, height)
+        sourceSize.width: width
+        sourceSize.height: height
         fillMode: Image.PreserveAspectFit
     }
 
@@ -31,20 +34,38 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         font.pixelSize: 14 * button.pt
-        color: "#333333"
+        color: Theme.text
     }
 
     Rectangle {
         anchors.bottom: parent.bottom
         width: parent.width
         height: 2 * button.pt
-        color: Qt.rgba(187 / 255, 187 / 255, 187 / 255, 1)
+        color: Theme.menuLine
     }
     Rectangle {
         anchors.right: parent.right
         width: 2 * button.pt
         height: parent.height
-        color: Qt.rgba(187 / 255, 187 / 255, 187 / 255, 1)
+        color: Theme.menuLine
+    }
+
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.name: caption.text
+    Accessible.onPressAction: button.clicked()
+    Keys.onSpacePressed: button.clicked()
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
+
+    // Where the keyboard is.
+    Rectangle {
+        anchors.fill: parent
+        anchors.margins: 3 * button.pt
+        visible: button.activeFocus
+        color: Theme.clear
+        border.color: Theme.brand
+        border.width: 2
     }
 
     MouseArea {

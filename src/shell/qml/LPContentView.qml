@@ -1,3 +1,4 @@
+import QtQml
 import QtQuick
 
 // A panel that keeps every touch that starts on it: nothing behind it sees the touch.
@@ -6,5 +7,6 @@ Item {
         anchors.fill: parent
         acceptedButtons: Qt.AllButtons
         preventStealing: true
+        onWheel: (wheel) => wheel.accepted = true
     }
 }

@@ -1,31 +1,26 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
 
-// The one progress overlay over the window: it takes every touch while it is up; with a text
-// the window behind is dimmed.
-Item {
+// The one progress overlay over the window: it takes every tap and key while it is up; with a
+// text the window behind is dimmed.
+CoveringLayer {
     id: overlay
 
     property string text
     property real pt: 1
 
-    Rectangle {
-        anchors.fill: parent
-        color: Qt.rgba(0, 0, 0, overlay.text.length > 0 ? 0.4 : 0)
-    }
-    MouseArea {
-        anchors.fill: parent
-        acceptedButtons: Qt.AllButtons
-        hoverEnabled: true
-        preventStealing: true
-        onWheel: (wheel) => wheel.accepted = true
-    }
+    shade: overlay.text.length > 0 ? Theme.scrim : Theme.clear
+    Accessible.role: Accessible.Indicator
+    Accessible.name: overlay.text.length > 0 ? overlay.text : qsTr("正在加载")
 
     Rectangle {
         anchors.centerIn: parent
         width: Math.max(100 * overlay.pt, caption.implicitWidth + 32 * overlay.pt)
         height: caption.visible ? 110 * overlay.pt : 90 * overlay.pt
         radius: 10 * overlay.pt
-        color: Qt.rgba(0, 0, 0, 0.75)
+        color: Theme.progressPanel
 
         Item {
             id: spinner
@@ -37,17 +32,18 @@ Item {
             Repeater {
                 model: 12
                 Rectangle {
+                    id: tick
                     required property int index
                     x: (spinner.width - width) / 2
                     width: 3 * overlay.pt
                     height: spinner.height * 0.28
                     radius: width / 2
-                    color: "white"
+                    color: Theme.onDark
                     opacity: 0.25 + 0.75 * index / 11
                     transform: Rotation {
                         origin.x: 1.5 * overlay.pt
                         origin.y: spinner.height / 2
-                        angle: index * 30
+                        angle: tick.index * 30
                     }
                 }
             }
@@ -65,7 +61,7 @@ Item {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 18 * overlay.pt
             text: overlay.text
-            color: "white"
+            color: Theme.onDark
             font.pixelSize: 15 * overlay.pt
         }
     }

@@ -1,83 +1,76 @@
-import QtQuick
-import Tarvo
+pragma ComponentBehavior: Bound
 
-// The frame every screen is drawn in: white background, the navigation bar with its title and
-// white back arrow, the loading indicators and the short-lived messages over the content.
-// Every size follows the page's width (one point is width / 375) or its height.
-FocusScope {
+import QtQml
+import QtQuick
+import Tarvo.Ui
+
+// The frame every screen is drawn in: the navigation bar across the window with the title and
+// the back arrow, the screen's content in a centred column below it, the loading covers over
+// the content (never over the bar, so that back always works), and the short-lived messages.
+//
+// A page is itself a covering layer: nothing beneath it (the home screen under sign-in, the
+// screen below on the stack) sees a tap or a key meant for it. Escape goes back.
+CoveringLayer {
     id: page
 
     required property ViewController controller
+    readonly property BaseViewController screen: controller as BaseViewController
     property bool showsNavigationBar: true
-    readonly property real pt: width / 375
+    // A layer of the screen's own (a picker) lies over the content.
+    property bool contentCovered: false
+    property alias smallTitleWhenNarrow: navigationBar.smallTitleWhenNarrow
+    readonly property real pt: Theme.scale(width)
+    // The screen's content: the column the 375-point design is laid out in.
+    readonly property alias column: contentArea
     default property alias content: contentArea.data
 
-    // A tap on the background ends text editing.
-    MouseArea {
-        anchors.fill: parent
-        onPressed: (mouse) => { page.forceActiveFocus(); mouse.accepted = false }
-    }
+    shade: Theme.page
+    onEscapePressed: page.goBack()
 
-    Rectangle {
-        anchors.fill: parent
-        color: "white"
+    // Escape, the back arrow and the swipe go back; a screen without the arrow (sign-in,
+    // registration) hears backRequested and decides for itself.
+    signal backRequested()
+    function goBack() {
+        if (screen && screen.isShowWhiteBack)
+            screen.back()
+        else
+            backRequested()
     }
 
     Item {
         id: contentArea
+        objectName: "screenContent"
         anchors.top: navigationBar.bottom
-        anchors.left: parent.left
-        anchors.right: parent.right
         anchors.bottom: parent.bottom
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: Theme.columnWidth(page.width)
+        // While the screen waits, its content is out of reach: no taps, no keys, no Tab.
+        enabled: loadingCovers.count === 0 && !page.contentCovered
     }
 
-    Rectangle {
+    HeaderBar {
         id: navigationBar
         visible: page.showsNavigationBar
         width: parent.width
         height: page.showsNavigationBar ? 64 * page.pt : 0
-        color: Qt.rgba(105 / 255, 196 / 255, 104 / 255, 1)
-
-        Text {
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            height: 44 * page.pt
-            width: parent.width - 2 * 60 * page.pt
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            elide: Text.ElideRight
-            text: page.controller.title ?? ""
-            color: "white"
-            font.pixelSize: 20 * page.pt
-        }
-
-        Image {
-            id: backArrow
-            objectName: "whiteBack"
-            visible: page.controller.isShowWhiteBack ?? false
-            x: 16 * page.pt
-            anchors.verticalCenter: parent.bottom
-            anchors.verticalCenterOffset: -22 * page.pt
-            width: 12 * page.pt
-            height: 21 * page.pt
-            sourceSize: Qt.size(width, height)
-            source: "qrc:/tarvo/images/zuojiantou.svg"
-
-            MouseArea {
-                anchors.fill: parent
-                anchors.margins: -12 * page.pt
-                onClicked: page.controller.back()
-            }
-        }
+        pt: page.pt
+        title: page.screen?.title ?? ""
+        showsBack: page.screen?.isShowWhiteBack ?? false
+        onBackTapped: page.goBack()
     }
 
     Repeater {
+        id: loadingCovers
         model: page.controller.loadingViews
-        KTLoadingView {
-            required property var modelData
+        LoadingCover {
+            required property KTLoadingView modelData
             loadingView: modelData
-            anchors.fill: parent
+            x: 0
+            y: navigationBar.height
+            width: page.width
+            height: page.height - navigationBar.height
             pt: page.pt
+            onEscapePressed: page.goBack()
         }
     }
 

@@ -1,6 +1,8 @@
+import QtQml
 import QtQuick
 
-// The short-lived message: fades in, stays, fades out, and goes away with its screen.
+// The short-lived message: fades in, stays, fades out, and goes away with its screen. It takes
+// no taps: the screen stays usable beneath it.
 Rectangle {
     id: label
 
@@ -13,8 +15,10 @@ Rectangle {
     height: 40 * pt
     radius: 15 * pt
     clip: true
-    color: "black"
+    color: Theme.messageGround
     opacity: 0
+    Accessible.role: Accessible.StaticText
+    Accessible.name: caption.text
 
     Text {
         id: caption
@@ -25,7 +29,7 @@ Rectangle {
         fontSizeMode: Text.HorizontalFit
         minimumPixelSize: 10 * label.pt
         font.pixelSize: 16 * label.pt
-        color: "orange"
+        color: Theme.messageText
     }
 
     SequentialAnimation {
@@ -33,6 +37,6 @@ Rectangle {
         NumberAnimation { target: label; property: "opacity"; to: 1; duration: 500 }
         PauseAnimation { duration: label.seconds * 1000 }
         NumberAnimation { target: label; property: "opacity"; to: 0; duration: 500 }
-        ScriptAction { script: label.destroy() }
+        onFinished: label.destroy()
     }
 }

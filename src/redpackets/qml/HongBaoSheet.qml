@@ -1,40 +1,54 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
-import Tarvo
+import QtQuick.Controls
+import Tarvo.Ui
+import Tarvo.RedPackets
 
 // The red packet sheet over the whole window: a dimmed backdrop and the card, which springs
-// open and shrinks away once the customer has chosen or touched outside the list. The page
-// itself has no background, so the screen beneath shows through the backdrop.
-Item {
+// open and shrinks away once the customer has chosen or touched outside the list. Escape closes
+// it without a choice, as a touch outside does; Tab and Space choose from the keyboard.
+ScreenPage {
     id: sheet
 
-    required property ViewController controller
-    readonly property real pt: width / 375
-    readonly property var geometry: controller.hasCard ? controller.sheetGeometry(width / pt)
-                                                       : undefined
+    readonly property LPHongBaoView packets: controller as LPHongBaoView
+    readonly property real columnPoints: column.width / pt
+    readonly property var geometry: packets.hasCard ? packets.sheetGeometry(columnPoints)
+                                                    : undefined
+    // The card as designed, pulled up and cut short where the window is too low for it.
+    readonly property real cardY: geometry === undefined ? 0
+        : Math.max(8, Math.min(geometry.card.y, height / pt - geometry.card.height - 8))
+    readonly property real cardHeight: geometry === undefined ? 0
+        : Math.min(geometry.card.height, height / pt - 16)
 
-    Rectangle {
-        anchors.fill: parent
-        color: Qt.rgba(0, 0, 0, 0.5)
-    }
+    showsNavigationBar: false
+    shade: Theme.sheetScrim
+    onBackgroundTapped: packets.touchOutside()
+    onBackRequested: packets.touchOutside()
 
-    // The backdrop and the card's title area: both close without a choice.
-    MouseArea {
-        anchors.fill: parent
-        onClicked: sheet.controller.touchOutside()
-    }
+    Component.onCompleted: opening.start()
 
     Rectangle {
         id: card
         objectName: "hongBaoCard"
         visible: sheet.geometry !== undefined
         x: visible ? sheet.geometry.card.x * sheet.pt : 0
-        y: visible ? sheet.geometry.card.y * sheet.pt : 0
+        y: sheet.cardY * sheet.pt
         width: visible ? sheet.geometry.card.width * sheet.pt : 0
-        height: visible ? sheet.geometry.card.height * sheet.pt : 0
+        height: sheet.cardHeight * sheet.pt
         radius: 5 * sheet.pt
-        color: Qt.rgba(105 / 255, 196 / 255, 104 / 255, 1)
+        color: Theme.brand
         clip: true
         scale: 0.1
+        Accessible.role: Accessible.Dialog
+        Accessible.name: qsTr("红包信息")
+
+        // The card's title area closes without a choice, as the backdrop does.
+        MouseArea {
+            anchors.fill: parent
+            onClicked: sheet.packets.touchOutside()
+        }
 
         Text {
             x: card.visible ? sheet.geometry.title.x * sheet.pt : 0
@@ -43,7 +57,7 @@ Item {
             height: card.visible ? sheet.geometry.title.height * sheet.pt : 0
             verticalAlignment: Text.AlignVCenter
             text: qsTr("红包信息")
-            color: "white"
+            color: Theme.onBrand
             font.pixelSize: 19 * sheet.pt
         }
 
@@ -51,7 +65,7 @@ Item {
             y: card.visible ? sheet.geometry.line.y * sheet.pt : 0
             width: card.width
             height: card.visible ? sheet.geometry.line.height * sheet.pt : 0
-            color: "blue"
+            color: Theme.sheetRule
         }
 
         // White under the rows, with the card's rounded corners at the bottom: the rows draw
@@ -62,12 +76,12 @@ Item {
             width: card.width
             height: card.height - y
             radius: card.radius
-            color: "white"
+            color: Theme.page
 
             Rectangle {
                 width: parent.width
                 height: parent.radius
-                color: "white"
+                color: Theme.page
             }
         }
 
@@ -79,8 +93,10 @@ Item {
             height: listBackground.height
             clip: true
             boundsBehavior: Flickable.StopAtBounds
-            interactive: !sheet.controller.closing
-            model: sheet.controller.rowTitles
+            interactive: !sheet.packets.closing
+            model: sheet.packets.rowTitles
+            Accessible.role: Accessible.List
+            ScrollIndicator.vertical: ScrollIndicator {}
             delegate: LPHongBaoCell {
                 required property int index
                 required property string modelData
@@ -88,8 +104,8 @@ Item {
                 height: card.visible ? sheet.geometry.rowHeight * sheet.pt : 0
                 pt: sheet.pt
                 title: modelData
-                marked: index === sheet.controller.flag
-                onTapped: sheet.controller.chooseRow(index)
+                marked: index === sheet.packets.flag
+                onTapped: sheet.packets.chooseRow(index)
             }
         }
     }
@@ -113,25 +129,19 @@ Item {
         to: 0.01
         duration: 300
         easing.type: Easing.OutCubic
-        onFinished: sheet.controller.dismiss()
+        onFinished: sheet.packets.dismiss()
     }
 
     Connections {
-        target: sheet.controller
+        target: sheet.packets
         function onClosingChanged() {
-            if (!sheet.controller.closing)
+            if (!sheet.packets.closing)
                 return
             opening.stop()
             if (card.visible)
                 closing.start()
             else
-                sheet.controller.dismiss()
+                sheet.packets.dismiss()
         }
     }
-
-    Component.onCompleted: {
-        controller.viewDidLoad()
-        opening.start()
-    }
-    Component.onDestruction: Navigator.release(controller)
 }

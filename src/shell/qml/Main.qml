@@ -1,12 +1,26 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
 import QtQuick.Controls
-import Tarvo
-import "qrc:/tarvo/shell"
+import Tarvo.Ui
+import Tarvo.Shell
 
 // The one window: the navigation stack, the modal screens over it, alerts and the progress
-// overlay. It answers the Navigator's requests; screens never reach each other directly.
+// overlay, in that order from the bottom. It answers the Navigator's requests; screens never
+// reach each other directly. Only the top layer is switched on: whatever lies beneath it gets
+// no tap, key or Tab.
 Window {
     id: window
+
+    // Set by the app where the desktop has no notification service: the window shows them.
+    property DesktopNotifications notifications: null
+    property var alerts: []
+    readonly property real pt: Theme.scale(width)
+    readonly property bool alertsUp: alerts.length > 0
+    readonly property bool progressUp: Navigator.progressVisible
+    readonly property Item topModal: modalLayer.children.length > 0
+                                     ? modalLayer.children[modalLayer.children.length - 1] : null
 
     width: 375
     height: 667
@@ -14,28 +28,30 @@ Window {
     minimumHeight: 480
     visible: true
     title: qsTr("Tarvo在线缴费")
-    color: "white"
-
-    readonly property real pt: width / 375
-    property var alerts: []
+    color: Theme.page
 
     StackView {
         id: stack
         anchors.fill: parent
+        enabled: window.topModal === null && !window.alertsUp && !window.progressUp
     }
 
-    // Swipe back: a drag from the left edge of a pushed screen takes it off the stack.
-    MouseArea {
-        id: swipeBack
-        width: 20 * window.pt
+    // Swipe back: only a drag that starts at the very left edge and moves right takes the top
+    // screen off the stack. A tap there goes to whatever lies under it (the back arrow).
+    Item {
+        id: swipeEdge
+        objectName: "swipeEdge"
+        width: 12 * window.pt
         height: parent.height
-        enabled: stack.depth > 1 && modalLayer.children.length === 0
-        preventStealing: true
-        property real startX: 0
-        onPressed: (mouse) => startX = mouse.x
-        onReleased: (mouse) => {
-            if (mouse.x - startX > window.width / 3)
-                stack.currentItem.controller.back()
+        enabled: stack.enabled && stack.depth > 1
+
+        DragHandler {
+            target: null
+            yAxis.enabled: false
+            onActiveChanged: {
+                if (!active && translation.x > window.width / 3)
+                    (stack.currentItem as ScreenPage)?.goBack()
+            }
         }
     }
 
@@ -44,11 +60,20 @@ Window {
         anchors.fill: parent
     }
 
+    // Pages sliding away: drawn over the stack, but taking nothing.
+    Item {
+        id: dismissing
+        anchors.fill: parent
+        enabled: false
+    }
+
     Repeater {
         model: window.alerts
         AlertBox {
             required property var modelData
+            required property int index
             anchors.fill: parent
+            enabled: index === window.alerts.length - 1 && !window.progressUp
             pt: window.pt
             title: modelData.title
             message: modelData.message
@@ -63,7 +88,7 @@ Window {
     ProgressOverlay {
         anchors.fill: parent
         pt: window.pt
-        visible: Navigator.progressVisible
+        visible: window.progressUp
         text: Navigator.progressText
     }
 
@@ -84,16 +109,19 @@ Window {
         })
         page.width = Qt.binding(() => window.width)
         page.height = Qt.binding(() => window.height)
-        page.forceActiveFocus()
+        page.enabled = Qt.binding(() => window.topModal === page && !window.alertsUp
+                                        && !window.progressUp)
         if (animated)
             slideIn.createObject(page, { target: page, to: 0 }).start()
     }
 
     function dismissPages(screens, animated) {
         for (let i = modalLayer.children.length - 1; i >= 0; --i) {
-            const page = modalLayer.children[i]
-            if (!screens.includes(page.controller))
+            const page = modalLayer.children[i] as ScreenPage
+            if (!page || !screens.includes(page.controller))
                 continue
+            // On its way out the page is no longer the top layer.
+            page.parent = dismissing
             if (!animated) {
                 page.destroy()
                 continue
@@ -122,14 +150,15 @@ Window {
         function onAlertsClosed() {
             window.alerts = []
         }
-        function onAlertRequested(alertId, title, message, buttons) {
+        function onAlertRequested(alertId, title, message,
+                                  buttons) {
             window.alerts = window.alerts.concat([{ alertId: alertId, title: title,
                                                     message: message, buttons: buttons }])
         }
     }
 
     NotificationBanner {
-        source: Notifications
+        source: window.notifications
         anchors.top: parent.top
     }
 }

@@ -1,10 +1,13 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
+import Tarvo.Info
 
 // One marker: its image stands with the tip of the pin on the outlet.
 Image {
     id: marker
 
-    required property var view
+    required property MyAnnotationView view
     required property real pt
     signal tapped()
 
@@ -16,8 +19,17 @@ Image {
     z: view.selected ? 1 : 0
     scale: view.selected ? 1.15 : 1 // the callout leaves room for this
     transformOrigin: Item.Bottom
-    sourceSize: Qt.size(width, height)
+    sourceSize.width: width
+    sourceSize.height: height
     source: view.image
+    activeFocusOnTab: true
+    Accessible.role: Accessible.Button
+    Accessible.name: view.annotation?.title ?? ""
+    Accessible.description: view.annotation?.subtitle ?? ""
+    Accessible.onPressAction: marker.tapped()
+    Keys.onSpacePressed: marker.tapped()
+    Keys.onReturnPressed: marker.tapped()
+    Keys.onEnterPressed: marker.tapped()
 
     MouseArea {
         anchors.fill: parent

@@ -1,6 +1,6 @@
 #include "ScreenshotTour.h"
 
-#include "ShellLog.h"
+#include "DriverLog.h"
 
 #include <QImage>
 #include <QQuickWindow>
@@ -14,7 +14,7 @@ ScreenshotTour::ScreenshotTour(QQuickWindow *window, const QString &folder, QObj
     , m_folder(folder)
 {}
 
-void ScreenshotTour::add(const QString &name, std::function<void()> setUp, int settleMs)
+void ScreenshotTour::add(const QString &name, std::function<bool()> setUp, int settleMs)
 {
     m_shots.append({name, std::move(setUp), settleMs});
 }
@@ -22,7 +22,7 @@ void ScreenshotTour::add(const QString &name, std::function<void()> setUp, int s
 void ScreenshotTour::start()
 {
     if (!m_folder.mkpath(u"."_s)) {
-        qCWarning(lcShell).noquote() << "cannot create" << m_folder.path();
+        qCWarning(lcDriver).noquote() << "cannot create" << m_folder.path();
         emit finished(false);
         return;
     }
@@ -36,15 +36,20 @@ void ScreenshotTour::next()
         return;
     }
     const Shot shot = m_shots.takeFirst();
-    shot.setUp();
+    if (!shot.setUp()) {
+        qCCritical(lcDriver).noquote()
+            << "screenshot" << shot.name << "failed: the screen it shows is not there";
+        emit finished(false);
+        return;
+    }
     QTimer::singleShot(shot.settleMs, this, [this, name = shot.name] {
         const QString file = m_folder.filePath(name + u".png"_s);
         const QImage picture = m_window->grabWindow();
         if (picture.isNull() || !picture.save(file)) {
-            qCWarning(lcShell).noquote() << "could not save" << file;
+            qCWarning(lcDriver).noquote() << "could not save" << file;
             m_allSaved = false;
         } else {
-            qCInfo(lcShell).noquote() << "screenshot" << file;
+            qCInfo(lcDriver).noquote() << "screenshot" << file;
         }
         next();
     });

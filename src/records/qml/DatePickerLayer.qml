@@ -1,15 +1,27 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
 import QtQuick.Controls
-import "../shell"
+import Tarvo.Ui
+import Tarvo.Records
 
 // The date picker over the whole window: a dimmed layer that closes it when tapped, and a
 // white panel with the year, month and day wheels, "取消" and "确定". The panel keeps its
-// own touches. Sizes follow the width on a 320-point basis.
-Item {
+// own touches. Sizes follow the content column's width on a 320-point basis. Escape cancels,
+// Enter confirms; the arrow keys turn the wheel that has the focus.
+CoveringLayer {
     id: overlay
 
-    required property var picker
-    readonly property real u: width / 320
+    required property LPDatePicker picker
+    property real columnWidth: width
+    readonly property real u: columnWidth / 320
+
+    shade: Theme.sheetScrim
+    onBackgroundTapped: overlay.picker.cancle()
+    onEscapePressed: overlay.picker.cancle()
+    onEnterPressed: overlay.picker.sure()
+    Accessible.name: qsTr("选择日期")
 
     visible: picker.open || closing.running
 
@@ -39,22 +51,36 @@ Item {
         }
     }
     Component.onCompleted: {
-        // Once the overlay has its size: a wheel turned while it has none lands elsewhere.
-        Qt.callLater(showWheels, true)
         if (picker.open)
             opening.start()
     }
-
-    Rectangle {
-        anchors.fill: parent
-        color: Qt.rgba(0, 0, 0, 0.5)
+    // Once the overlay has its size: a wheel turned while it has none lands elsewhere.
+    Timer {
+        interval: 0
+        running: true
+        onTriggered: overlay.showWheels(true)
     }
-    MouseArea {
-        objectName: "dimmedArea"
-        anchors.fill: parent
-        acceptedButtons: Qt.AllButtons
-        onClicked: overlay.picker.cancle()
-        onWheel: (wheel) => wheel.accepted = true
+
+    // Whether the entry at `index` of a wheel can be chosen: a future day, 31 April cannot.
+    function selectable(wheel, index) {
+        if (wheel === monthWheel)
+            return picker.isSelectable(picker.year, index + 1, 1)
+        if (wheel === dayWheel)
+            return picker.isSelectable(picker.year, picker.month, index + 1)
+        return true
+    }
+
+    // A wheel of the picker: its entries are `first` on, each followed by `unit`. Turned with
+    // the arrow keys, it chooses at once: there is no movement to wait for.
+    component Wheel: Tumbler {
+        property string unit
+        property int first: 1
+
+        delegate: wheelItem
+        activeFocusOnTab: true
+        Accessible.name: unit
+        onMovingChanged: if (!moving) overlay.wheelsStopped()
+        onCurrentIndexChanged: if (activeFocus && !moving) overlay.wheelsStopped()
     }
 
     LPContentView {
@@ -89,7 +115,7 @@ Item {
         Rectangle {
             anchors.fill: parent
             radius: 3 * overlay.u
-            color: "white"
+            color: Theme.page
         }
 
         Item {
@@ -107,53 +133,39 @@ Item {
                     width: wheels.width - 20 * overlay.u
                     height: 1
                     y: wheels.height / 2 + modelData * wheels.height / 10
-                    color: "#d0d0d0"
+                    color: Theme.separator
                 }
             }
 
             Row {
                 anchors.fill: parent
-                Tumbler {
+                Wheel {
                     id: yearWheel
                     objectName: "yearWheel"
                     width: parent.width * 0.4
                     height: parent.height
                     model: overlay.picker.lastYear - overlay.picker.firstYear + 1
                     wrap: false
-                    delegate: wheelItem
-                    readonly property string unit: qsTr("年")
-                    readonly property int first: overlay.picker.firstYear
-                    function selectable(index) { return true }
-                    onMovingChanged: if (!moving) overlay.wheelsStopped()
+                    unit: qsTr("年")
+                    first: overlay.picker.firstYear
                 }
-                Tumbler {
+                Wheel {
                     id: monthWheel
                     objectName: "monthWheel"
                     width: parent.width * 0.3
                     height: parent.height
                     model: 12
-                    delegate: wheelItem
-                    readonly property string unit: qsTr("月")
-                    readonly property int first: 1
-                    function selectable(index) {
-                        return overlay.picker.isSelectable(overlay.picker.year, index + 1, 1)
-                    }
-                    onMovingChanged: if (!moving) overlay.wheelsStopped()
+                    unit: qsTr("月")
+                    first: 1
                 }
-                Tumbler {
+                Wheel {
                     id: dayWheel
                     objectName: "dayWheel"
                     width: parent.width * 0.3
                     height: parent.height
                     model: 31
-                    delegate: wheelItem
-                    readonly property string unit: qsTr("日")
-                    readonly property int first: 1
-                    function selectable(index) {
-                        return overlay.picker.isSelectable(overlay.picker.year,
-                                                           overlay.picker.month, index + 1)
-                    }
-                    onMovingChanged: if (!moving) overlay.wheelsStopped()
+                    unit: qsTr("日")
+                    first: 1
                 }
             }
         }
@@ -163,20 +175,21 @@ Item {
             Text {
                 id: entry
                 required property int index
-                text: (Tumbler.tumbler.first + index) + Tumbler.tumbler.unit
+                readonly property Wheel wheel: Tumbler.tumbler as Wheel
+                text: (wheel.first + index) + wheel.unit
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 font.pixelSize: 18 * overlay.u
                 // What the wheel would refuse (a future day, 31 April) is greyed.
-                color: Tumbler.tumbler.selectable(index) ? "black" : "#b8b8b8"
+                color: overlay.selectable(wheel, index) ? Theme.strongText : Theme.disabledText
                 opacity: 1 - Math.min(0.8, Math.abs(Tumbler.displacement)
-                                      / (Tumbler.tumbler.visibleItemCount / 2))
+                                      / (wheel.visibleItemCount / 2))
 
                 // A tap on an entry rolls its wheel there; a drag still turns the wheel.
                 MouseArea {
                     anchors.fill: parent
                     onClicked: {
-                        entry.Tumbler.tumbler.currentIndex = entry.index
+                        entry.wheel.currentIndex = entry.index
                         overlay.wheelsStopped()
                     }
                 }
@@ -192,14 +205,23 @@ Item {
             width: 120 * overlay.u
             height: 37 * overlay.u
             radius: 3 * overlay.u
-            color: Qt.rgba(105 / 255, 196 / 255, 104 / 255, 1)
+            color: Theme.brand
             opacity: tap.pressed ? 0.7 : 1
+            activeFocusOnTab: true
+            border.color: activeFocus ? Theme.brandPressed : Theme.clear
+            border.width: activeFocus ? 2 : 0
+            Accessible.role: Accessible.Button
+            Accessible.name: caption.text
+            Accessible.onPressAction: button.clicked()
+            Keys.onSpacePressed: button.clicked()
+            Keys.onReturnPressed: button.clicked()
+            Keys.onEnterPressed: button.clicked()
 
             Text {
                 id: caption
                 anchors.centerIn: parent
                 font.pixelSize: 16 * overlay.u
-                color: "white"
+                color: Theme.onBrand
             }
             MouseArea {
                 id: tap

@@ -1,11 +1,16 @@
+pragma ComponentBehavior: Bound
+
+import QtQml
 import QtQuick
+import Tarvo.Ui
+import Tarvo.Shell
 
 // The home carousel: one picture per page, page dots, and the timed advance that the
 // controller asks for.
 Item {
     id: root
 
-    required property var wheel
+    required property KTWheelPhotoView wheel
     property real pt: 1
 
     clip: true
@@ -21,7 +26,8 @@ Item {
         spacing: 0
 
         delegate: Item {
-            required property var modelData
+            id: page
+            required property HomeWheelCell modelData
             required property int index
             width: list.width
             // Taller than the list: the pictures are cut at the bottom.
@@ -30,7 +36,7 @@ Item {
             // What shows while a picture loads, or for good when it cannot be loaded.
             Rectangle {
                 anchors.fill: parent
-                color: "#e6ece6"
+                color: Theme.pictureGround
             }
             Image {
                 objectName: "wheelPicture"
@@ -38,11 +44,11 @@ Item {
                 asynchronous: false
                 cache: false
                 fillMode: Image.Stretch
-                source: modelData.imageSource
+                source: page.modelData.imageSource
             }
             MouseArea {
                 anchors.fill: parent
-                onClicked: root.wheel.selectItem(index)
+                onClicked: root.wheel.selectItem(page.index)
             }
         }
 
@@ -80,7 +86,7 @@ Item {
                 width: 7 * root.pt
                 height: width
                 radius: width / 2
-                color: index === root.wheel.currentPage ? "red" : "white"
+                color: index === root.wheel.currentPage ? Theme.currentPageDot : Theme.pageDot
             }
         }
     }

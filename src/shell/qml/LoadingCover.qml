@@ -1,25 +1,21 @@
-import QtQuick
+pragma ComponentBehavior: Bound
 
-// The waiting indicator over a screen: a cover that takes every touch, and on it a dark
-// square with a ring of dots that pulse one after the other, so the ring seems to turn.
-Item {
+import QtQml
+import QtQuick
+import Tarvo.Ui
+
+// The waiting indicator over a screen's content: a cover that takes every tap and key meant
+// for the content, and on it a dark square with a ring of dots that pulse one after the other,
+// so the ring seems to turn.
+CoveringLayer {
     id: root
 
-    required property var loadingView
+    required property KTLoadingView loadingView
     property real pt: 1
 
-    Rectangle {
-        anchors.fill: parent
-        color: Qt.rgba(0, 0, 0, 0.4)
-    }
-
-    MouseArea {
-        anchors.fill: parent
-        acceptedButtons: Qt.AllButtons
-        hoverEnabled: true
-        preventStealing: true
-        onWheel: (wheel) => wheel.accepted = true
-    }
+    shade: Theme.scrim
+    Accessible.role: Accessible.Indicator
+    Accessible.name: qsTr("正在加载")
 
     Rectangle {
         id: square
@@ -27,7 +23,7 @@ Item {
         width: 50 * root.pt
         height: 50 * root.pt
         radius: 10 * root.pt
-        color: Qt.rgba(0, 0, 0, 0.7)
+        color: Theme.loadingSquare
 
         Repeater {
             model: root.loadingView.dotCount
@@ -45,12 +41,13 @@ Item {
                     x: (spoke.width - width) / 2
                     y: 0
                     radius: root.loadingView.circularDots ? width / 2 : 0
-                    color: "red"
+                    color: Theme.loadingDot
                     scale: 0.1
 
-                    NumberAnimation on scale {
+                    NumberAnimation {
                         id: pulse
-                        running: false
+                        target: dot
+                        property: "scale"
                         from: 1
                         to: 0.1
                         duration: root.loadingView.duration * 1000
@@ -58,7 +55,8 @@ Item {
                     }
                     // Each dot starts a fifteenth of a pulse after the one before it.
                     Timer {
-                        interval: spoke.index * root.loadingView.duration * 1000 / root.loadingView.dotCount
+                        interval: spoke.index * root.loadingView.duration * 1000
+                                  / root.loadingView.dotCount
                         running: root.loadingView.animating
                         onTriggered: pulse.start()
                     }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <Qt>
 
 class QQuickItem;
 class QQuickWindow;
@@ -34,6 +35,18 @@ public:
     /// Turns the mouse wheel over the item's centre by `notches` (negative: towards the end of
     /// a list). False when the item is not on screen.
     bool turnWheel(QQuickItem *item, int notches);
+
+    /// A press and a release at a point of the window, in pixels.
+    void tapAt(QPointF at);
+    /// A press at `from`, moves in `steps` steps, a release at `to`.
+    void drag(QPointF from, QPointF to, int steps = 10);
+    /// A key pressed and released, sent to the window as a keyboard does.
+    void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    /// Each character of `text` typed, key by key, into whatever has the keyboard focus.
+    void typeText(const QString &text);
+    /// The topmost visible, enabled item at a point of the window that takes mouse presses:
+    /// where a tap there goes.
+    QQuickItem *inputItemAt(QPointF at) const;
 
     static bool shown(const QQuickItem *item);
     static QPointF centre(const QQuickItem *item);

@@ -7,8 +7,10 @@
 #include <QPointingDevice>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTest>
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 ViewProbe::ViewProbe(QQuickWindow *window)
     : m_window(window)
@@ -75,20 +77,82 @@ QList<QQuickItem *> ViewProbe::visibleNamed(const QString &objectName) const
     return found;
 }
 
+namespace {
+
+void sendMouse(QQuickWindow *window, QEvent::Type type, QPointF at, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, at, window->mapToGlobal(at), button, buttons, Qt::NoModifier,
+                      QPointingDevice::primaryPointingDevice());
+    QCoreApplication::sendEvent(window, &event);
+}
+
+} // namespace
+
 bool ViewProbe::tap(QQuickItem *item)
 {
     if (!item || !onScreen(item))
         return false;
-    const QPointF at = centre(item);
-    const QPointF global = m_window->mapToGlobal(at);
-    const QPointingDevice *mouse = QPointingDevice::primaryPointingDevice();
-    QMouseEvent press(QEvent::MouseButtonPress, at, at, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier, mouse);
-    QCoreApplication::sendEvent(m_window, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, at, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier, mouse);
-    QCoreApplication::sendEvent(m_window, &release);
+    tapAt(centre(item));
     return true;
+}
+
+void ViewProbe::tapAt(QPointF at)
+{
+    sendMouse(m_window, QEvent::MouseButtonPress, at, Qt::LeftButton);
+    sendMouse(m_window, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+void ViewProbe::drag(QPointF from, QPointF to, int steps)
+{
+    sendMouse(m_window, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= steps; ++step) {
+        // Moves come apart in time, as a hand makes them; drag handlers measure speed.
+        QTest::qWait(10);
+        sendMouse(m_window, QEvent::MouseMove, from + (to - from) * step / steps, Qt::LeftButton);
+    }
+    sendMouse(m_window, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+void ViewProbe::pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(m_window, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(m_window, &release);
+}
+
+void ViewProbe::typeText(const QString &text)
+{
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(m_window, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(m_window, &release);
+    }
+}
+
+QQuickItem *ViewProbe::inputItemAt(QPointF at) const
+{
+    // Hit-testing as the window does: children drawn later (and higher z) first.
+    std::function<QQuickItem *(QQuickItem *)> search = [&](QQuickItem *item) -> QQuickItem * {
+        if (!item->isVisible() || !item->isEnabled() || item->opacity() == 0)
+            return nullptr;
+        const QPointF local = item->mapFromScene(at);
+        if (item->clip() && !item->contains(local))
+            return nullptr;
+        QList<QQuickItem *> children = item->childItems();
+        std::stable_sort(children.begin(), children.end(),
+                         [](QQuickItem *a, QQuickItem *b) { return a->z() < b->z(); });
+        for (auto child = children.crbegin(); child != children.crend(); ++child) {
+            if (QQuickItem *found = search(*child))
+                return found;
+        }
+        if (item->acceptedMouseButtons() != Qt::NoButton && item->contains(local))
+            return item;
+        return nullptr;
+    };
+    return search(m_window->contentItem());
 }
 
 bool ViewProbe::typeInto(const QString &placeholder, const QString &text)
@@ -101,14 +165,8 @@ bool ViewProbe::typeInto(const QString &placeholder, const QString &text)
     if (!tap(input) && !input->hasActiveFocus())
         input->forceActiveFocus();
     QMetaObject::invokeMethod(input, "selectAll");
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QCoreApplication::sendEvent(m_window, &erase);
-    for (const QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QCoreApplication::sendEvent(m_window, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
-        QCoreApplication::sendEvent(m_window, &release);
-    }
+    pressKey(Qt::Key_Backspace);
+    typeText(text);
     return input->property("text").toString() == text;
 }
 

@@ -1,6 +1,6 @@
 #include "GuidedTour.h"
 
-#include "ShellLog.h"
+#include "DriverLog.h"
 
 #include <QImage>
 #include <QQuickWindow>
@@ -52,7 +52,7 @@ GuidedTour::Expectation GuidedTour::lacksTexts(const QStringList &texts)
 void GuidedTour::start()
 {
     if (!m_folder.mkpath(u"."_s)) {
-        qCWarning(lcShell).noquote() << "tour: cannot create" << m_folder.path();
+        qCWarning(lcDriver).noquote() << "tour: cannot create" << m_folder.path();
         emit finished(false);
         return;
     }
@@ -63,7 +63,7 @@ void GuidedTour::runStep()
 {
     ++m_current;
     if (m_current >= m_steps.size()) {
-        qCInfo(lcShell).noquote() << "tour: all" << m_steps.size() << "steps passed";
+        qCInfo(lcDriver).noquote() << "tour: all" << m_steps.size() << "steps passed";
         emit finished(true);
         return;
     }
@@ -89,8 +89,8 @@ void GuidedTour::check()
     }
     QTimer::singleShot(settleMs, this, [this] {
         save({});
-        qCInfo(lcShell).noquote() << "tour: step" << m_current + 1 << m_steps.at(m_current).name
-                                  << "passed";
+        qCInfo(lcDriver).noquote()
+            << "tour: step" << m_current + 1 << m_steps.at(m_current).name << "passed";
         runStep();
     });
 }
@@ -101,13 +101,13 @@ void GuidedTour::save(const QString &suffix)
                              .arg(m_steps.at(m_current).name, suffix);
     const QImage picture = m_probe.window()->grabWindow();
     if (picture.isNull() || !picture.save(m_folder.filePath(name)))
-        qCWarning(lcShell).noquote() << "tour: could not save" << name;
+        qCWarning(lcDriver).noquote() << "tour: could not save" << name;
 }
 
 void GuidedTour::fail(const QString &why)
 {
     save(u"-FAILED"_s);
-    qCCritical(lcShell).noquote() << "tour: step" << m_current + 1 << m_steps.at(m_current).name
-                                  << "failed:" << why;
+    qCCritical(lcDriver).noquote()
+        << "tour: step" << m_current + 1 << m_steps.at(m_current).name << "failed:" << why;
     emit finished(false);
 }

@@ -17,8 +17,9 @@ class ScreenshotTour : public QObject
 public:
     ScreenshotTour(QQuickWindow *window, const QString &folder, QObject *parent = nullptr);
 
-    /// `settleMs` is how long animations and downloads get before the picture is taken.
-    void add(const QString &name, std::function<void()> setUp, int settleMs = 700);
+    /// `setUp` returns false when the screen it works on is not there: the run then stops and
+    /// fails. `settleMs` is how long animations and downloads get before the picture is taken.
+    void add(const QString &name, std::function<bool()> setUp, int settleMs = 700);
     /// Takes the shots in the order added, then emits finished().
     void start();
 
@@ -29,7 +30,7 @@ private:
     struct Shot
     {
         QString name;
-        std::function<void()> setUp;
+        std::function<bool()> setUp;
         int settleMs;
     };
     void next();

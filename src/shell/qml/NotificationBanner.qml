@@ -1,15 +1,17 @@
+import QtQml
 import QtQuick
+import Tarvo.Ui
+import Tarvo.Shell
 
 // A notification shown inside the window, for desktops without a notification service.
-// Place it at the top of the main window and give it the app's notifications object:
-//     NotificationBanner { source: notifications; anchors.top: parent.top }
+// Place it at the top of the main window and give it the app's notifications object.
 // Banners queue up; each stays until tapped or until it has been on screen for a while,
 // so one that arrives while the window is minimised waits for the window to come back.
 Item {
     id: banner
 
     // The object whose bannerRequested(body, action, badgeNumber) signal feeds the banner.
-    property QtObject source
+    property DesktopNotifications source
     property int onScreenMilliseconds: 5000
     readonly property int count: pending.count
 
@@ -48,8 +50,8 @@ Item {
         width: banner.width - unit
         height: content.height + unit * 1.5
         radius: unit * 0.6
-        color: "#F2FFFFFF"
-        border.color: "#D0D0D0"
+        color: Theme.bannerGround
+        border.color: Theme.bannerBorder
 
         Column {
             id: content
@@ -65,14 +67,14 @@ Item {
                 wrapMode: Text.Wrap
                 text: pending.count > 0 ? pending.get(0).body : ""
                 font.pixelSize: card.unit * 0.9
-                color: "#222222"
+                color: Theme.titleText
             }
 
             Text {
                 objectName: "bannerAction"
                 text: pending.count > 0 ? pending.get(0).action : ""
                 font.pixelSize: card.unit * 0.8
-                color: "#1E88E5"
+                color: Theme.bannerAction
             }
         }
 
@@ -85,7 +87,7 @@ Item {
             width: Math.max(height, badgeText.implicitWidth + card.unit * 0.6)
             height: card.unit * 1.2
             radius: height / 2
-            color: "#E53935"
+            color: Theme.badge
             visible: pending.count > 0 && pending.get(0).badgeNumber > 0
 
             Text {
@@ -95,9 +97,12 @@ Item {
                 anchors.centerIn: parent
                 text: pending.count > 0 ? pending.get(0).badgeNumber : ""
                 font.pixelSize: card.unit * 0.75
-                color: "white"
+                color: Theme.onDark
             }
         }
+
+        Accessible.role: Accessible.Notification
+        Accessible.name: pending.count > 0 ? pending.get(0).body : ""
 
         // The app is already open: tapping only dismisses.
         MouseArea {

@@ -1,0 +1,3 @@
+#include "DriverLog.h"
+
+Q_LOGGING_CATEGORY(lcDriver, "tarvo.driver", QtInfoMsg)

@@ -1,0 +1,89 @@
+pragma Singleton
+import QtQml
+import QtQuick
+
+// The app's look in one place: colours, type and the point scale every screen lays out with.
+//
+// Screens are designed for a phone 375 points wide. On any other window one point is
+// scale(width) pixels, capped so that a desktop window does not blow the design up; the
+// content sits in a centred column columnWidth(width) wide while the navigation bar spans the
+// whole window.
+QtObject {
+    readonly property real designWidth: 375
+    readonly property real maximumScale: 1.25
+    // At or below this width the designs use their smaller type for titles.
+    readonly property real narrowWidth: 320
+
+    function scale(windowWidth) {
+        return Math.min(windowWidth / designWidth, maximumScale)
+    }
+    function columnWidth(windowWidth) {
+        return Math.min(windowWidth, designWidth * scale(windowWidth))
+    }
+
+    // The brand: the green of the navigation bar, the main buttons and the accents.
+    readonly property color brand: Qt.rgba(105 / 255, 196 / 255, 104 / 255, 1)
+    readonly property color brandPressed: Qt.darker(brand, 1.15)
+    readonly property color brandTint: Qt.lighter(brand, 1.6)
+    readonly property color onBrand: "white"
+    readonly property color onDark: "white"
+
+    readonly property color page: "white"
+    readonly property color groupedPage: "#efeff4"
+    readonly property color pressed: "#e8e8e8"
+
+    readonly property color text: "#333333"
+    readonly property color strongText: "#111111"
+    readonly property color titleText: "#222222"
+    readonly property color secondaryText: "#666666"
+    readonly property color quietText: "#888888"
+    readonly property color placeholder: "#b0b0b0"
+    readonly property color disabledText: "#b8b8b8"
+    readonly property color outline: "grey"
+    readonly property color hairline: "#dddddd"
+    readonly property color separator: "#d0d0d0"
+    readonly property color menuLine: Qt.rgba(187 / 255, 187 / 255, 187 / 255, 1)
+    readonly property color tableBorder: "#a0a0a0"
+
+    readonly property color money: "red"
+    readonly property color redPacket: "#e8453c"
+    readonly property color dateCaption: "blue"
+    readonly property color sheetRule: "blue"
+    readonly property color paymentList: Qt.rgba(211 / 255, 208 / 255, 193 / 255, 1)
+    readonly property color detailRow: "#f4f4f4"
+    readonly property color detailRowBorder: "#e0e0e0"
+    readonly property color pictureGround: "#e6ece6"
+    readonly property color mapGround: "#eceae4"
+    readonly property color pageDot: "white"
+    readonly property color currentPageDot: "red"
+    readonly property color loadingDot: "red"
+
+    // Layers over the screen: how dark each one makes what it covers.
+    readonly property color scrim: Qt.rgba(0, 0, 0, 0.4)
+    readonly property color sheetScrim: Qt.rgba(0, 0, 0, 0.5)
+    readonly property color agreementCover: Qt.rgba(0.6, 0.6, 0.6, 1)
+    readonly property color clear: "transparent"
+    readonly property color loadingSquare: Qt.rgba(0, 0, 0, 0.7)
+    readonly property color progressPanel: Qt.rgba(0, 0, 0, 0.75)
+    readonly property color messageGround: "black"
+    readonly property color messageText: "orange"
+
+    readonly property color alertPanel: "#f7f7f7"
+    readonly property color alertButtonText: "#157efb"
+    readonly property color alertPressed: "#e0e0e0"
+
+    readonly property color bannerGround: "#f2ffffff"
+    readonly property color bannerBorder: "#d0d0d0"
+    readonly property color bannerAction: "#1e88e5"
+    readonly property color badge: "#e53935"
+
+    // Type. Sizes are points on the 375-point design; multiply by the screen's scale.
+    readonly property real titleSize: 20
+    readonly property real narrowTitleSize: 16
+    readonly property real bodySize: 16
+    readonly property real smallSize: 14
+    readonly property real buttonSize: 18
+
+    // The smallest area a finger or pointer can be expected to hit.
+    readonly property real touchTarget: 44
+}

@@ -1,0 +1,165 @@
+// Every screen in windows from a small phone to a desktop: nothing squashed, nothing outside the
+// window. With TARVO_VIEW_PICTURES set, each screen at each size is saved there to be looked at.
+#include "AppWindowFixture.h"
+#include "redpackets/LPHongBaoView.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QQuickItem>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestWindowSizes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyScreenFits_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("320x568") << QSize(320, 568);
+        QTest::newRow("375x667") << QSize(375, 667);
+        QTest::newRow("414x896") << QSize(414, 896);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1280x800") << QSize(1280, 800);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
+    }
+
+    void everyScreenFits()
+    {
+        QFETCH(QSize, size);
+        AppWindowFixture app;
+        QVERIFY(app.start(size));
+        m_app = &app;
+        m_probe = app.probe();
+        QTRY_COMPARE(app.window.window->size(), size);
+
+        look(u"sign-in"_s);
+        QVERIFY(m_probe.tapText(u"注册新用户"_s));
+        look(u"registration"_s);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTRY_VERIFY(m_probe.visibleText(u"记住密码"_s));
+        app.skipSignIn();
+        look(u"home"_s);
+
+        QTRY_VERIFY(m_probe.tapText(u"水电气缴费"_s));
+        QTRY_VERIFY(m_probe.visibleText(u"请输入你要查询的户号"_s));
+        QVERIFY(m_probe.typeInto(u"请输入你要查询的户号"_s, u"1000001"_s));
+        m_probe.pressKey(Qt::Key_Return);
+        QTRY_COMPARE(app.transport.requests().size(), 1);
+        app.transport.respond(
+            0, AppWindowFixture::reply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
+        QTRY_VERIFY(m_probe.visibleText(u"应缴金额:"_s) || m_probe.visibleText(u"张三"_s));
+        look(u"payment"_s);
+
+        auto *sheet = new LPHongBaoView(&app.navigator(), QString(), [](const QStringList &) {});
+        sheet->setDataSource({{u"HB1"_s, u"新用户红包"_s, u"5"_s, {}},
+                              {u"HB2"_s, u"缴费满百红包"_s, u"10"_s, {}},
+                              {u"HB3"_s, u"节日红包"_s, u"2.5"_s, {}}});
+        sheet->show();
+        look(u"red-packet-sheet"_s, u"hongBaoCard"_s);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTRY_COMPARE(app.navigator().modals().size(), 0);
+
+        app.navigator().notice(u"户号不存在，请核对后重新输入。如有疑问请拨打客服电话。"_s);
+        look(u"alert"_s, u"alertPanel"_s);
+        m_probe.pressKey(Qt::Key_Return);
+        QTRY_COMPARE(app.alerts.size(), 1);
+
+        QVERIFY(m_probe.tapText(u"查看明细"_s));
+        QTRY_VERIFY(m_probe.visibleText(u"202611"_s));
+        look(u"detail"_s);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTRY_COMPARE(app.navigator().stack().size(), 2);
+
+        QVERIFY(m_probe.tapText(u"缴   费"_s));
+        look(u"agreement"_s, u"agreementPanel"_s);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTRY_COMPARE(app.navigator().modals().size(), 0);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTRY_COMPARE(app.navigator().stack().size(), 1);
+
+        QTRY_VERIFY(m_probe.tapText(u"缴费记录"_s));
+        QTRY_VERIFY(m_probe.visibleText(u"开始日期"_s));
+        look(u"records"_s);
+        QVERIFY(m_probe.tapText(u"开始日期"_s));
+        look(u"date-picker"_s, u"datePickerPanel"_s);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTest::qWait(400);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTRY_COMPARE(app.navigator().stack().size(), 1);
+
+        QTRY_VERIFY(m_probe.tapText(u"服务指南"_s));
+        QTRY_COMPARE(app.navigator().stack().size(), 2);
+        QTest::qWait(1500); // the rows slide in
+        look(u"guide"_s);
+        m_probe.pressKey(Qt::Key_Escape);
+        QTRY_COMPARE(app.navigator().stack().size(), 1);
+
+        QTRY_VERIFY(m_probe.tapText(u"营业网点"_s));
+        QTRY_VERIFY(!m_probe.visibleNamed(u"map"_s).isEmpty());
+        look(u"map"_s);
+    }
+
+private:
+    // Looks at the screen as it is: saves it, and checks that no text is squashed below its
+    // type's height or pushed outside the window, and that the named panel lies inside it.
+    void look(const QString &screen, const QString &panel = {})
+    {
+        QTest::qWait(400); // springs and slides settle
+        QQuickWindow *window = m_app->window.window;
+        const QString pictures = qEnvironmentVariable("TARVO_VIEW_PICTURES");
+        if (!pictures.isEmpty()) {
+            QDir().mkpath(pictures);
+            window->grabWindow().save(QDir(pictures).filePath(
+                u"%1-%2x%3.png"_s.arg(screen).arg(window->width()).arg(window->height())));
+        }
+        const QRectF bounds(QPointF(), window->size());
+        if (!panel.isEmpty()) {
+            const QList<QQuickItem *> found = m_probe.visibleNamed(panel);
+            QVERIFY2(!found.isEmpty(), qPrintable(screen + u": no "_s + panel));
+            const QQuickItem *item = found.constFirst();
+            const QRectF rect = item->mapRectToScene(item->boundingRect());
+            QVERIFY2(bounds.adjusted(-1, -1, 1, 1).contains(rect),
+                     qPrintable(u"%1: %2 at %3,%4 %5x%6"_s.arg(screen, panel)
+                                    .arg(rect.x())
+                                    .arg(rect.y())
+                                    .arg(rect.width())
+                                    .arg(rect.height())));
+        }
+        checkTexts(screen, window->contentItem(), bounds);
+    }
+
+    void checkTexts(const QString &screen, QQuickItem *item, const QRectF &bounds)
+    {
+        if (!item->isVisible() || item->opacity() == 0)
+            return;
+        const QString text = item->property("text").toString();
+        const QVariant font = item->property("font");
+        if (!text.isEmpty() && font.isValid() && item->inherits("QQuickText")) {
+            const QFont f = font.value<QFont>();
+            const qreal typeHeight = f.pixelSize() > 0 ? f.pixelSize() : QFontMetricsF(f).height();
+            QVERIFY2(item->height() + 0.5 >= typeHeight || item->height() == 0,
+                     qPrintable(u"%1: \"%2\" is %3 px high for %4 px type"_s.arg(screen, text)
+                                    .arg(item->height())
+                                    .arg(typeHeight)));
+            const QRectF rect = item->mapRectToScene(item->boundingRect());
+            QVERIFY2(rect.left() >= bounds.left() - 1 && rect.right() <= bounds.right() + 1,
+                     qPrintable(u"%1: \"%2\" lies outside the window (%3 to %4)"_s.arg(screen, text)
+                                    .arg(rect.left())
+                                    .arg(rect.right())));
+            QVERIFY2(
+                f.pixelSize() <= 0 || f.pixelSize() >= 9,
+                qPrintable(u"%1: \"%2\" in %3 px type"_s.arg(screen, text).arg(f.pixelSize())));
+        }
+        for (QQuickItem *child : item->childItems())
+            checkTexts(screen, child, bounds);
+    }
+
+    AppWindowFixture *m_app = nullptr;
+    ViewProbe m_probe{nullptr};
+};
+
+QTEST_MAIN(TestWindowSizes)
+#include "tst_windowsizes.moc"
