@@ -14,6 +14,7 @@
 #include "platform/WXApiDelegate.h"
 #include "redpackets/RedPacketReply.h"
 #include "service/DocumentDictionary.h"
+#include "service/Envelope.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -81,6 +82,15 @@ void queryAccount(CliServices &services, const QString &account,
                       &services.network);
 }
 
+/// Says so when the account number cannot travel in a request.
+bool isSendableAccount(const QString &account)
+{
+    if (Envelope::canCarry(account))
+        return true;
+    CliOutput::error(u"the account number holds control characters, which no request can carry"_s);
+    return false;
+}
+
 } // namespace
 
 int query(const QStringList &arguments, const AppOptions &options, bool json)
@@ -89,6 +99,8 @@ int query(const QStringList &arguments, const AppOptions &options, bool json)
         CliOutput::error(u"query needs one account number"_s);
         return 2;
     }
+    if (!isSendableAccount(arguments.first()))
+        return 2;
     CliServices services(options);
     queryAccount(
         services, arguments.first(),
@@ -144,6 +156,8 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
         return 2;
     }
     const QString account = arguments.first();
+    if (!isSendableAccount(account))
+        return 2;
     const std::optional<QString> device = deviceIdentifier(options, payOptions.deviceId);
     if (!device)
         return 2;
