@@ -71,15 +71,20 @@ struct WalletAnswer final : WXApiDelegate
     std::optional<PayResp> received;
 };
 
-/// Runs one arrears query to its outcome: the model, or the name of the notification.
+/// Runs one arrears query to its outcome: the model, the name of the notification, or
+/// exit status 3 when no reply came.
 void queryAccount(CliServices &services, const QString &account,
                   std::function<void(const PayModel &)> onResult,
                   std::function<void(const QString &)> onRefusal)
 {
     QObject::connect(&services.notifications, &NotificationCenter::posted, &services.notifications,
                      onRefusal);
-    new LPPayInfoTool(&services.client, &services.notifications, account, std::move(onResult),
-                      &services.network);
+    auto *tool = new LPPayInfoTool(&services.client, &services.notifications, account,
+                                   std::move(onResult), &services.network);
+    tool->setNoReply([url = services.client.serviceUrl()] {
+        CliOutput::error(u"no reply from %1"_s.arg(url.toString()));
+        QCoreApplication::exit(3);
+    });
 }
 
 /// Says so when the account number cannot travel in a request.

@@ -13,8 +13,7 @@ void NetworkPageFetcher::get(const QUrl &url, std::chrono::milliseconds timeout,
                              PageHandler onPage, FailureHandler onFailure)
 {
     QNetworkRequest request(url);
-    request.setTransferTimeout(int(timeout.count()));
 
-    deliverWhole(m_manager->get(request), context, maximumPageSize, std::move(onPage),
+    deliverWhole(m_manager->get(request), context, maximumPageSize, timeout, std::move(onPage),
                  std::move(onFailure));
 }
