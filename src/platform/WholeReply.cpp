@@ -4,6 +4,8 @@
 
 #include <QNetworkReply>
 #include <QPointer>
+#include <QSslError>
+#include <QStringList>
 #include <QTimer>
 
 void limitExchange(QNetworkReply *reply, std::chrono::milliseconds deadline)
@@ -19,6 +21,16 @@ void limitExchange(QNetworkReply *reply, std::chrono::milliseconds deadline)
     });
     QObject::connect(reply, &QNetworkReply::finished, timer, &QTimer::stop);
     timer->start(deadline);
+
+    // Not calling ignoreSslErrors() makes the reply fail with SslHandshakeFailedError.
+    QObject::connect(reply, &QNetworkReply::sslErrors, reply,
+                     [reply](const QList<QSslError> &errors) {
+                         QStringList texts;
+                         for (const QSslError &error : errors)
+                             texts.append(error.errorString());
+                         qCWarning(lcPlatform).noquote() << "certificate of" << reply->url().host()
+                                                         << "refused:" << texts.join(u"; ");
+                     });
 }
 
 void deliverWhole(QNetworkReply *reply, QObject *context, qint64 limit,
