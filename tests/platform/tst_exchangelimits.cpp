@@ -51,7 +51,7 @@ public:
     ExchangeRun(Exchange exchange, const QUrl &url, std::chrono::milliseconds deadline)
         : m_transport(&m_network, deadline)
         , m_client(&m_transport, url)
-        , m_fetcher(&m_network)
+        , m_fetcher(&m_network, deadline)
         , m_wallet(&m_network, url)
     {
         m_clock.start();
@@ -63,8 +63,9 @@ public:
                 [this] { end(false); });
             break;
         case Exchange::pageFetch:
+            // The page's own time-out only bounds silence, which a drip never reaches.
             m_fetcher.get(
-                url, deadline, &m_context, [this](const QByteArray &page) { end(!page.isEmpty()); },
+                url, 5s, &m_context, [this](const QByteArray &page) { end(!page.isEmpty()); },
                 [this](const QString &) { end(false); });
             break;
         case Exchange::walletHandOff:
