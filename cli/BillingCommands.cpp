@@ -14,6 +14,7 @@
 #include "platform/WXApiDelegate.h"
 #include "redpackets/RedPacketReply.h"
 #include "service/DocumentDictionary.h"
+#include "service/Envelope.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -70,15 +71,29 @@ struct WalletAnswer final : WXApiDelegate
     std::optional<PayResp> received;
 };
 
-/// Runs one arrears query to its outcome: the model, or the name of the notification.
+/// Runs one arrears query to its outcome: the model, the name of the notification, or
+/// exit status 3 when no reply came.
 void queryAccount(CliServices &services, const QString &account,
                   std::function<void(const PayModel &)> onResult,
                   std::function<void(const QString &)> onRefusal)
 {
     QObject::connect(&services.notifications, &NotificationCenter::posted, &services.notifications,
                      onRefusal);
-    new LPPayInfoTool(&services.client, &services.notifications, account, std::move(onResult),
-                      &services.network);
+    auto *tool = new LPPayInfoTool(&services.client, &services.notifications, account,
+                                   std::move(onResult), &services.network);
+    tool->setNoReply([url = services.client.serviceUrl()] {
+        CliOutput::error(u"no reply from %1"_s.arg(url.toString()));
+        QCoreApplication::exit(3);
+    });
+}
+
+/// Says so when the account number cannot travel in a request.
+bool isSendableAccount(const QString &account)
+{
+    if (Envelope::canCarry(account))
+        return true;
+    CliOutput::error(u"the account number holds control characters, which no request can carry"_s);
+    return false;
 }
 
 } // namespace
@@ -89,6 +104,8 @@ int query(const QStringList &arguments, const AppOptions &options, bool json)
         CliOutput::error(u"query needs one account number"_s);
         return 2;
     }
+    if (!isSendableAccount(arguments.first()))
+        return 2;
     CliServices services(options);
     queryAccount(
         services, arguments.first(),
@@ -144,6 +161,8 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
         return 2;
     }
     const QString account = arguments.first();
+    if (!isSendableAccount(account))
+        return 2;
     const std::optional<QString> device = deviceIdentifier(options, payOptions.deviceId);
     if (!device)
         return 2;

@@ -62,7 +62,14 @@ std::optional<Request> parseRequest(const QStringList &arguments)
                 argument, info.name, fieldList(info)));
             return std::nullopt;
         }
-        request.fields.insert(name, argument.mid(equals + 1));
+        const QString value = argument.mid(equals + 1);
+        if (!Envelope::canCarry(value)) {
+            CliOutput::error(
+                u"the value of %1 holds control characters, which no request can carry"_s.arg(
+                    name));
+            return std::nullopt;
+        }
+        request.fields.insert(name, value);
     }
     return request;
 }

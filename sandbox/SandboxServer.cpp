@@ -60,6 +60,12 @@ SandboxServer::SandboxServer(const Store &store, QObject *parent)
                  });
 }
 
+void SandboxServer::useTls(const QSslCertificate &certificate, const QSslKey &key)
+{
+    m_http.sslSetup(certificate, key);
+    m_scheme = u"https"_s;
+}
+
 std::optional<quint16> SandboxServer::listen(const QHostAddress &address, quint16 port)
 {
     const quint16 bound = m_http.listen(address, port);
@@ -73,7 +79,7 @@ std::optional<quint16> SandboxServer::listen(const QHostAddress &address, quint1
 QUrl SandboxServer::serviceUrl() const
 {
     QUrl url;
-    url.setScheme(u"http"_s);
+    url.setScheme(m_scheme);
     url.setHost(m_address.toString());
     url.setPort(m_port);
     url.setPath(QString(servicePath));
@@ -90,7 +96,7 @@ HttpAnswer SandboxServer::describe(const QHttpServerRequest &request) const
     QUrl address = serviceUrl();
     const QByteArray host = request.value("Host");
     if (!host.isEmpty()) {
-        const QUrl reached(u"http://"_s + QString::fromLatin1(host));
+        const QUrl reached(m_scheme + u"://"_s + QString::fromLatin1(host));
         if (reached.isValid() && !reached.host().isEmpty()) {
             address.setHost(reached.host());
             address.setPort(reached.port(m_port));

@@ -8,6 +8,8 @@
 #include <QHostAddress>
 #include <QHttpServer>
 #include <QObject>
+#include <QSslCertificate>
+#include <QSslKey>
 #include <QUrl>
 #include <optional>
 
@@ -29,6 +31,9 @@ public:
 
     explicit SandboxServer(const Store &store, QObject *parent = nullptr);
 
+    /// Serves HTTPS with this certificate and key from then on; call before listen().
+    void useTls(const QSslCertificate &certificate, const QSslKey &key);
+
     /// Port 0 picks a free port. Gives the port listened on, or nothing.
     std::optional<quint16> listen(const QHostAddress &address, quint16 port);
 
@@ -44,6 +49,7 @@ private:
     Website m_website;
     QHttpServer m_http;
     QHostAddress m_address;
+    QString m_scheme = QStringLiteral("http");
     quint16 m_port = 0;
 };
 

@@ -6,10 +6,61 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QHostAddress>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTextStream>
+#include <optional>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Tls
+{
+    QSslCertificate certificate;
+    QSslKey key;
+};
+
+std::optional<QByteArray> readFile(const QString &path, QTextStream &err)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "tarvo-sandbox: cannot read " << path << ": " << file.errorString() << "\n";
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+std::optional<Tls> readTls(const QString &certPath, const QString &keyPath, QTextStream &err)
+{
+    if (certPath.isEmpty() || keyPath.isEmpty()) {
+        err << "tarvo-sandbox: --tls-cert and --tls-key go together\n";
+        return std::nullopt;
+    }
+    if (!QSslSocket::supportsSsl()) {
+        err << "tarvo-sandbox: no TLS backend (Qt's OpenSSL plugin) is available\n";
+        return std::nullopt;
+    }
+    const std::optional<QByteArray> certPem = readFile(certPath, err);
+    const std::optional<QByteArray> keyPem = readFile(keyPath, err);
+    if (!certPem || !keyPem)
+        return std::nullopt;
+    Tls tls{QSslCertificate(*certPem, QSsl::Pem), QSslKey(*keyPem, QSsl::Rsa, QSsl::Pem)};
+    if (tls.key.isNull())
+        tls.key = QSslKey(*keyPem, QSsl::Ec, QSsl::Pem);
+    if (tls.certificate.isNull() || tls.key.isNull()) {
+        err << "tarvo-sandbox: " << (tls.certificate.isNull() ? certPath : keyPath)
+            << " holds no PEM " << (tls.certificate.isNull() ? "certificate" : "private key")
+            << "\n";
+        return std::nullopt;
+    }
+    return tls;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,7 +77,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption dbOption(
         u"db"_s, u"SQLite file that keeps the data between runs (default: in memory)."_s,
         u"FILE"_s);
-    parser.addOptions({portOption, hostOption, dbOption});
+    const QCommandLineOption tlsCertOption(
+        u"tls-cert"_s, u"Serve HTTPS with this PEM certificate (needs --tls-key)."_s, u"FILE"_s);
+    const QCommandLineOption tlsKeyOption(
+        u"tls-key"_s, u"The PEM private key of --tls-cert (unencrypted RSA or EC)."_s, u"FILE"_s);
+    parser.addOptions({portOption, hostOption, dbOption, tlsCertOption, tlsKeyOption});
     parser.addPositionalArgument(u"message add"_s,
                                  u"Leave a message in the sandbox running at --port, then quit."_s,
                                  u"[message add TITLE TEXT]"_s);
@@ -63,6 +118,13 @@ int main(int argc, char *argv[])
         return 1;
     }
     sandbox::SandboxServer server(store);
+    if (parser.isSet(tlsCertOption) || parser.isSet(tlsKeyOption)) {
+        const std::optional<Tls> tls =
+            readTls(parser.value(tlsCertOption), parser.value(tlsKeyOption), err);
+        if (!tls)
+            return 2;
+        server.useTls(tls->certificate, tls->key);
+    }
     if (!server.listen(host, quint16(port))) {
         err << "tarvo-sandbox: cannot listen on " << hostText << ":" << port << "\n";
         return 1;

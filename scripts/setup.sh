@@ -16,7 +16,7 @@ packages=(
     qt6-webengine-dev qml6-module-qtwebengine qml6-module-qtwebchannel qt6-svg-dev
     qml6-module-qtquick-shapes qt6-qpa-plugins fonts-wqy-microhei
     libpugixml-dev libxml2-dev libsqlite3-dev libbenchmark-dev
-    dbus-daemon gnome-keyring
+    dbus-daemon gnome-keyring openssl
 )
 
 install_only=false

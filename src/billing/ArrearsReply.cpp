@@ -10,8 +10,9 @@ namespace ArrearsReply {
 
 namespace {
 
-// The service describes every bill with exactly this many fields, and the records are cut
-// by counting fields rather than by entry.
+// The service describes every bill with exactly this many fields. An entry with more or
+// fewer is not a bill the app understands, and guessing which receivable it names would
+// put the wrong one on an order.
 constexpr int fieldsPerBill = 12;
 
 const QString rootName = u"queryOweAmtYxResponse"_s;
@@ -29,11 +30,6 @@ QString notificationFor(const QString &message)
     return noData;
 }
 
-QString textOf(const QVariant &element)
-{
-    return element.toMap().value(u"text"_s).toString();
-}
-
 } // namespace
 
 QList<queryListModel> billRecords(const QVariant &queryList)
@@ -42,17 +38,15 @@ QList<queryListModel> billRecords(const QVariant &queryList)
                                ? queryList.toMap().value(u"queryList"_s)
                                : QVariant();
     QList<queryListModel> records;
-    queryListModel record;
-    int counter = 0;
     for (const QVariantMap &entry : DocumentDictionary::elements(inner)) {
-        for (auto it = entry.constBegin(); it != entry.constEnd(); ++it) {
-            assignText(record, it.key(), textOf(it.value()));
-            if (++counter == fieldsPerBill) {
-                records.append(record);
-                record = {};
-                counter = 0;
-            }
+        const qsizetype fields = DocumentDictionary::childElementCount(entry);
+        if (fields != fieldsPerBill) {
+            qCWarning(lcBilling) << "bill entry with" << fields << "fields ignored";
+            continue;
         }
+        queryListModel record;
+        assignTexts(record, DocumentDictionary::childTexts(entry));
+        records.append(record);
     }
     return records;
 }
@@ -69,11 +63,8 @@ Outcome read(const std::optional<QVariantMap> &replyDocument)
         return {notificationFor(*message), {}};
 
     const QVariantMap response = replyDocument->value(rootName).toMap();
-    QVariantMap texts;
-    for (auto it = response.constBegin(); it != response.constEnd(); ++it) {
-        if (it.key() != u"queryList"_s && it.value().typeId() == QMetaType::QVariantMap)
-            texts.insert(it.key(), it.value().toMap().value(u"text"_s));
-    }
+    QVariantMap texts = DocumentDictionary::childTexts(response);
+    texts.remove(u"queryList"_s);
     Outcome outcome;
     assignTexts(outcome.model, texts);
     outcome.model.queryList = billRecords(response.value(u"queryList"_s));

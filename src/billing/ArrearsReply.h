@@ -25,7 +25,8 @@ struct Outcome
 /// data, so that nobody waits for an answer that will not come.
 Outcome read(const std::optional<QVariantMap> &replyDocument);
 
-/// The bill records of the `queryList` element, cut every 12 fields.
+/// The bill records of the `queryList` element: one per entry of exactly 12 child elements;
+/// other entries are ignored.
 QList<queryListModel> billRecords(const QVariant &queryList);
 
 } // namespace ArrearsReply

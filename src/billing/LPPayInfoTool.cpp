@@ -27,6 +27,9 @@ LPPayInfoTool::LPPayInfoTool(ServiceClient *client, NotificationCenter *notifica
             // No reply in time: tell the screen the same way as a reply without data, so its
             // loading indicator ends and the customer can search again.
             deleteLater();
-            m_notifications->post(ArrearsReply::noData);
+            if (m_noReply)
+                m_noReply();
+            else
+                m_notifications->post(ArrearsReply::noData);
         });
 }

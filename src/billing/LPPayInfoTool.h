@@ -20,12 +20,18 @@ class LPPayInfoTool : public QObject
 
 public:
     using Success = std::function<void(const PayModel &model)>;
+    using NoReply = std::function<void()>;
 
     /// The account number is sent exactly as given: no trimming, no check.
     LPPayInfoTool(ServiceClient *client, NotificationCenter *notifications, const QString &userId,
                   Success block, QObject *receiver);
 
+    /// For callers that tell "no reply" apart from a reply without data (the screen does
+    /// not): a query that gets no reply calls this instead of posting "NOReceiveData".
+    void setNoReply(NoReply noReply) { m_noReply = std::move(noReply); }
+
 private:
     NotificationCenter *m_notifications;
     Success m_block;
+    NoReply m_noReply;
 };

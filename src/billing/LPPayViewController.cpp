@@ -13,6 +13,7 @@
 #include "platform/SettingsStore.h"
 #include "redpackets/LPGetHongBaoTool.h"
 #include "redpackets/LPHongBaoView.h"
+#include "service/Envelope.h"
 #include "shell/KTLoadingView.h"
 #include "shell/Navigator.h"
 
@@ -84,6 +85,12 @@ void LPPayViewController::viewDidLoad()
 
 void LPPayViewController::seacr()
 {
+    // Said here rather than as a failed exchange: the customer can correct the field.
+    if (!Envelope::canCarry(m_seacrBar)) {
+        qCInfo(lcBilling) << "account number with control characters not searched";
+        navigator()->notice(PayAction::unreadableAccount());
+        return;
+    }
     m_services.account.settings->setValue(userNumberKey, m_seacrBar);
     // The cover of a running indicator keeps the button from being tapped twice; a search
     // started from code still leaves only one indicator running.

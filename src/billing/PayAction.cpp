@@ -6,6 +6,7 @@
 #include "PaymentResults.h"
 #include "WithholdingAgreement.h"
 #include "platform/WalletSdk.h"
+#include "service/Envelope.h"
 #include "shell/Navigator.h"
 
 #include <QPointer>
@@ -40,8 +41,19 @@ void PayAction::pay(OrderMaker makeOrder)
     prompt->show();
 }
 
+QString PayAction::unreadableAccount()
+{
+    return tr("户号中含有无法识别的字符，请检查后重新输入");
+}
+
 void PayAction::createOrder(const OrderRequest &order)
 {
+    // The account is what the customer typed; the other fields come from replies.
+    if (!Envelope::canCarry(order.userbh)) {
+        qCInfo(lcBilling) << "account number with control characters not ordered";
+        m_navigator->notice(unreadableAccount());
+        return;
+    }
     m_navigator->showProgress(tr("正在创建订单"));
     // Waiting starts before the hand-off: a wallet may answer before sendReq returns.
     m_awaitedAccount = order.userbh;

@@ -32,6 +32,10 @@ public:
     /// screen's values of that moment.
     void pay(OrderMaker makeOrder);
 
+    /// What the customer is told when the typed account number holds control characters,
+    /// which no request can carry.
+    static QString unreadableAccount();
+
 signals:
     /// The customer has read that the payment for `account` succeeded.
     void paid(const QString &account);

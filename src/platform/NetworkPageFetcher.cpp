@@ -5,8 +5,10 @@
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 
-NetworkPageFetcher::NetworkPageFetcher(QNetworkAccessManager *manager)
+NetworkPageFetcher::NetworkPageFetcher(QNetworkAccessManager *manager,
+                                       std::chrono::milliseconds deadline)
     : m_manager(manager)
+    , m_deadline(deadline)
 {}
 
 void NetworkPageFetcher::get(const QUrl &url, std::chrono::milliseconds timeout, QObject *context,
@@ -15,6 +17,6 @@ void NetworkPageFetcher::get(const QUrl &url, std::chrono::milliseconds timeout,
     QNetworkRequest request(url);
     request.setTransferTimeout(int(timeout.count()));
 
-    deliverWhole(m_manager->get(request), context, maximumPageSize, std::move(onPage),
+    deliverWhole(m_manager->get(request), context, maximumPageSize, m_deadline, std::move(onPage),
                  std::move(onFailure));
 }

@@ -16,8 +16,7 @@ void NetworkTransport::post(const QUrl &url, const QByteArray &contentType, cons
 {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
-    request.setTransferTimeout(int(m_timeout.count()));
 
-    deliverWhole(m_manager->post(request, body), context, maximumReplySize, std::move(onReply),
-                 std::move(onFailure));
+    deliverWhole(m_manager->post(request, body), context, maximumReplySize, m_timeout,
+                 std::move(onReply), std::move(onFailure));
 }

@@ -8,8 +8,9 @@ class QNetworkAccessManager;
 
 /// Transport over one shared QNetworkAccessManager.
 ///
-/// Replies larger than maximumReplySize or slower than the transfer timeout are
-/// failures, so a broken peer can neither exhaust memory nor keep a caller waiting.
+/// Replies larger than maximumReplySize, exchanges not complete within the timeout of their
+/// start and certificates that do not verify are failures, so a broken or foreign peer can
+/// neither exhaust memory nor keep a caller waiting.
 class NetworkTransport final : public Transport
 {
 public:

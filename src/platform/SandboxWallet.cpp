@@ -2,6 +2,7 @@
 
 #include "PlatformLog.h"
 #include "WXApiDelegate.h"
+#include "WholeReply.h"
 
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
@@ -88,20 +89,19 @@ bool SandboxWallet::sendReq(const PayReq &request)
     }
     QNetworkRequest post(m_walletUrl);
     post.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-    post.setTransferTimeout(int(m_timeout.count()));
     QNetworkReply *reply = m_network->post(
         post, QJsonDocument(requestJson(m_appId, request)).toJson(QJsonDocument::Compact));
+    limitExchange(reply, m_timeout);
     // Owned here, so that a wallet going away takes its unanswered requests with it.
     reply->setParent(this);
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
         // An answer with an error status still carries the wallet's URL; only a missing or
-        // unreadable answer leaves the app without one.
-        const QUrl answered = QUrl(QJsonDocument::fromJson(reply->read(maximumAnswerSize))
-                                       .object()
-                                       .value(u"url"_s)
-                                       .toString(),
-                                   QUrl::StrictMode);
+        // unreadable answer leaves the app without one. A reply ended by its deadline is
+        // closed and holds nothing to read.
+        const QByteArray answer = reply->isOpen() ? reply->read(maximumAnswerSize) : QByteArray();
+        const QUrl answered = QUrl(
+            QJsonDocument::fromJson(answer).object().value(u"url"_s).toString(), QUrl::StrictMode);
         if (answered.isValid() && !answered.scheme().isEmpty()) {
             open(answered);
             return;

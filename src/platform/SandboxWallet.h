@@ -29,7 +29,8 @@ public:
 
     /// Receives the URL the wallet answers a payment request with, once per request.
     void setUrlOpener(std::function<void(const QUrl &)> opener);
-    /// How long the wallet may take to answer before the payment counts as failed.
+    /// How long the wallet may take to answer, from the request to the answer's last byte,
+    /// before the payment counts as failed.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
 
     /// The request as the wallet app receives it.

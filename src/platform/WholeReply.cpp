@@ -4,11 +4,41 @@
 
 #include <QNetworkReply>
 #include <QPointer>
+#include <QSslError>
+#include <QStringList>
+#include <QTimer>
+
+void limitExchange(QNetworkReply *reply, std::chrono::milliseconds deadline)
+{
+    // A transfer time-out only measures silence: a peer sending a byte every few seconds
+    // would keep the customer waiting for ever.
+    auto *timer = new QTimer(reply);
+    timer->setSingleShot(true);
+    QObject::connect(timer, &QTimer::timeout, reply, [reply, deadline] {
+        qCWarning(lcPlatform) << "exchange with" << reply->url().host() << reply->url().path()
+                              << "not complete after" << deadline.count() << "ms; ended";
+        reply->abort();
+    });
+    QObject::connect(reply, &QNetworkReply::finished, timer, &QTimer::stop);
+    timer->start(deadline);
+
+    // Not calling ignoreSslErrors() makes the reply fail with SslHandshakeFailedError.
+    QObject::connect(reply, &QNetworkReply::sslErrors, reply,
+                     [reply](const QList<QSslError> &errors) {
+                         QStringList texts;
+                         for (const QSslError &error : errors)
+                             texts.append(error.errorString());
+                         qCWarning(lcPlatform).noquote() << "certificate of" << reply->url().host()
+                                                         << "refused:" << texts.join(u"; ");
+                     });
+}
 
 void deliverWhole(QNetworkReply *reply, QObject *context, qint64 limit,
+                  std::chrono::milliseconds deadline,
                   std::function<void(const QByteArray &body)> onBody,
                   std::function<void(const QString &reason)> onFailure)
 {
+    limitExchange(reply, deadline);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
                      [reply, limit](qint64 received, qint64 total) {
                          // An announced length over the limit is refused at the first bytes,

@@ -11,13 +11,8 @@ namespace {
 
 RedPacketRecord record(const QVariantMap &element)
 {
-    QVariantMap texts;
-    for (auto it = element.constBegin(); it != element.constEnd(); ++it) {
-        if (it.value().typeId() == QMetaType::QVariantMap)
-            texts.insert(it.key(), it.value().toMap().value(u"text"_s));
-    }
     RedPacketRecord packet;
-    assignTexts(packet, texts);
+    assignTexts(packet, DocumentDictionary::childTexts(element));
     return packet;
 }
 
@@ -32,9 +27,8 @@ QList<RedPacketRecord> records(const std::optional<QVariantMap> &replyDocument)
         return {};
     QList<RedPacketRecord> packets;
     const QVariantMap children = info.toMap();
+    // Attributes of `info` and its own text are strings, which hold no elements.
     for (auto it = children.constBegin(); it != children.constEnd(); ++it) {
-        if (it.key() == u"text"_s && it.value().typeId() == QMetaType::QString)
-            continue;
         for (const QVariantMap &element : DocumentDictionary::elements(it.value()))
             packets.append(record(element));
     }

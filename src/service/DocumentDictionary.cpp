@@ -46,4 +46,28 @@ QList<QVariantMap> elements(const QVariant &value)
     return result;
 }
 
+// Child elements are the only values that are dictionaries or lists of them; attributes and
+// "text" are strings.
+qsizetype childElementCount(const QVariantMap &element)
+{
+    qsizetype count = 0;
+    for (const QVariant &value : element) {
+        if (value.typeId() == QMetaType::QVariantMap)
+            ++count;
+        else if (value.typeId() == QMetaType::QVariantList)
+            count += value.toList().size();
+    }
+    return count;
+}
+
+QVariantMap childTexts(const QVariantMap &element)
+{
+    QVariantMap texts;
+    for (auto it = element.constBegin(); it != element.constEnd(); ++it) {
+        if (it.value().typeId() == QMetaType::QVariantMap)
+            texts.insert(it.key(), it.value().toMap().value(u"text"_s));
+    }
+    return texts;
+}
+
 } // namespace DocumentDictionary

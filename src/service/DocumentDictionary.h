@@ -21,4 +21,13 @@ std::optional<QString> textAt(const QVariantMap &dictionary,
 /// gives its dictionaries, anything else gives an empty list.
 QList<QVariantMap> elements(const QVariant &value);
 
+/// How many child elements an element has, each repetition counted. Its attributes and
+/// its own text (white space between children included) share the dictionary but are
+/// no children.
+qsizetype childElementCount(const QVariantMap &element);
+
+/// The texts of an element's children that occur once, by name (an invalid value for a
+/// child without text). Attributes, the element's own text and repeated children are left out.
+QVariantMap childTexts(const QVariantMap &element);
+
 } // namespace DocumentDictionary

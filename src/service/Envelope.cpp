@@ -30,6 +30,25 @@ QString escapeText(const QString &value)
     return escaped;
 }
 
+bool canCarry(QStringView value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t c = value[i].unicode();
+        if (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
+            return false;
+        if (c == 0xFFFE || c == 0xFFFF)
+            return false;
+        if (QChar::isHighSurrogate(c)) {
+            if (i + 1 == value.size() || !QChar::isLowSurrogate(value[i + 1].unicode()))
+                return false;
+            ++i;
+        } else if (QChar::isLowSurrogate(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString argumentDocument(ServiceOperation operation, const QHash<QString, QString> &values)
 {
     QString document = u"<?xml version='1.0' encoding='utf-8'?><info>"_s;

@@ -28,4 +28,9 @@ QByteArray body(ServiceOperation operation, const QHash<QString, QString> &value
 /// Escapes "&", "<", ">" and carriage returns for use as element text.
 QString escapeText(const QString &value);
 
+/// Whether a value can travel in the envelope at all: XML has no way, not even a
+/// reference, to carry control characters other than tab, line feed and carriage return,
+/// nor U+FFFE, U+FFFF or unpaired surrogates. Senders check typed values with this first.
+bool canCarry(QStringView value);
+
 } // namespace Envelope

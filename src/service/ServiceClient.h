@@ -13,8 +13,10 @@ class Transport;
 /// Sends service operations and hands each sender its unwrapped reply.
 ///
 /// The reply handler runs once, on the main thread, and only while the receiver
-/// lives. Transport failures (no connection, time-out, oversized reply) never reach
-/// the reply handler; a sender that must end a wait passes a failure handler.
+/// lives. Transport failures (no connection, time-out, oversized reply, refused
+/// certificate) never reach the reply handler; a sender that must end a wait passes a
+/// failure handler. A field that the envelope cannot carry (Envelope::canCarry) is not
+/// sent and ends the call as a failure.
 class ServiceClient
 {
 public:

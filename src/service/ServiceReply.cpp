@@ -11,15 +11,12 @@ ServiceReply ServiceReply::unwrap(ServiceOperation operation, const QByteArray &
     ServiceReply reply;
 
     // The reader takes the bytes as they are: decoding the body to text only for the
-    // reader to encode it again would double the cost of a large reply.
-    if (!body.isValidUtf8()) {
-        qCInfo(lcService) << "reply is not UTF-8";
-        return reply;
-    }
-
-    const std::optional<QVariantMap> envelope = XMLReader::dictionaryForXMLData(body);
+    // reader to encode it again would double the cost of a large reply. It also decodes a
+    // body whose declaration names another encoding, and refuses bytes that fit none.
+    QString why;
+    const std::optional<QVariantMap> envelope = XMLReader::dictionaryForXMLData(body, &why);
     if (!envelope) {
-        qCInfo(lcService) << "reply is not an XML document";
+        qCInfo(lcService) << "reply is not an XML document:" << why;
         return reply;
     }
 

@@ -13,8 +13,8 @@ struct ServiceReply
     std::optional<QString> returnText;
     std::optional<QVariantMap> replyDocument;
 
-    /// Body bytes that are not UTF-8, not XML, or lack the envelope's key path give
-    /// an absent return text; the reply document exists only for operations that have
-    /// one and only when the return text is itself a document.
+    /// Body bytes that are not XML (in UTF-8 or the encoding they declare), or lack the
+    /// envelope's key path, give an absent return text; the reply document exists only for
+    /// operations that have one and only when the return text is itself a document.
     static ServiceReply unwrap(ServiceOperation operation, const QByteArray &body);
 };

@@ -318,9 +318,25 @@ bool isAcceptedDoctype(std::string_view rest)
     return rest.empty();
 }
 
-// version, then optionally encoding and standalone, in that order. The bytes are read
-// as UTF-8 whatever a declaration says, so no other encoding may be declared.
-bool isAcceptedDeclaration(const pugi::xml_node &declaration)
+// The encoding a declaration may name besides UTF-8: the one the bytes were decoded with
+// or, for a document that arrived as text and so is decoded already, any the reader knows.
+struct EncodingRule
+{
+    std::string_view decodedWith;
+    bool anyKnown = false;
+
+    bool accepts(const char *name) const
+    {
+        if (qstricmp(name, "UTF-8") == 0)
+            return true;
+        if (anyKnown)
+            return QStringDecoder(name).isValid();
+        return !decodedWith.empty() && qstricmp(name, std::string(decodedWith).c_str()) == 0;
+    }
+};
+
+// version, then optionally encoding and standalone, in that order.
+bool isAcceptedDeclaration(const pugi::xml_node &declaration, const EncodingRule &encodings)
 {
     if (std::strcmp(declaration.name(), "xml") != 0)
         return false;
@@ -333,7 +349,7 @@ bool isAcceptedDeclaration(const pugi::xml_node &declaration)
         return false;
     attribute = attribute.next_attribute();
     if (attribute && std::strcmp(attribute.name(), "encoding") == 0) {
-        if (qstricmp(attribute.value(), "UTF-8") != 0)
+        if (!encodings.accepts(attribute.value()))
             return false;
         attribute = attribute.next_attribute();
     }
@@ -344,6 +360,30 @@ bool isAcceptedDeclaration(const pugi::xml_node &declaration)
         attribute = attribute.next_attribute();
     }
     return !attribute;
+}
+
+// The encoding named by a declaration at the very start, or nothing. Only located here:
+// the declaration as a whole is checked once the document is parsed.
+std::string_view declaredEncoding(std::string_view bytes)
+{
+    if (bytes.size() < 6 || !bytes.starts_with("<?xml") || !isXmlSpace(bytes[5]))
+        return {};
+    std::string_view declaration = bytes.substr(0, bytes.find("?>"));
+    const std::size_t name = declaration.find("encoding");
+    if (name == std::string_view::npos)
+        return {};
+    declaration.remove_prefix(name + 8);
+    skipSpace(declaration);
+    if (!declaration.starts_with('='))
+        return {};
+    declaration.remove_prefix(1);
+    skipSpace(declaration);
+    if (declaration.empty() || (declaration[0] != '"' && declaration[0] != '\''))
+        return {};
+    const std::size_t close = declaration.find(declaration[0], 1);
+    if (close == std::string_view::npos)
+        return {};
+    return declaration.substr(1, close - 1);
 }
 
 class DictionaryBuilder
@@ -487,24 +527,13 @@ std::optional<QVariantMap> refuse(QString *error, const char *why, qsizetype off
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text, QString *error)
-{
-    if (text.isNull())
-        return refuse(error, "no text");
-    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    const QByteArray data = encoder.encode(text);
-    if (encoder.hasError())
-        return refuse(error, "text holds unpaired surrogates");
-    return dictionaryForXMLData(data, error);
-}
-
-std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &data, QString *error)
+// Reads UTF-8 bytes; `encodings` says which encoding the declaration may name.
+std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &encodings,
+                                QString *error)
 {
     if (data.isEmpty())
         return refuse(error, "empty input");
-    if (data.size() > maximumInputSize)
+    if (data.size() > XMLReader::maximumInputSize)
         return refuse(error, "input too large", data.size());
     const std::string_view bytes(data.constData(), data.size());
     if (!isXmlText(bytes))
@@ -538,7 +567,7 @@ std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &dat
             break;
         case pugi::node_declaration:
             if (node != document.first_child() || !startsWithDeclaration ||
-                !isAcceptedDeclaration(node))
+                !isAcceptedDeclaration(node, encodings))
                 return refuse(error, "misplaced or unsupported XML declaration");
             break;
         case pugi::node_doctype:
@@ -574,4 +603,38 @@ std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &dat
     if (!builder.element(root, dictionary, 1))
         return refuse(error, builder.failure);
     return dictionary;
+}
+
+} // namespace
+
+std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text, QString *error)
+{
+    if (text.isNull())
+        return refuse(error, "no text");
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const QByteArray data = encoder.encode(text);
+    if (encoder.hasError())
+        return refuse(error, "text holds unpaired surrogates");
+    return read(data, {{}, true}, error);
+}
+
+std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &data, QString *error)
+{
+    const std::string_view bytes(data.constData(), data.size());
+    const std::string_view encoding = declaredEncoding(bytes);
+    if (encoding.empty() || qstricmp(std::string(encoding).c_str(), "UTF-8") == 0)
+        return read(data, {}, error);
+
+    // Bytes in another encoding are decoded once and read as UTF-8 from then on. A decoder
+    // that does not give back the declaration it was found in (UTF-16 named in bytes that
+    // are not) does not fit the bytes.
+    if (data.size() > maximumInputSize)
+        return refuse(error, "input too large", data.size());
+    QStringDecoder decoder(std::string(encoding).c_str(), QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return refuse(error, "declared encoding unknown");
+    const QString text = decoder.decode(data);
+    if (decoder.hasError() || !text.startsWith(u"<?xml"))
+        return refuse(error, "bytes do not fit the declared encoding");
+    return read(text.toUtf8(), {encoding}, error);
 }

@@ -20,15 +20,18 @@
 ///   entities other than the five predefined ones: nothing outside the document is
 ///   ever loaded and nothing is expanded;
 /// - is larger than maximumInputSize, or nests elements more than 256 deep;
-/// - is not UTF-8, or declares another encoding.
+/// - is neither UTF-8 nor in the encoding its declaration names (any the platform knows,
+///   e.g. ISO-8859-1 or GBK): bytes that encoding cannot decode are refused.
 class XMLReader
 {
 public:
     static constexpr qsizetype maximumInputSize = 16 * 1024 * 1024;
 
     /// The text as UTF-8; a null text, or one with unpaired surrogates, gives no result.
+    /// The text is decoded already, so its declaration may name any known encoding.
     static std::optional<QVariantMap> dictionaryForXMLString(const QString &text,
                                                              QString *error = nullptr);
+    /// Bytes in the encoding their declaration names, UTF-8 without one.
     /// On failure \a error, when given, says why (never quoting the document).
     static std::optional<QVariantMap> dictionaryForXMLData(const QByteArray &data,
                                                            QString *error = nullptr);

@@ -2,11 +2,14 @@
 #include "FakeTransport.h"
 #include "billing/ArrearsReply.h"
 #include "billing/LPPayInfoTool.h"
+#include "billing/OrderRequest.h"
+#include "billing/PaymentRows.h"
 #include "platform/NotificationCenter.h"
 #include "service/Envelope.h"
 #include "service/ServiceClient.h"
 #include "service/XMLReader.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -141,8 +144,9 @@ private slots:
         QTest::newRow("none") << QString() << 0;
         QTest::newRow("one entry, one record") << twelve << 1;
         QTest::newRow("three entries, three records") << twelve + twelve + twelve << 3;
-        QTest::newRow("two entries of 8 fields: one record, 4 dropped") << eight + eight << 1;
-        QTest::newRow("one entry of 8 fields: dropped") << eight << 0;
+        QTest::newRow("entries of 8 fields are no bills, however many")
+            << eight + eight + eight << 0;
+        QTest::newRow("an entry of 8 fields between bills") << twelve + eight + twelve << 2;
     }
 
     void billCutting()
@@ -152,6 +156,50 @@ private slots:
         const ArrearsReply::Outcome outcome = ArrearsReply::read(
             XMLReader::dictionaryForXMLString(expenseDocument(u"查询成功!"_s, bills)));
         QCOMPARE(outcome.model.queryList.size(), records);
+    }
+
+    // Whole replies as the service writes them, read as the app and the CLI read them.
+    void replyFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("bills");
+        QTest::addColumn<QStringList>("kindSums"); ///< water, electricity, gas as shown
+        QTest::addColumn<QString>("receivables");  ///< the order's rcvblAmtId
+
+        const QStringList twelveSums{u"52.00元"_s, u"176.00元"_s, u"30.00元"_s};
+        const QString twelveIds =
+            u"202601:W201|202602:W202|202603:W203|202604:W204|202601:P201|202602:P202|"
+            "202603:P203|202604:P204|202601:G201|202602:G202|202603:G203|202604:G204|"_s;
+        QTest::newRow("indented return document")
+            << u"arrears-indented"_s << 12 << twelveSums << twelveIds;
+        QTest::newRow("attributes on the root, entries and fields")
+            << u"arrears-attributes"_s << 12 << twelveSums << twelveIds;
+        QTest::newRow("return document declaring GBK")
+            << u"arrears-inner-gbk-declared"_s << 12 << twelveSums << twelveIds;
+        QTest::newRow("whole reply in GBK") << u"arrears-gbk"_s << 12 << twelveSums << twelveIds;
+        QTest::newRow("entries of 11 and 13 fields are left out")
+            << u"arrears-odd-entries"_s << 3 << QStringList{u"12.30元"_s, u"45.60元"_s, u"7.50元"_s}
+            << u"202601:W201|202601:P201|202601:G201|"_s;
+    }
+
+    void replyFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, bills);
+        QFETCH(QStringList, kindSums);
+        QFETCH(QString, receivables);
+
+        QFile reply(TARVO_TEST_DATA u"/billing/"_s + file + u".xml"_s);
+        QVERIFY(reply.open(QIODevice::ReadOnly));
+        const ArrearsReply::Outcome outcome = ArrearsReply::read(
+            ServiceReply::unwrap(ServiceOperation::queryExpense, reply.readAll()).replyDocument);
+        QCOMPARE(outcome.notification, QString());
+        QCOMPARE(outcome.model.consName, u"王五"_s);
+        QCOMPARE(outcome.model.queryList.size(), bills);
+        QCOMPARE(
+            PaymentRows::values(outcome.model).mid(PaymentRows::titles().indexOf(u"水费:"_s), 3),
+            kindSums);
+        QCOMPARE(OrderRequest::make(u"2000017"_s, u"ID"_s, outcome.model).rcvblAmtId, receivables);
     }
 };
 

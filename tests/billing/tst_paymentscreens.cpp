@@ -372,6 +372,39 @@ private slots:
         QCOMPARE(argument(order, u"drives"_s), u"IOS1"_s);
     }
 
+    // XML cannot carry them at all: the customer is told about the field, not the network.
+    void controlCharactersInTheAccountAreRefusedBeforeSending_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("search") << u"search"_s;
+        QTest::newRow("pay screen order") << u"pay"_s;
+        QTest::newRow("detail screen order") << u"detail"_s;
+    }
+
+    void controlCharactersInTheAccountAreRefusedBeforeSending()
+    {
+        QFETCH(QString, step);
+        const QString account = u"1000\u0001001"_s;
+        LPPayViewController *screen = searchedPayScreen();
+        const qsizetype sent = m_transport->requests().size();
+        m_navigator->calls.clear();
+        if (step == u"search") {
+            search(screen, account);
+            QVERIFY(screen->loadingViews().isEmpty());
+        } else if (step == u"pay") {
+            screen->setSeacrBar(account);
+            payAndAccept(screen);
+        } else {
+            screen->setSeacrBar(account);
+            screen->detail();
+            payAndAccept(m_navigator->stack.last());
+        }
+        QCOMPARE(m_transport->requests().size(), sent);
+        QVERIFY(!m_navigator->kinds().contains(u"showProgress"_s));
+        QCOMPARE(m_navigator->alertMessages(),
+                 QStringList{u"户号中含有无法识别的字符，请检查后重新输入"_s});
+    }
+
     void overlayClosesOnEveryEnding_data()
     {
         QTest::addColumn<QByteArray>("reply");

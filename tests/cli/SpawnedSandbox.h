@@ -41,7 +41,7 @@ public:
         if (!m_process.waitForReadyRead(10000))
             return false;
         const QRegularExpressionMatch match =
-            QRegularExpression(QStringLiteral("http://[^/ ]+/\\S*"))
+            QRegularExpression(QStringLiteral("https?://[^/ ]+/\\S*"))
                 .match(QString::fromUtf8(m_process.readLine()));
         m_serviceUrl = QUrl(match.captured(0));
         return match.hasMatch();

@@ -80,6 +80,12 @@ private slots:
             << QStringList{u"pay"_s, u"1000001"_s,  u"--uuid"_s,
                            deviceId, u"--wallet"_s, u"unsupported"_s}
             << QByteArray() << 1 << u"你的微信不支持微信支付"_s;
+        QTest::newRow("control character in an account number")
+            << QStringList{u"query"_s, u"1000\u0001001"_s} << QByteArray() << 2
+            << u"control characters"_s;
+        QTest::newRow("control character in a field")
+            << QStringList{u"call"_s, u"queryExpense"_s, u"queryValue=\u001b"_s} << QByteArray()
+            << 2 << u"control characters"_s;
         QTest::newRow("no device identifier") << QStringList{u"pay"_s, u"1000001"_s} << QByteArray()
                                               << 2 << u"no device identifier"_s;
     }

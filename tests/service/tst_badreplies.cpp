@@ -13,6 +13,7 @@
 #include "redpackets/RedPacketReply.h"
 #include "shell/AppDelegate.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -158,6 +159,31 @@ private slots:
                      ServiceReply::unwrap(ServiceOperation::queryHbxx, body).replyDocument)
                      .size(),
                  expected);
+    }
+
+    // Indented documents with attributes, as a service may well write them: white space and
+    // attributes are no records and no fields.
+    void realShapedLists()
+    {
+        const auto read = [](const QString &file) {
+            QFile reply(TARVO_TEST_DATA u"/service/"_s + file);
+            return reply.open(QIODevice::ReadOnly) ? reply.readAll() : QByteArray();
+        };
+        const QList<RedPacketRecord> packets = RedPacketReply::records(
+            ServiceReply::unwrap(ServiceOperation::queryHbxx, read(u"hongbao-indented.xml"_s))
+                .replyDocument);
+        QCOMPARE(packets.size(), 2);
+        QCOMPARE(packets[1].hbid, u"HB000002"_s);
+        QCOMPARE(packets[1].hbmc, u"缴费红包"_s);
+        QCOMPARE(packets[1].hbje, u"2.5"_s);
+
+        const PayRecordOutcome records = PayRecordReply::read(
+            ServiceReply::unwrap(ServiceOperation::queryPayList, read(u"paylist-indented.xml"_s))
+                .replyDocument);
+        QVERIFY(!records.noRecords);
+        QCOMPARE(records.records.size(), 2);
+        QCOMPARE(records.records[0].userbh, u"1000001"_s);
+        QCOMPARE(records.records[1].jfje, u"12.00"_s);
     }
 
     void signInReply_data() { addRows<bool>(ServiceOperation::checkUser, false); }

@@ -1,4 +1,6 @@
+#include "service/DocumentDictionary.h"
 #include "service/Envelope.h"
+#include "service/XMLReader.h"
 
 #include <QTest>
 
@@ -92,6 +94,42 @@ private slots:
         const QString name = operationInfo(operation).name;
         QVERIFY(envelope.contains(u"<s:Body><"_s + name + u" xmlns=\""_s));
         QCOMPARE(Envelope::body(operation, values), envelope.toUtf8());
+    }
+
+    // What canCarry lets through must reach a conforming reader as typed; what it stops
+    // would make the envelope unreadable.
+    void carriedValues_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("carried");
+
+        QTest::newRow("tab, line feed, carriage return") << u"1\t2\n3\r4"_s << true;
+        QTest::newRow("DEL and C1 controls") << u"1\u007f2\u00853"_s << true;
+        QTest::newRow("character outside the BMP") << u"1\U0001F600"_s << true;
+        QTest::newRow("NUL") << (u"1000"_s + QChar(0) + u"001"_s) << false;
+        QTest::newRow("escape") << u"1000\u001b001"_s << false;
+        QTest::newRow("U+FFFE") << u"1000\ufffe"_s << false;
+        QTest::newRow("U+FFFF") << u"1000\uffff"_s << false;
+        QTest::newRow("unpaired high surrogate") << (u"1000"_s + QChar(0xD83D)) << false;
+        QTest::newRow("unpaired low surrogate") << (QChar(0xDE00) + u"1000"_s) << false;
+    }
+
+    void carriedValues()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, carried);
+        QCOMPARE(Envelope::canCarry(value), carried);
+        if (!carried)
+            return;
+        const std::optional<QVariantMap> envelope = XMLReader::dictionaryForXMLData(
+            Envelope::body(ServiceOperation::backMessage, {{u"msgid"_s, value}}));
+        QVERIFY(envelope);
+        const std::optional<QString> argument = DocumentDictionary::textAt(
+            *envelope, {u"s:Envelope", u"s:Body", u"backMessage", u"arg0"});
+        QVERIFY(argument);
+        const std::optional<QVariantMap> document = XMLReader::dictionaryForXMLString(*argument);
+        QVERIFY(document);
+        QCOMPARE(DocumentDictionary::textAt(*document, {u"info", u"msgid"}), value);
     }
 };
 

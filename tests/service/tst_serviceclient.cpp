@@ -86,6 +86,23 @@ private slots:
         QCOMPARE(first.replies, 0);
     }
 
+    void valueXmlCannotCarryIsNotSent()
+    {
+        FakeTransport transport;
+        ServiceClient client(&transport, QUrl(u"http://127.0.0.1:1/x"_s));
+        QObject receiver;
+        Outcome outcome;
+        client.call(
+            ServiceOperation::queryExpense, {{u"queryValue"_s, u"1000\u0001001"_s}}, &receiver,
+            [&outcome](const ServiceReply &) { ++outcome.replies; },
+            [&outcome] { ++outcome.failures; });
+        QVERIFY(transport.requests().isEmpty());
+        // Later, like any failure, so that a sender is never called back before call() returns.
+        QCOMPARE(outcome.failures, 0);
+        QTRY_COMPARE(outcome.failures, 1);
+        QCOMPARE(outcome.replies, 0);
+    }
+
     void goneReceiverIsNotCalled()
     {
         FakeTransport transport;

@@ -2,6 +2,7 @@
 #include "service/DocumentDictionary.h"
 #include "service/XMLReader.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -73,6 +74,8 @@ private slots:
     void limitsReached();
     void stringInput_data();
     void stringInput();
+    void declaredEncodings_data();
+    void declaredEncodings();
 };
 
 void TestXmlReader::reads_data()
@@ -210,8 +213,6 @@ void TestXmlReader::refusals_data()
     QTest::newRow("second declaration")
         << QByteArray("<?xml version=\"1.0\"?><?xml version=\"1.0\"?><a/>");
     QTest::newRow("declaration without version") << QByteArray("<?xml?><a/>");
-    QTest::newRow("declaring another encoding")
-        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a/>");
     QTest::newRow("DOCTYPE after root") << QByteArray("<a/><!DOCTYPE a>");
     QTest::newRow("stray < after the root") << QByteArray("<a/>\n<");
     QTest::newRow("name with a character XML does not allow") << QByteArray("<a\xc2\xa0"
@@ -287,6 +288,10 @@ void TestXmlReader::stringInput_data()
     QTest::newRow("null string") << QString() << false;
     QTest::newRow("empty string") << u""_s << false;
     QTest::newRow("unpaired surrogate") << (u"<a>"_s + QChar(0xD800) + u"</a>"_s) << false;
+    // A text is decoded already: whatever its declaration names no longer applies.
+    QTest::newRow("declaring GBK") << u"<?xml version='1.0' encoding='GBK'?><a>王</a>"_s << true;
+    QTest::newRow("declaring an unknown encoding")
+        << u"<?xml version='1.0' encoding='x-none'?><a>王</a>"_s << false;
 }
 
 void TestXmlReader::stringInput()
@@ -294,6 +299,41 @@ void TestXmlReader::stringInput()
     QFETCH(QString, text);
     QFETCH(bool, read);
     QCOMPARE(XMLReader::dictionaryForXMLString(text).has_value(), read);
+}
+
+void TestXmlReader::declaredEncodings_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("name"); ///< info → name → text; null when refused
+
+    QTest::newRow("ISO-8859-1 on ASCII") << u"latin1-declared-ascii"_s << u"Cafe Muller"_s;
+    QTest::newRow("ISO-8859-1 on its own bytes") << u"latin1-declared-latin1"_s << u"Café Müller"_s;
+    QTest::newRow("GBK on ASCII") << u"gbk-declared-ascii"_s << u"Cafe Muller"_s;
+    QTest::newRow("GBK on its own bytes") << u"gbk-declared-gbk"_s << u"水电气缴费"_s;
+    QTest::newRow("GBK with a broken sequence") << u"gbk-declared-broken-sequence"_s << QString();
+    QTest::newRow("UTF-16 on ASCII") << u"utf16-declared-ascii"_s << QString();
+    QTest::newRow("unknown encoding") << u"unknown-encoding-declared"_s << QString();
+    QTest::newRow("GBK after a UTF-8 byte order mark") << u"gbk-declared-after-bom"_s << QString();
+}
+
+void TestXmlReader::declaredEncodings()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, name);
+
+    QFile input(TARVO_TEST_DATA u"/service/"_s + file + u".xml"_s);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    QString error;
+    const std::optional<QVariantMap> dictionary =
+        XMLReader::dictionaryForXMLData(input.readAll(), &error);
+    if (name.isNull()) {
+        QCOMPARE(dictionary, std::nullopt);
+        QVERIFY(!error.isEmpty());
+        return;
+    }
+    QVERIFY2(dictionary, qPrintable(error));
+    QCOMPARE(DocumentDictionary::textAt(*dictionary, {u"info", u"name"}), name);
+    QCOMPARE(DocumentDictionary::textAt(*dictionary, {u"info", u"flag"}), u"1"_s);
 }
 
 QTEST_GUILESS_MAIN(TestXmlReader)

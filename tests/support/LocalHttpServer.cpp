@@ -1,32 +1,48 @@
 #include "LocalHttpServer.h"
 
 #include <QPointer>
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
 
 LocalHttpServer::LocalHttpServer(QObject *parent)
     : QObject(parent)
+{}
+
+bool LocalHttpServer::listen()
 {
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+    m_scheme = QStringLiteral("http");
+    return startListening(std::make_unique<QTcpServer>());
+}
+
+bool LocalHttpServer::listenTls(const QSslConfiguration &tls)
+{
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(tls);
+    m_scheme = QStringLiteral("https");
+    return startListening(std::move(server));
+}
+
+bool LocalHttpServer::startListening(std::unique_ptr<QTcpServer> server)
+{
+    m_server = std::move(server);
+    // QSslServer hands out sockets once encrypted; both read and write plain text then.
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket *socket = m_server->nextPendingConnection()) {
             socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         }
     });
-}
-
-bool LocalHttpServer::listen()
-{
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return m_server->listen(QHostAddress::LocalHost, 0);
 }
 
 QUrl LocalHttpServer::url(const QString &path) const
 {
     QUrl url;
-    url.setScheme(QStringLiteral("http"));
+    url.setScheme(m_scheme);
     url.setHost(QStringLiteral("127.0.0.1"));
-    url.setPort(m_server.serverPort());
+    url.setPort(m_server ? m_server->serverPort() : 0);
     url.setPath(path);
     return url;
 }

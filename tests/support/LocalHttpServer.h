@@ -4,14 +4,17 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSslConfiguration>
 #include <QTcpServer>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
 /// A scriptable HTTP/1.1 server on a free loopback port, for tests of the wire.
 ///
 /// It records every request and answers each with the response the test set, optionally
-/// cut into pieces written some milliseconds apart, or not at all.
+/// cut into pieces written some milliseconds apart (a drip, with one byte per piece), or not
+/// at all. It speaks plain HTTP, or HTTPS with a certificate the test gives it.
 class LocalHttpServer : public QObject
 {
     Q_OBJECT
@@ -40,6 +43,8 @@ public:
     explicit LocalHttpServer(QObject *parent = nullptr);
 
     bool listen();
+    /// HTTPS with the certificate and key of `tls`.
+    bool listenTls(const QSslConfiguration &tls);
     QUrl url(const QString &path = QString()) const;
 
     /// The response for every request from now on, unless a responder is set.
@@ -60,7 +65,10 @@ private:
     void serve(class QTcpSocket *socket);
     void answer(class QTcpSocket *socket, const Response &response);
 
-    QTcpServer m_server;
+    bool startListening(std::unique_ptr<QTcpServer> server);
+
+    std::unique_ptr<QTcpServer> m_server;
+    QString m_scheme;
     Response m_response;
     std::function<Response(const Request &)> m_responder;
     QList<Request> m_requests;
