@@ -150,18 +150,20 @@ private slots:
         screen.setAccountText(u"13912345678"_s);
         screen.setPassWordText(u"123456"_s);
         screen.loginBtn();
-        // The fields at the moment of the reply are the ones remembered.
+        // Edited while the service checks: the reply is about the pair that was sent.
+        screen.setAccountText(u"15012345678"_s);
         screen.setPassWordText(u"654321"_s);
         m->transport.respond(0, BadReplies::documentReply(u"checkUser"_s, answer));
 
         QCOMPARE(m->navigator.modals.isEmpty(), dismissed);
         QCOMPARE(m->navigator.alertMessages(), alerts);
-        QCOMPARE(m->session.account().has_value(), dismissed);
+        QCOMPARE(m->session.account(),
+                 dismissed ? std::optional(u"13912345678"_s) : std::optional<QString>());
         QCOMPARE(m->settings.values.contains(u"account"_s), stored);
         QVERIFY(!m->settings.values.contains(u"passWord"_s));
         if (stored) {
             QCOMPARE(m->settings.values.value(u"account"_s).toString(), u"13912345678"_s);
-            QCOMPARE(RememberedCredentials(&m->settings, &m->secureStore).password(), u"654321"_s);
+            QCOMPARE(RememberedCredentials(&m->settings, &m->secureStore).password(), u"123456"_s);
         } else {
             QCOMPARE(m->secureStore.writes, 0);
         }
