@@ -76,6 +76,10 @@ void SignViewController::loginBtn()
         {{u"password"_s, DataMD5::accountMd5(password)}, {u"useraccount"_s, account}}, this,
         [this, account, password](const ServiceReply &reply) {
             didCheckUser(reply.returnText.value_or(QString()), account, password);
+        },
+        [this] {
+            qCInfo(lcAccount) << "no reply to the sign-in";
+            navigator()->notice(tr("网络异常!"));
         });
 }
 

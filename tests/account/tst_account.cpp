@@ -231,6 +231,41 @@ private slots:
         QVERIFY(m->navigator.calls.last().animated);
     }
 
+    // The service down or unreachable: the customer is told, not left waiting for nothing.
+    void noReplySaysNetworkError_data()
+    {
+        QTest::addColumn<bool>("registration");
+        QTest::newRow("sign-in") << false;
+        QTest::newRow("registration") << true;
+    }
+    void noReplySaysNetworkError()
+    {
+        QFETCH(bool, registration);
+        auto *signIn = new SignViewController(&m->navigator, m->services());
+        m->navigator.present(signIn, false);
+        signIn->setAccountText(u"13912345678"_s);
+        signIn->setPassWordText(u"123456"_s);
+        if (registration) {
+            signIn->riginBtn();
+            auto *screen = qobject_cast<RegisterViewController *>(m->navigator.modals.last());
+            QVERIFY(screen);
+            screen->setAccountText(u"15012345678"_s);
+            screen->setPassWordText(u"abc"_s);
+            screen->registerBtn();
+        } else {
+            signIn->loginBtn();
+        }
+        const qsizetype screens = m->navigator.modals.size();
+
+        m->transport.fail(0);
+
+        QCOMPARE(m->navigator.alertMessages(), QStringList{networkMessage});
+        QCOMPARE(m->navigator.lastAlert()->title, notice);
+        QCOMPARE(m->navigator.lastAlert()->buttonTitles(), QStringList{u"确定"_s});
+        QCOMPARE(m->navigator.modals.size(), screens);
+        QVERIFY(!m->session.account());
+    }
+
     // Replies that are not one of these end silently: see tst_badreplies.
     void registrationReply_data()
     {

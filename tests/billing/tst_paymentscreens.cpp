@@ -434,6 +434,10 @@ private slots:
             << orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s) << QString();
         QTest::newRow("no prepay id") << orderReply(u"<info><resultCode>0</resultCode></info>"_s)
                                       << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("refused with a reason")
+            << orderReply(u"<info><resultCode>0</resultCode><resultMsg>账单已缴清</resultMsg>"
+                          u"</info>"_s)
+            << u"订单创建失败：账单已缴清"_s;
         QTest::newRow("no reply") << QByteArray() << u"网络异常!"_s;
     }
 
