@@ -10,6 +10,7 @@
 #include "service/ServiceClient.h"
 
 #include <QUuid>
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -56,6 +57,13 @@ QVariantMap messageRecord(const QVariantMap &message)
             record.insert(key, *text);
     }
     return record;
+}
+
+// A message with neither title nor text would only be a blank notification.
+bool isBlank(const QVariantMap &record)
+{
+    return std::all_of(record.cbegin(), record.cend(),
+                       [](const QVariant &text) { return text.toString().trimmed().isEmpty(); });
 }
 
 // Title, a line break, text; a record missing one of them shows the other alone.
@@ -194,15 +202,20 @@ void AppDelegate::didReceiveReply(const ServiceReply &reply)
 
     const QVariant queryList =
         DocumentDictionary::valueAt(*reply.replyDocument, {u"info", u"queryList"});
+    // A blank message is skipped, but its id still counts as seen: asking for it again
+    // would only skip it again.
     if (queryList.typeId() == QMetaType::QVariantMap) {
         // Filled afresh: a message without a title must not show the previous one's.
         m_dicnory = messageRecord(queryList.toMap());
         takeGreaterId(queryList.toMap());
-        m_sendArray.append(m_dicnory);
+        if (!isBlank(m_dicnory))
+            m_sendArray.append(m_dicnory);
     } else if (queryList.typeId() == QMetaType::QVariantList) {
         for (const QVariantMap &message : DocumentDictionary::elements(queryList)) {
             takeGreaterId(message);
-            m_sendArray.append(messageRecord(message));
+            const QVariantMap record = messageRecord(message);
+            if (!isBlank(record))
+                m_sendArray.append(record);
         }
     }
     qCInfo(lcShell).noquote() << "message poll:" << m_sendArray.size()

@@ -279,6 +279,15 @@ private slots:
         QTest::newRow("message without a title")
             << MessageReplies::messages({{{}, u"text only"_s, u"3"_s}})
             << QStringList{u"text only"_s} << u"3"_s;
+        // Nothing to show: skipped, yet seen, so the next poll does not ask for it again.
+        QTest::newRow("blank message")
+            << MessageReplies::messages({{{}, {}, u"9"_s}}) << QStringList() << u"9"_s;
+        QTest::newRow("empty title and text")
+            << MessageReplies::messages({{u""_s, u" "_s, u"9"_s}}) << QStringList() << u"9"_s;
+        QTest::newRow("blank message among others, greatest id")
+            << MessageReplies::messages(
+                   {{u"A"_s, u"a"_s, u"5"_s}, {{}, {}, u"7"_s}, {u"B"_s, u"b"_s, u"6"_s}})
+            << QStringList{u"A\na"_s, u"B\nb"_s} << u"7"_s;
         QTest::newRow("message without an id")
             << MessageReplies::messages({{u"A"_s, u"a"_s, {}}, {u"B"_s, u"b"_s, {}}})
             << QStringList{u"A\na"_s, u"B\nb"_s} << u"0"_s;
