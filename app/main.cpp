@@ -161,6 +161,12 @@ int main(int argc, char *argv[])
     AppLifecycle lifecycle(&delegate);
     auto *mainWindow = qobject_cast<QWindow *>(engine.rootObjects().constFirst());
     lifecycle.track(mainWindow);
+    // No badge while the customer is looking at the app; a notification's action opens it.
+    notifications.setWindowInFront(!lifecycle.isInBackground());
+    QObject::connect(&lifecycle, &AppLifecycle::inBackgroundChanged, &notifications,
+                     [&notifications](bool away) { notifications.setWindowInFront(!away); });
+    QObject::connect(&notifications, &DesktopNotifications::openAppRequested, mainWindow,
+                     [mainWindow] { AppLifecycle::bringToFront(mainWindow); });
     if (parser.isSet(simulateBackgroundOption)) {
         const double seconds = parser.value(simulateBackgroundOption).toDouble();
         if (seconds > 0)

@@ -13,7 +13,6 @@
 #include "platform/SandboxWallet.h"
 #include "platform/WXApiDelegate.h"
 #include "redpackets/RedPacketReply.h"
-#include "service/DocumentDictionary.h"
 #include "service/Envelope.h"
 
 #include <QCoreApplication>
@@ -216,11 +215,9 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
     auto handOff = [&](const ServiceReply &reply) {
         const std::optional<QString> id = OrderCreation::prepayIdOf(reply.replyDocument);
         if (!id) {
-            const std::optional<QString> reason =
-                reply.replyDocument
-                    ? DocumentDictionary::textAt(*reply.replyDocument, {u"info", u"resultMsg"})
-                    : std::nullopt;
-            fail(u"the service created no order: "_s + reason.value_or(u"no reason given"_s), 1);
+            fail(u"the service created no order: "_s +
+                     OrderCreation::refusalOf(reply.replyDocument).value_or(u"no reason given"_s),
+                 1);
             return;
         }
         prepayId = *id;

@@ -47,13 +47,19 @@ void RegisterViewController::registerBtn()
     }
     const QString device = m_services.settings->string(u"UUID"_s);
     qCInfo(lcAccount) << "registering";
-    m_services.service->call(ServiceOperation::registerUser,
-                             {{u"password"_s, DataMD5::accountMd5(m_passWordText)},
-                              {u"useraccount"_s, m_accountText},
-                              {u"uuid"_s, device}},
-                             this, [this](const ServiceReply &reply) {
-                                 didRegister(reply.replyDocument.value_or(QVariantMap()));
-                             });
+    m_services.service->call(
+        ServiceOperation::registerUser,
+        {{u"password"_s, DataMD5::accountMd5(m_passWordText)},
+         {u"useraccount"_s, m_accountText},
+         {u"uuid"_s, device}},
+        this,
+        [this](const ServiceReply &reply) {
+            didRegister(reply.replyDocument.value_or(QVariantMap()));
+        },
+        [this] {
+            qCInfo(lcAccount) << "no reply to the registration";
+            navigator()->notice(tr("网络异常!"));
+        });
 }
 
 void RegisterViewController::didRegister(const QVariantMap &reply)

@@ -68,21 +68,29 @@ void SignViewController::loginBtn()
         return;
     }
     qCInfo(lcAccount) << "signing in";
+    // The reply speaks of the pair sent; the fields may have been edited by the time it comes.
+    const QString account = m_accountText;
+    const QString password = m_passWordText;
     m_services.service->call(
         ServiceOperation::checkUser,
-        {{u"password"_s, DataMD5::accountMd5(m_passWordText)}, {u"useraccount"_s, m_accountText}},
-        this,
-        [this](const ServiceReply &reply) { didCheckUser(reply.returnText.value_or(QString())); });
+        {{u"password"_s, DataMD5::accountMd5(password)}, {u"useraccount"_s, account}}, this,
+        [this, account, password](const ServiceReply &reply) {
+            didCheckUser(reply.returnText.value_or(QString()), account, password);
+        },
+        [this] {
+            qCInfo(lcAccount) << "no reply to the sign-in";
+            navigator()->notice(tr("网络异常!"));
+        });
 }
 
-void SignViewController::didCheckUser(const QString &returnText)
+void SignViewController::didCheckUser(const QString &returnText, const QString &account,
+                                      const QString &password)
 {
     if (returnText == u"1") {
         qCInfo(lcAccount) << "signed in";
-        // What is remembered is what the fields hold now, not what was sent.
         if (m_credentials.isRember())
-            m_credentials.remember(m_accountText, m_passWordText);
-        m_services.session->signIn(m_accountText);
+            m_credentials.remember(account, password);
+        m_services.session->signIn(account);
         navigator()->dismiss(this, true);
     } else if (returnText == u"X") {
         qCInfo(lcAccount) << "sign-in refused";

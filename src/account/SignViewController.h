@@ -49,7 +49,7 @@ signals:
     void miMaKuangChanged();
 
 private:
-    void didCheckUser(const QString &returnText);
+    void didCheckUser(const QString &returnText, const QString &account, const QString &password);
     void setMiMaKuang(bool selected);
 
     AccountServices m_services;

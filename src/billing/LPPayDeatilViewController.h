@@ -24,7 +24,7 @@ class LPPayDeatilViewController : public BaseViewController
     Q_PROPERTY(bool tipLableVisible READ tipLableVisible CONSTANT)
 
 public:
-    /// `userID` is the account number the payment screen's field held when this screen opened.
+    /// `userID` is the account number whose bills these are.
     LPPayDeatilViewController(Navigator *navigator, const ScreenServices &services,
                               const QList<queryListModel> &dataSource, const PayModel &model,
                               const QString &userID, QObject *parent = nullptr);

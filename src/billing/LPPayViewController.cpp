@@ -100,15 +100,21 @@ void LPPayViewController::seacr()
     loading->setType(0);
     m_loadingView = loading;
     QPointer<KTLoadingView> thisSearch(loading);
+    const QString account = m_seacrBar;
     new LPPayInfoTool(
-        m_services.account.service, m_services.notifications, m_seacrBar,
-        [this, thisSearch](const PayModel &model) { didReceiveResult(model, thisSearch); }, this);
+        m_services.account.service, m_services.notifications, account,
+        [this, account, thisSearch](const PayModel &model) {
+            didReceiveResult(model, account, thisSearch);
+        },
+        this);
 }
 
-void LPPayViewController::didReceiveResult(const PayModel &model, KTLoadingView *loading)
+void LPPayViewController::didReceiveResult(const PayModel &model, const QString &account,
+                                           KTLoadingView *loading)
 {
     qCInfo(lcBilling) << "arrears result with" << model.queryList.size() << "bills";
     clearRedPacket();
+    m_resultAccount = account;
     showRows(model, true);
     if (loading) {
         loading->endAnimation();
@@ -204,19 +210,37 @@ std::optional<RedPacketChoice> LPPayViewController::redPacketChoice() const
 
 void LPPayViewController::pay()
 {
+    if (!fieldNamesResult())
+        return;
+    // Made when the agreement is accepted: the account and the bills of the result on screen
+    // then, which a search in between replaces together.
     m_payAction->pay([this] {
-        return OrderRequest::make(m_seacrBar, m_services.account.settings->string(u"UUID"_s),
+        return OrderRequest::make(m_resultAccount, m_services.account.settings->string(u"UUID"_s),
                                   m_model, redPacketChoice());
     });
 }
 
 void LPPayViewController::detail()
 {
+    if (!fieldNamesResult())
+        return;
     auto *screen = new LPPayDeatilViewController(navigator(), m_services, m_model.queryList,
-                                                 m_model, m_seacrBar);
+                                                 m_model, m_resultAccount);
     // A payment made there is looked at again here once the customer comes back.
     connect(screen, &LPPayDeatilViewController::paid, this, &LPPayViewController::lookAgain);
     navigator()->push(screen, true);
+}
+
+bool LPPayViewController::fieldNamesResult()
+{
+    if (m_seacrBar == m_resultAccount)
+        return true;
+    // The bills on screen belong to the account searched, not to the one the field names now:
+    // paying them, or the field's account with them, would pay for the wrong account.
+    qCInfo(lcBilling) << "account field edited since the search; searching again";
+    navigator()->notice(tr("户号已修改，已为您重新查询，请核对后再缴费"));
+    seacr();
+    return false;
 }
 
 void LPPayViewController::lookAgain(const QString &account)

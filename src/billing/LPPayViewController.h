@@ -68,12 +68,15 @@ signals:
     void tipLableChanged();
 
 private:
-    void didReceiveResult(const PayModel &model, KTLoadingView *loading);
+    void didReceiveResult(const PayModel &model, const QString &account, KTLoadingView *loading);
     void didRefuse(const QString &notification);
     void chooseRedPacket();
     void didChooseRedPacket(const QStringList &choice);
     void clearRedPacket();
     std::optional<RedPacketChoice> redPacketChoice() const;
+    /// True when the field still names the account of the result on screen; otherwise says
+    /// so and searches the field's account.
+    bool fieldNamesResult();
     void lookAgain(const QString &account);
     void showRows(const PayModel &model, bool showsResult);
     void setMainTableViewEnabled(bool enabled);
@@ -84,6 +87,8 @@ private:
     PayAction *m_payAction;
     QString m_seacrBar;
     PayModel m_model;
+    /// The account number searched for the result on screen.
+    QString m_resultAccount;
     QStringList m_infoB;
     QStringList m_hongbaoArray;
     QString m_hbid;

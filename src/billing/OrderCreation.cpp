@@ -42,13 +42,31 @@ std::optional<QString> OrderCreation::prepayIdOf(const std::optional<QVariantMap
     return prepayId;
 }
 
+std::optional<QString> OrderCreation::refusalOf(const std::optional<QVariantMap> &replyDocument)
+{
+    if (!replyDocument)
+        return std::nullopt;
+    const QString reason = DocumentDictionary::textAt(*replyDocument, {u"info", u"resultMsg"})
+                               .value_or(QString())
+                               .trimmed();
+    if (reason.isEmpty())
+        return std::nullopt;
+    return reason;
+}
+
 OrderCreation::Outcome OrderCreation::handOff(const std::optional<QVariantMap> &replyDocument,
                                               WalletSdk &wallet, const Clock &clock)
 {
     const std::optional<QString> prepayId = prepayIdOf(replyDocument);
     if (!prepayId) {
-        qCInfo(lcBilling) << "order reply without a prepay id";
-        return {false, {}, u"订单创建失败，请稍后再试"_s};
+        // A customer told only to try later would retry what can never work (the bill is
+        // paid, the red packet has expired...): the service's reason is shown when it gives one.
+        const std::optional<QString> reason = refusalOf(replyDocument);
+        qCInfo(lcBilling).noquote()
+            << "order reply without a prepay id" << reason.value_or(u"and without a reason"_s);
+        if (reason)
+            return {false, {}, tr("订单创建失败：%1").arg(*reason)};
+        return {false, {}, tr("订单创建失败，请稍后再试")};
     }
     sendPayRequest(*prepayId, wallet, clock);
     return {true, *prepayId, {}};

@@ -33,6 +33,8 @@ public:
 
     /// The order's prepay id, when the reply names one.
     static std::optional<QString> prepayIdOf(const std::optional<QVariantMap> &replyDocument);
+    /// Why the service made no order, when its reply says.
+    static std::optional<QString> refusalOf(const std::optional<QVariantMap> &replyDocument);
     static Outcome handOff(const std::optional<QVariantMap> &replyDocument, WalletSdk &wallet,
                            const Clock &clock);
 

@@ -22,7 +22,11 @@ constexpr QLatin1StringView launcherInterface{"com.canonical.Unity.LauncherEntry
 DesktopNotifications::DesktopNotifications(const QDBusConnection &bus, QObject *parent)
     : QObject(parent)
     , m_bus(bus)
-{}
+{
+    if (m_bus.isConnected())
+        m_bus.connect(notificationsService, notificationsPath, notificationsService,
+                      u"ActionInvoked"_s, this, SLOT(actionInvoked(uint, QString)));
+}
 
 void DesktopNotifications::registerUserNotificationSettings(int typeMask)
 {
@@ -48,9 +52,17 @@ void DesktopNotifications::setApplicationIconBadgeNumber(qint64 number)
     updateLauncher();
 }
 
+void DesktopNotifications::actionInvoked(uint id, const QString &actionKey)
+{
+    if (!m_shownIds.remove(id))
+        return;
+    qCInfo(lcPlatform) << "notification" << id << "action" << actionKey << "taken: opening the app";
+    emit openAppRequested();
+}
+
 void DesktopNotifications::present(const LocalNotification &notification)
 {
-    if (m_requestedTypes & Badge && notification.applicationIconBadgeNumber > 0)
+    if (m_requestedTypes & Badge && notification.applicationIconBadgeNumber > 0 && !m_windowInFront)
         setApplicationIconBadgeNumber(notification.applicationIconBadgeNumber);
     if (!(m_requestedTypes & Alert))
         return;
@@ -77,6 +89,7 @@ void DesktopNotifications::notifyDesktop(const LocalNotification &notification)
         watcher->deleteLater();
         const QDBusPendingReply<uint> reply = *watcher;
         if (!reply.isError()) {
+            m_shownIds.insert(reply.value());
             qCInfo(lcPlatform) << "notification" << reply.value() << "shown by the desktop, badge"
                                << notification.applicationIconBadgeNumber;
             return;

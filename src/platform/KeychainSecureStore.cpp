@@ -1,69 +1,24 @@
 #include "KeychainSecureStore.h"
 
 #include "PlatformLog.h"
+#include "QtKeychainBackend.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QEventLoop>
 #include <QTimer>
-#include <qt6keychain/keychain.h>
 
 using namespace Qt::StringLiterals;
 
-namespace {
+using Outcome = KeychainBackend::Outcome;
 
-/// How a finished (or abandoned) keychain job turned out.
-struct JobResult
-{
-    bool finished = false;
-    QKeychain::Error error = QKeychain::OtherError;
-    QString errorString;
-    QString text;
-};
-
-// Runs the job to completion in a local event loop. The job deletes itself when it
-// finishes; if that is after the time-out, the loop is gone and so is the connection.
-JobResult runJob(QKeychain::Job *job)
-{
-    JobResult result;
-    QEventLoop loop;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, [&result, &loop](QKeychain::Job *done) {
-        result.finished = true;
-        result.error = done->error();
-        result.errorString = done->errorString();
-        if (auto *reader = qobject_cast<QKeychain::ReadPasswordJob *>(done))
-            result.text = reader->textData();
-        loop.quit();
-    });
-    QTimer::singleShot(KeychainSecureStore::answerTimeout, &loop, &QEventLoop::quit);
-    job->start();
-    // A backend may answer before start() returns.
-    if (!result.finished)
-        loop.exec();
-    if (!result.finished)
-        result.errorString = u"no answer from the keychain"_s;
-    return result;
-}
-
-// Errors after which the item is kept in the fallback store: the keychain is not there
-// or not working. A refusal by the user is an answer and is honoured.
-bool keychainUnusable(QKeychain::Error error)
-{
-    switch (error) {
-    case QKeychain::NoBackendAvailable:
-    case QKeychain::NotImplemented:
-    case QKeychain::OtherError:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-KeychainSecureStore::KeychainSecureStore(std::unique_ptr<SecureStore> fallback)
+KeychainSecureStore::KeychainSecureStore(std::unique_ptr<SecureStore> fallback,
+                                         std::unique_ptr<KeychainBackend> keychain)
     : m_fallback(std::move(fallback))
+    , m_keychain(keychain ? std::move(keychain) : std::make_unique<QtKeychainBackend>())
 {}
+
+KeychainSecureStore::~KeychainSecureStore() = default;
 
 bool KeychainSecureStore::secretServiceRunning()
 {
@@ -73,38 +28,102 @@ bool KeychainSecureStore::secretServiceRunning()
     return bus.interface()->isServiceRegistered(u"org.freedesktop.secrets"_s).value();
 }
 
+std::optional<KeychainBackend::Answer> KeychainSecureStore::ask(const Question &question)
+{
+    if (m_keychainHung)
+        return std::nullopt;
+    std::optional<KeychainBackend::Answer> answer;
+    // The loop is the answer's context: an answer after the time-out finds it gone.
+    QEventLoop loop;
+    question(&loop, [&answer, &loop](const KeychainBackend::Answer &given) {
+        answer = given;
+        loop.quit();
+    });
+    // A backend may answer before the question returns.
+    if (!answer) {
+        QTimer::singleShot(answerTimeout, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    if (!answer) {
+        m_keychainHung = true;
+        qCWarning(lcPlatform) << "the keychain gave no answer within" << answerTimeout.count()
+                              << "ms; the private file serves for the rest of this run";
+    }
+    return answer;
+}
+
 std::optional<QString> KeychainSecureStore::read(const QString &account, const QString &service)
 {
-    auto *job = new QKeychain::ReadPasswordJob(service);
-    job->setKey(account);
-    const JobResult result = runJob(job);
-    if (result.error == QKeychain::NoError)
-        return result.text;
-    if (result.error == QKeychain::EntryNotFound)
+    const std::optional<KeychainBackend::Answer> answer =
+        ask([&](QObject *context, KeychainBackend::Done done) {
+            m_keychain->read(account, service, context, std::move(done));
+        });
+    if (!answer)
         return m_fallback->read(account, service);
-    if (keychainUnusable(result.error)) {
-        qCInfo(lcPlatform) << "keychain read failed (" << result.errorString
+    switch (answer->outcome) {
+    case Outcome::Done:
+        alignFallback(account, service, service, answer->text);
+        return answer->text;
+    case Outcome::NotFound: {
+        // Written while no keychain ran: the keychain takes a copy, the fallback keeps its own.
+        const std::optional<QString> kept = m_fallback->read(account, service);
+        if (kept) {
+            const std::optional<KeychainBackend::Answer> copied =
+                askToWrite(account, service, *kept);
+            if (copied && copied->outcome == Outcome::Done)
+                qCInfo(lcPlatform) << "an item of the fallback store copied into the keychain";
+        }
+        return kept;
+    }
+    case Outcome::Unusable:
+        qCInfo(lcPlatform) << "keychain read failed (" << answer->errorString
                            << "); reading the fallback store";
         return m_fallback->read(account, service);
+    case Outcome::Refused:
+        break;
     }
-    qCWarning(lcPlatform) << "keychain read refused:" << result.errorString;
+    qCWarning(lcPlatform) << "keychain read refused:" << answer->errorString;
     return std::nullopt;
 }
 
 bool KeychainSecureStore::write(const QString &account, const QString &service,
                                 const QString &label, const QString &secret)
 {
-    auto *job = new QKeychain::WritePasswordJob(service);
-    job->setKey(account);
-    job->setTextData(secret);
-    const JobResult result = runJob(job);
-    if (result.error == QKeychain::NoError)
+    const std::optional<KeychainBackend::Answer> answer = askToWrite(account, service, secret);
+    if (!answer)
+        return m_fallback->write(account, service, label, secret);
+    switch (answer->outcome) {
+    case Outcome::Done:
+        alignFallback(account, service, label, secret);
         return true;
-    if (keychainUnusable(result.error)) {
-        qCInfo(lcPlatform) << "keychain write failed (" << result.errorString
+    case Outcome::Unusable:
+        qCInfo(lcPlatform) << "keychain write failed (" << answer->errorString
                            << "); writing the fallback store";
         return m_fallback->write(account, service, label, secret);
+    case Outcome::NotFound:
+    case Outcome::Refused:
+        break;
     }
-    qCWarning(lcPlatform) << "keychain write refused:" << result.errorString;
+    qCWarning(lcPlatform) << "keychain write refused:" << answer->errorString;
     return false;
+}
+
+std::optional<KeychainBackend::Answer> KeychainSecureStore::askToWrite(const QString &account,
+                                                                       const QString &service,
+                                                                       const QString &secret)
+{
+    return ask([&](QObject *context, KeychainBackend::Done done) {
+        m_keychain->write(account, service, secret, context, std::move(done));
+    });
+}
+
+void KeychainSecureStore::alignFallback(const QString &account, const QString &service,
+                                        const QString &label, const QString &secret)
+{
+    const std::optional<QString> kept = m_fallback->read(account, service);
+    if (!kept || *kept == secret)
+        return;
+    if (m_fallback->write(account, service, label, secret))
+        qCInfo(lcPlatform) << "the fallback store's copy of an item brought in line with the "
+                              "keychain";
 }

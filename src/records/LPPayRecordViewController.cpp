@@ -91,6 +91,13 @@ void LPPayRecordViewController::query()
 
 void LPPayRecordViewController::didQueryPayList(const ServiceReply &reply)
 {
+    // An HTTP error, a SOAP fault or a body that is no reply at all says nothing about the
+    // payments: an empty list would tell the customer there were none.
+    if (!reply.replyDocument) {
+        qCInfo(lcRecords) << "payment record query answered without a reply document";
+        navigator()->notice(tr("网络异常!"));
+        return;
+    }
     const PayRecordOutcome outcome = PayRecordReply::read(reply.replyDocument);
     if (outcome.noRecords) {
         navigator()->notice(PayRecordQuery::noRecordsMessage.toString());

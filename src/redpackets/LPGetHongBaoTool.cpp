@@ -28,5 +28,6 @@ LPGetHongBaoTool::LPGetHongBaoTool(ServiceClient *client, Navigator *navigator,
         [this] {
             qCInfo(lcRedPackets) << "red packet query got no reply";
             deleteLater();
+            m_navigator->notice(tr("网络异常!"));
         });
 }

@@ -19,8 +19,8 @@ public:
 
     /// Sends queryHbxx for `useraccount` at once. Lives as a child of `receiver` (so a reply never
     /// reaches a screen that has gone) and deletes itself once the reply is handled. Shows the
-    /// "当前无红包可用!" alert through `navigator` when the reply has no return text; delivers only
-    /// a non-empty list.
+    /// "当前无红包可用!" alert through `navigator` when the reply has no return text, and
+    /// "网络异常!" when no reply comes; delivers only a non-empty list.
     LPGetHongBaoTool(ServiceClient *client, Navigator *navigator, const QString &useraccount,
                      Success success, QObject *receiver);
 

@@ -10,6 +10,7 @@
 #include "service/ServiceClient.h"
 
 #include <QUuid>
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +59,13 @@ QVariantMap messageRecord(const QVariantMap &message)
     return record;
 }
 
+// A message with neither title nor text would only be a blank notification.
+bool isBlank(const QVariantMap &record)
+{
+    return std::all_of(record.cbegin(), record.cend(),
+                       [](const QVariant &text) { return text.toString().trimmed().isEmpty(); });
+}
+
 // Title, a line break, text; a record missing one of them shows the other alone.
 QString alertBody(const QVariantMap &record)
 {
@@ -96,18 +104,32 @@ bool AppDelegate::didFinishLaunchingWithOptions()
 
 void AppDelegate::restoreDeviceIdentifier()
 {
-    // The secure store holds the lasting identifier; the settings only a working copy that
-    // every request reads, refreshed here so that cleared settings do not lose it.
+    // Payment records are kept under the identifier, so an identifier is never replaced while
+    // any copy of it exists: a secure store that is missing at one launch (no secret service,
+    // an unreadable file) must not cost the customer the payments made from this device.
+    // When the two copies differ, the secure store's is the device's lasting one; the
+    // settings may come from a copied or restored profile.
+    const QString inSettings = m_settings->string(identifierSettingsKey);
     std::optional<QString> identifier = m_secureStore->read(identifierAccount, identifierService);
+    if (identifier && identifier->isEmpty())
+        identifier.reset();
     if (identifier) {
         qCInfo(lcShell).noquote() << "device identifier found:" << *identifier;
+        if (!inSettings.isEmpty() && inSettings != *identifier)
+            qCWarning(lcShell).noquote()
+                << "the settings held another device identifier," << inSettings
+                << "- replaced by the secure store's; payments made under it are listed with "
+                   "tarvo-cli records --uuid";
     } else {
-        identifier = uuid();
-        // A failed write is not retried: the new identifier still serves this run, and the
-        // next launch makes another one.
+        const bool kept = !inSettings.isEmpty();
+        identifier = kept ? inSettings : uuid();
+        // A failed write is not retried: the settings copy carries the identifier over to
+        // the next launch, which tries again.
         const bool stored = m_secureStore->write(identifierAccount, identifierService,
                                                  identifierService, *identifier);
-        qCInfo(lcShell).noquote() << "device identifier made:" << *identifier
+        qCInfo(lcShell).noquote() << (kept ? "device identifier kept from the settings:"
+                                           : "device identifier made:")
+                                  << *identifier
                                   << (stored ? "(stored)" : "(not stored: secure store refused)");
     }
     m_settings->setValue(identifierSettingsKey, *identifier);
@@ -180,15 +202,20 @@ void AppDelegate::didReceiveReply(const ServiceReply &reply)
 
     const QVariant queryList =
         DocumentDictionary::valueAt(*reply.replyDocument, {u"info", u"queryList"});
+    // A blank message is skipped, but its id still counts as seen: asking for it again
+    // would only skip it again.
     if (queryList.typeId() == QMetaType::QVariantMap) {
         // Filled afresh: a message without a title must not show the previous one's.
         m_dicnory = messageRecord(queryList.toMap());
         takeGreaterId(queryList.toMap());
-        m_sendArray.append(m_dicnory);
+        if (!isBlank(m_dicnory))
+            m_sendArray.append(m_dicnory);
     } else if (queryList.typeId() == QMetaType::QVariantList) {
         for (const QVariantMap &message : DocumentDictionary::elements(queryList)) {
             takeGreaterId(message);
-            m_sendArray.append(messageRecord(message));
+            const QVariantMap record = messageRecord(message);
+            if (!isBlank(record))
+                m_sendArray.append(record);
         }
     }
     qCInfo(lcShell).noquote() << "message poll:" << m_sendArray.size()

@@ -37,6 +37,15 @@ void AppLifecycle::visibilityChanged(QWindow::Visibility visibility)
         m_delegate->applicationDidEnterBackground();
     else
         m_delegate->applicationWillEnterForeground();
+    emit inBackgroundChanged(background);
+}
+
+void AppLifecycle::bringToFront(QWindow *window)
+{
+    window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->requestActivate();
 }
 
 void AppLifecycle::simulateTrips(QWindow *window, std::chrono::milliseconds interval)

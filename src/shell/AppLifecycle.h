@@ -25,6 +25,13 @@ public:
     /// For scripted runs: minimises and restores the window in turn, every `interval`, as a
     /// customer who keeps leaving the app and coming back.
     static void simulateTrips(QWindow *window, std::chrono::milliseconds interval);
+    /// Shows the window in front of the others, restored if it was minimised or hidden: the
+    /// customer asked to open the app, e.g. from a notification.
+    static void bringToFront(QWindow *window);
+
+signals:
+    /// The app went into the background (true) or came back to the front (false).
+    void inBackgroundChanged(bool inBackground);
 
 public slots:
     /// The window's visibility changed; repeats of the same side are ignored.

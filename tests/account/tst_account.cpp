@@ -150,18 +150,20 @@ private slots:
         screen.setAccountText(u"13912345678"_s);
         screen.setPassWordText(u"123456"_s);
         screen.loginBtn();
-        // The fields at the moment of the reply are the ones remembered.
+        // Edited while the service checks: the reply is about the pair that was sent.
+        screen.setAccountText(u"15012345678"_s);
         screen.setPassWordText(u"654321"_s);
         m->transport.respond(0, BadReplies::documentReply(u"checkUser"_s, answer));
 
         QCOMPARE(m->navigator.modals.isEmpty(), dismissed);
         QCOMPARE(m->navigator.alertMessages(), alerts);
-        QCOMPARE(m->session.account().has_value(), dismissed);
+        QCOMPARE(m->session.account(),
+                 dismissed ? std::optional(u"13912345678"_s) : std::optional<QString>());
         QCOMPARE(m->settings.values.contains(u"account"_s), stored);
         QVERIFY(!m->settings.values.contains(u"passWord"_s));
         if (stored) {
             QCOMPARE(m->settings.values.value(u"account"_s).toString(), u"13912345678"_s);
-            QCOMPARE(RememberedCredentials(&m->settings, &m->secureStore).password(), u"654321"_s);
+            QCOMPARE(RememberedCredentials(&m->settings, &m->secureStore).password(), u"123456"_s);
         } else {
             QCOMPARE(m->secureStore.writes, 0);
         }
@@ -227,6 +229,41 @@ private slots:
         QVERIFY(m->transport.requests().isEmpty());
         QCOMPARE(m->navigator.kinds(), (QStringList{u"present"_s, u"dismiss"_s}));
         QVERIFY(m->navigator.calls.last().animated);
+    }
+
+    // The service down or unreachable: the customer is told, not left waiting for nothing.
+    void noReplySaysNetworkError_data()
+    {
+        QTest::addColumn<bool>("registration");
+        QTest::newRow("sign-in") << false;
+        QTest::newRow("registration") << true;
+    }
+    void noReplySaysNetworkError()
+    {
+        QFETCH(bool, registration);
+        auto *signIn = new SignViewController(&m->navigator, m->services());
+        m->navigator.present(signIn, false);
+        signIn->setAccountText(u"13912345678"_s);
+        signIn->setPassWordText(u"123456"_s);
+        if (registration) {
+            signIn->riginBtn();
+            auto *screen = qobject_cast<RegisterViewController *>(m->navigator.modals.last());
+            QVERIFY(screen);
+            screen->setAccountText(u"15012345678"_s);
+            screen->setPassWordText(u"abc"_s);
+            screen->registerBtn();
+        } else {
+            signIn->loginBtn();
+        }
+        const qsizetype screens = m->navigator.modals.size();
+
+        m->transport.fail(0);
+
+        QCOMPARE(m->navigator.alertMessages(), QStringList{networkMessage});
+        QCOMPARE(m->navigator.lastAlert()->title, notice);
+        QCOMPARE(m->navigator.lastAlert()->buttonTitles(), QStringList{u"确定"_s});
+        QCOMPARE(m->navigator.modals.size(), screens);
+        QVERIFY(!m->session.account());
     }
 
     // Replies that are not one of these end silently: see tst_badreplies.

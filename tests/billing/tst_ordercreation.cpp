@@ -34,9 +34,16 @@ private slots:
         QTest::newRow("prepay id")
             << orderReply(u"<info><prepay_id>wx2026120712345</prepay_id></info>"_s) << true
             << QString();
-        QTest::newRow("refused order")
-            << orderReply(u"<info><resultCode>0</resultCode><resultMsg>应缴金额与账单不符"
-                          u"</resultMsg></info>"_s)
+        // The service's own reason, so the customer does not retry what cannot work.
+        for (const QString &reason :
+             {u"账单已缴清"_s, u"账单不属于该户号"_s, u"红包已过期"_s, u"应缴金额与账单不符"_s})
+            QTest::addRow("refused: %s", qPrintable(reason))
+                << orderReply(
+                       u"<info><resultCode>0</resultCode><resultMsg>%1</resultMsg></info>"_s.arg(
+                           reason))
+                << false << u"订单创建失败：%1"_s.arg(reason);
+        QTest::newRow("refused without a reason")
+            << orderReply(u"<info><resultCode>0</resultCode><resultMsg> </resultMsg></info>"_s)
             << false << u"订单创建失败，请稍后再试"_s;
         QTest::newRow("empty prepay id") << orderReply(u"<info><prepay_id></prepay_id></info>"_s)
                                          << false << u"订单创建失败，请稍后再试"_s;

@@ -343,7 +343,7 @@ private slots:
         QVERIFY(detail->footerVisible());
 
         const QByteArray order = payAndAccept(detail);
-        QCOMPARE(argument(order, u"userbh"_s), u"1000003"_s);
+        QCOMPARE(argument(order, u"userbh"_s), u"1000001"_s);
         QCOMPARE(argument(order, u"uuid"_s), u"DEVICE-1"_s);
         QCOMPARE(argument(order, u"rcvblAmtId"_s), u"202610:A1|202611:A2|202611:A3|202611:A4|"_s);
         QCOMPARE(argument(order, u"ypay"_s), u"8550"_s);
@@ -362,12 +362,65 @@ private slots:
         delete detail;
     }
 
-    void payScreenOrderUsesTheFieldOfThatMoment()
+    void orderIsForTheAccountOnScreen_data()
     {
+        QTest::addColumn<QByteArray>("action"); // pay or detail
+        QTest::addColumn<QString>("fieldAtTap");
+        QTest::addColumn<QString>("fieldAtAccept");
+        QTest::addColumn<QString>("userbh"); // empty: no order, the field's account searched
+
+        QTest::newRow("pay, field as searched")
+            << "pay"_ba << u"1000001"_s << u"1000001"_s << u"1000001"_s;
+        QTest::newRow("pay, field edited after the search")
+            << "pay"_ba << u"1000003"_s << u"1000003"_s << QString();
+        QTest::newRow("pay, a blank added after the search")
+            << "pay"_ba << u"1000001 "_s << u"1000001 "_s << QString();
+        QTest::newRow("pay, field edited under the agreement")
+            << "pay"_ba << u"1000001"_s << u"1000003"_s << u"1000001"_s;
+        QTest::newRow("detail, field edited after the search")
+            << "detail"_ba << u"1000003"_s << u"1000003"_s << QString();
+        QTest::newRow("detail, field edited under the agreement")
+            << "detail"_ba << u"1000001"_s << u"1000003"_s << u"1000001"_s;
+    }
+
+    void orderIsForTheAccountOnScreen()
+    {
+        QFETCH(QByteArray, action);
+        QFETCH(QString, fieldAtTap);
+        QFETCH(QString, fieldAtAccept);
+        QFETCH(QString, userbh);
         LPPayViewController *screen = searchedPayScreen();
-        screen->setSeacrBar(u"1000001 "_s);
-        const QByteArray order = payAndAccept(screen);
-        QCOMPARE(argument(order, u"userbh"_s), u"1000001 "_s);
+        const qsizetype sent = m_transport->requests().size();
+        screen->setSeacrBar(fieldAtTap);
+
+        ViewController *payingScreen = screen;
+        if (action == "detail") {
+            screen->detail();
+            if (!userbh.isEmpty()) {
+                payingScreen = m_navigator->stack.last();
+                QCOMPARE(qobject_cast<LPPayDeatilViewController *>(payingScreen)->userID(), userbh);
+            }
+        }
+        if (userbh.isEmpty()) {
+            if (action == "pay")
+                screen->pay();
+            // Said, and the field's account searched instead of paying either.
+            QCOMPARE(m_navigator->stack.size(), 1);
+            QVERIFY(m_navigator->modals.isEmpty());
+            QCOMPARE(m_navigator->alertMessages(),
+                     QStringList{u"户号已修改，已为您重新查询，请核对后再缴费"_s});
+            QCOMPARE(m_transport->requests().size(), sent + 1);
+            QCOMPARE(argument(m_transport->lastRequest().body, u"queryValue"_s), fieldAtTap);
+            return;
+        }
+        QMetaObject::invokeMethod(payingScreen, "pay");
+        auto *prompt = qobject_cast<LPWithholdAlertView *>(m_navigator->modals.value(0));
+        QVERIFY(prompt);
+        screen->setSeacrBar(fieldAtAccept);
+        prompt->agreenClick();
+        QCOMPARE(m_transport->requests().size(), sent + 1);
+        const QByteArray order = m_transport->lastRequest().body;
+        QCOMPARE(argument(order, u"userbh"_s), userbh);
         QCOMPARE(argument(order, u"uuid"_s), u"DEVICE-1"_s);
         QCOMPARE(argument(order, u"drives"_s), u"IOS1"_s);
     }
@@ -414,6 +467,10 @@ private slots:
             << orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s) << QString();
         QTest::newRow("no prepay id") << orderReply(u"<info><resultCode>0</resultCode></info>"_s)
                                       << u"订单创建失败，请稍后再试"_s;
+        QTest::newRow("refused with a reason")
+            << orderReply(u"<info><resultCode>0</resultCode><resultMsg>账单已缴清</resultMsg>"
+                          u"</info>"_s)
+            << u"订单创建失败：账单已缴清"_s;
         QTest::newRow("no reply") << QByteArray() << u"网络异常!"_s;
     }
 
@@ -545,7 +602,6 @@ private:
     LPPayDeatilViewController *openDetailScreen()
     {
         LPPayViewController *screen = searchedPayScreen();
-        screen->setSeacrBar(u"1000003"_s);
         screen->detail();
         auto *detail = qobject_cast<LPPayDeatilViewController *>(m_navigator->stack.last());
         detail->viewDidLoad();

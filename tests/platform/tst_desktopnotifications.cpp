@@ -49,6 +49,38 @@ LocalNotification dueIn(const FakeClock &clock, double seconds, qint64 badge)
             u"停水通知\n周六停水"_s, u"打开应用"_s, badge};
 }
 
+/// The fake service under the desktop's name, on a session bus connection of its own.
+struct FakeDesktop
+{
+    QDBusConnection bus =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"tarvo-fake-service"_s);
+    FakeNotificationService service;
+    bool registered = false;
+
+    FakeDesktop()
+    {
+        registered = bus.registerObject(u"/org/freedesktop/Notifications"_s, &service,
+                                        QDBusConnection::ExportAllSlots) &&
+                     bus.registerService(u"org.freedesktop.Notifications"_s);
+    }
+    ~FakeDesktop()
+    {
+        bus.unregisterService(u"org.freedesktop.Notifications"_s);
+        bus.unregisterObject(u"/org/freedesktop/Notifications"_s);
+    }
+};
+
+/// The desktop's signal that the customer took a notification's action ("default" is the
+/// key the app gives "打开应用").
+void invokeAction(QDBusConnection &bus, uint id)
+{
+    QDBusMessage invoked =
+        QDBusMessage::createSignal(u"/org/freedesktop/Notifications"_s,
+                                   u"org.freedesktop.Notifications"_s, u"ActionInvoked"_s);
+    invoked << id << u"default"_s;
+    bus.send(invoked);
+}
+
 QDBusConnection noBus()
 {
     return QDBusConnection::connectToBus(u"unix:path=/nonexistent/tarvo-test-bus"_s,
@@ -89,22 +121,27 @@ private slots:
     void kindsAskedFor_data()
     {
         QTest::addColumn<int>("typeMask");
+        QTest::addColumn<bool>("windowInFront");
         QTest::addColumn<int>("banners");
         QTest::addColumn<qint64>("badge");
 
-        QTest::newRow("alert, badge and sound") << 7 << 1 << qint64(2);
-        QTest::newRow("alert only") << 4 << 1 << qint64(0);
-        QTest::newRow("badge only") << 1 << 0 << qint64(2);
-        QTest::newRow("never asked") << 0 << 0 << qint64(0);
+        QTest::newRow("alert, badge and sound") << 7 << false << 1 << qint64(2);
+        QTest::newRow("alert only") << 4 << false << 1 << qint64(0);
+        QTest::newRow("badge only") << 1 << false << 0 << qint64(2);
+        QTest::newRow("never asked") << 0 << false << 0 << qint64(0);
+        // The customer is looking at the app: the message shows, the launcher stays clear.
+        QTest::newRow("window in front") << 7 << true << 1 << qint64(0);
     }
 
     void kindsAskedFor()
     {
         QFETCH(int, typeMask);
+        QFETCH(bool, windowInFront);
         QFETCH(int, banners);
         QFETCH(qint64, badge);
         DesktopNotifications notifications(noBus());
         notifications.setClock(&m_clock);
+        notifications.setWindowInFront(windowInFront);
         if (typeMask)
             notifications.registerUserNotificationSettings(typeMask);
         QSignalSpy bannerSpy(&notifications, &DesktopNotifications::bannerRequested);
@@ -122,13 +159,11 @@ private slots:
         const QDBusConnection appBus = QDBusConnection::sessionBus();
         if (!appBus.isConnected())
             QSKIP("no session bus (the dbus-run-session variant of this test has one)");
-        QDBusConnection serviceBus =
-            QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"tarvo-fake-service"_s);
-        FakeNotificationService service;
-        QVERIFY(serviceBus.registerObject(u"/org/freedesktop/Notifications"_s, &service,
-                                          QDBusConnection::ExportAllSlots));
-        if (!serviceBus.registerService(u"org.freedesktop.Notifications"_s))
+        FakeDesktop desktop;
+        if (!desktop.registered)
             QSKIP("this session already has a notification service");
+        QDBusConnection &serviceBus = desktop.bus;
+        FakeNotificationService &service = desktop.service;
         QVERIFY(serviceBus.connect(QString(), QString(), u"com.canonical.Unity.LauncherEntry"_s,
                                    u"Update"_s, &service,
                                    SLOT(launcherUpdate(QString, QVariantMap))));
@@ -159,6 +194,32 @@ private slots:
         QVERIFY(banners.wait(5000));
         QCOMPARE(banners.takeFirst().at(2), QVariant(qint64(3)));
         QCOMPARE(service.notifications.size(), 2);
+    }
+
+    void actionOpensTheApp()
+    {
+        const QDBusConnection appBus = QDBusConnection::sessionBus();
+        if (!appBus.isConnected())
+            QSKIP("no session bus (the dbus-run-session variant of this test has one)");
+        FakeDesktop desktop;
+        if (!desktop.registered)
+            QSKIP("this session already has a notification service");
+        DesktopNotifications notifications(appBus);
+        notifications.setClock(&m_clock);
+        notifications.registerUserNotificationSettings(7);
+        QSignalSpy opened(&notifications, &DesktopNotifications::openAppRequested);
+        notifications.scheduleLocalNotification(dueIn(m_clock, 0, 1));
+        QTRY_COMPARE(desktop.service.notifications.size(), 1);
+
+        // "打开应用" taken; the app knows its id once the desktop's answer to Notify is in.
+        QTRY_VERIFY((invokeAction(desktop.bus, 1), !opened.isEmpty()));
+        opened.clear();
+
+        // Another app's notification, or this one's action again, opens nothing.
+        invokeAction(desktop.bus, 99);
+        invokeAction(desktop.bus, 1);
+        QTest::qWait(200);
+        QVERIFY(opened.isEmpty());
     }
 };
 

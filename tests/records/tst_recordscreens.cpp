@@ -170,7 +170,11 @@ private slots:
                                          entry(u"A"_s, u"d"_s, u"2"_s) +
                                          entry(u"C"_s, u"d"_s, u"3"_s) + u"</info>"_s)
                                 << QString() << QStringList{u"B"_s, u"A"_s, u"C"_s};
-        QTest::newRow("not XML") << "<html>502 Bad Gateway"_ba << QString() << QStringList();
+        // None of these says anything about the payments: no empty list for them.
+        QTest::newRow("HTTP error page")
+            << BadReplies::htmlErrorPage << u"网络异常!"_s << QStringList();
+        QTest::newRow("SOAP fault") << BadReplies::soapFault << u"网络异常!"_s << QStringList();
+        QTest::newRow("not XML") << "<html>502 Bad Gateway"_ba << u"网络异常!"_s << QStringList();
         QTest::newRow("no reply") << QByteArray() << u"网络异常!"_s << QStringList();
     }
     void replies()

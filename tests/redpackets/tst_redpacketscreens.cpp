@@ -67,7 +67,7 @@ private slots:
         QTest::newRow("no return text")
             << soapFault << QList<int>() << QStringList{u"当前无红包可用!"_s};
         QTest::newRow("empty info") << reply(u"<info></info>"_s) << QList<int>() << QStringList();
-        QTest::newRow("no reply: nothing shown") << QByteArray() << QList<int>() << QStringList();
+        QTest::newRow("no reply") << QByteArray() << QList<int>() << QStringList{u"网络异常!"_s};
     }
 
     void tool()

@@ -232,15 +232,18 @@ private slots:
 
     void messagePollReply_data()
     {
-        const QString message = u"<queryList><title>T</title><content>C</content><msgid>7</msgid>"
-                                u"</queryList>"_s;
+        const QString message = u"<queryList><titles>T</titles><contexts>C</contexts><msgid>7"
+                                u"</msgid></queryList>"_s;
+        // Messages with neither title nor text are not notified.
         addRows<int>(
             ServiceOperation::backMessage, 0,
             {{"one message", {u"<info>"_s + message + u"</info>"_s, 1}},
              {"messages as a list", {u"<info>"_s + message + message + u"</info>"_s, 2}},
-             {"text where messages go", {u"<info><queryList>x</queryList></info>"_s, 1}},
+             {"other element names",
+              {u"<info><queryList><title>T</title><content>C</content></queryList></info>"_s, 0}},
+             {"text where messages go", {u"<info><queryList>x</queryList></info>"_s, 0}},
              {"id twice",
-              {u"<info><queryList><msgid>1</msgid><msgid>2</msgid></queryList></info>"_s, 1}}});
+              {u"<info><queryList><msgid>1</msgid><msgid>2</msgid></queryList></info>"_s, 0}}});
     }
 
     void messagePollReply()

@@ -1,15 +1,18 @@
 #include "FakeClock.h"
+#include "FakeKeychainBackend.h"
 #include "FakeLocalNotifications.h"
 #include "FakeSecureStore.h"
 #include "FakeSettingsStore.h"
 #include "FakeTransport.h"
 #include "FakeWalletSdk.h"
 #include "MessageReplies.h"
+#include "platform/KeychainSecureStore.h"
 #include "platform/SandboxWallet.h"
 #include "service/Envelope.h"
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 
+#include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QRegularExpression>
 #include <QTest>
@@ -108,16 +111,23 @@ private slots:
         QTest::addColumn<QString>("inSecureStore");
         QTest::addColumn<bool>("secureStoreWorks");
         QTest::addColumn<QString>("inSettings");
-        QTest::addColumn<bool>("madeNew");
+        QTest::addColumn<QString>("kept"); ///< empty: a new one is made
+        QTest::addColumn<bool>("writesSecureStore");
 
-        QTest::newRow("first launch") << QString() << true << QString() << true;
-        QTest::newRow("second launch") << storedIdentifier << true << storedIdentifier << false;
-        QTest::newRow("settings cleared") << storedIdentifier << true << QString() << false;
-        QTest::newRow("settings out of date")
-            << storedIdentifier << true << staleIdentifier << false;
-        QTest::newRow("secure store unavailable") << QString() << false << QString() << true;
-        QTest::newRow("secure store unavailable, old copy in settings")
-            << QString() << false << staleIdentifier << true;
+        QTest::newRow("first launch") << QString() << true << QString() << QString() << true;
+        QTest::newRow("second launch")
+            << storedIdentifier << true << storedIdentifier << storedIdentifier << false;
+        QTest::newRow("settings cleared")
+            << storedIdentifier << true << QString() << storedIdentifier << false;
+        // A settings file from a copied or restored profile does not take over the device.
+        QTest::newRow("both, different: the secure store's")
+            << storedIdentifier << true << staleIdentifier << storedIdentifier << false;
+        QTest::newRow("secure store lost its copy: the settings' goes back")
+            << QString() << true << storedIdentifier << storedIdentifier << true;
+        QTest::newRow("secure store unavailable")
+            << QString() << false << QString() << QString() << true;
+        QTest::newRow("secure store unavailable, copy in settings")
+            << QString() << false << storedIdentifier << storedIdentifier << true;
     }
 
     void deviceIdentifierAtLaunch()
@@ -125,7 +135,8 @@ private slots:
         QFETCH(QString, inSecureStore);
         QFETCH(bool, secureStoreWorks);
         QFETCH(QString, inSettings);
-        QFETCH(bool, madeNew);
+        QFETCH(QString, kept);
+        QFETCH(bool, writesSecureStore);
         Launch launch;
         if (!inSecureStore.isEmpty())
             launch.secureStore.write(u"QDMRVL"_s, u"LP"_s, u"LP"_s, inSecureStore);
@@ -137,20 +148,65 @@ private slots:
         QVERIFY(launch.delegate.didFinishLaunchingWithOptions());
 
         const QString identifier = launch.identifierInSettings();
-        if (madeNew) {
+        if (kept.isEmpty())
             QVERIFY2(isIdentifier(identifier), qPrintable(identifier));
-            QVERIFY(identifier != inSettings);
-            QCOMPARE(launch.secureStore.writes, 1);
-            if (secureStoreWorks)
-                QCOMPARE(launch.identifierInSecureStore(), identifier);
-        } else {
-            QCOMPARE(identifier, inSecureStore);
-            QCOMPARE(launch.secureStore.writes, 0);
-        }
+        else
+            QCOMPARE(identifier, kept);
+        QCOMPARE(launch.secureStore.writes, writesSecureStore ? 1 : 0);
+        if (secureStoreWorks)
+            QCOMPARE(launch.identifierInSecureStore(), identifier);
         // Announced once, with the identifier of this launch.
         QCOMPARE(launch.transport.requests().size(), 1);
         QCOMPARE(launch.transport.lastRequest().url, serviceUrl);
         QCOMPARE(launch.transport.lastRequest().body, updateInfoBody(identifier));
+    }
+
+    void identifierOutlivesASecretServiceThatComesAndGoes()
+    {
+        // The keychain answers at the first launch, is gone at the second (its file fallback
+        // is empty) and back at the third: the device keeps one identifier throughout.
+        FakeSettingsStore settings;
+        FakeKeychainBackend *keychain = nullptr;
+        FakeSecureStore *file = nullptr;
+        const auto launchWith = [&](FakeKeychainBackend::Mode mode) {
+            auto fallback = std::make_unique<FakeSecureStore>();
+            if (file)
+                fallback->items = file->items;
+            auto backend = std::make_unique<FakeKeychainBackend>();
+            if (keychain)
+                backend->items = keychain->items;
+            backend->mode = mode;
+            file = fallback.get();
+            keychain = backend.get();
+            return std::make_unique<KeychainSecureStore>(std::move(fallback), std::move(backend));
+        };
+        QStringList identifiers;
+        std::unique_ptr<KeychainSecureStore> store;
+        for (const FakeKeychainBackend::Mode mode :
+             {FakeKeychainBackend::Mode::Answers, FakeKeychainBackend::Mode::Unusable,
+              FakeKeychainBackend::Mode::Answers, FakeKeychainBackend::Mode::Hangs}) {
+            store = launchWith(mode);
+            FakeTransport transport;
+            ServiceClient service(&transport, serviceUrl);
+            FakeWalletSdk wallet;
+            FakeLocalNotifications notifications;
+            AppDelegate delegate(&settings, store.get(), &service, &wallet, &notifications);
+            QElapsedTimer clock;
+            clock.start();
+            delegate.didFinishLaunchingWithOptions();
+            // A hung secret service holds the launch up once, and only briefly.
+            QVERIFY2(clock.elapsed() < KeychainSecureStore::answerTimeout.count() + 500,
+                     qPrintable(QString::number(clock.elapsed())));
+            identifiers.append(settings.string(u"UUID"_s));
+        }
+
+        QVERIFY(isIdentifier(identifiers.constFirst()));
+        QCOMPARE(identifiers, QStringList(4, identifiers.constFirst()));
+        // Both homes of the lasting copy hold it now.
+        QCOMPARE(keychain->items.value(FakeKeychainBackend::key(u"QDMRVL"_s, u"LP"_s)),
+                 identifiers.constFirst());
+        QCOMPARE(file->items.value(FakeSecureStore::key(u"QDMRVL"_s, u"LP"_s)),
+                 identifiers.constFirst());
     }
 
     void newIdentifiersAreRandomUuids()
@@ -223,6 +279,15 @@ private slots:
         QTest::newRow("message without a title")
             << MessageReplies::messages({{{}, u"text only"_s, u"3"_s}})
             << QStringList{u"text only"_s} << u"3"_s;
+        // Nothing to show: skipped, yet seen, so the next poll does not ask for it again.
+        QTest::newRow("blank message")
+            << MessageReplies::messages({{{}, {}, u"9"_s}}) << QStringList() << u"9"_s;
+        QTest::newRow("empty title and text")
+            << MessageReplies::messages({{u""_s, u" "_s, u"9"_s}}) << QStringList() << u"9"_s;
+        QTest::newRow("blank message among others, greatest id")
+            << MessageReplies::messages(
+                   {{u"A"_s, u"a"_s, u"5"_s}, {{}, {}, u"7"_s}, {u"B"_s, u"b"_s, u"6"_s}})
+            << QStringList{u"A\na"_s, u"B\nb"_s} << u"7"_s;
         QTest::newRow("message without an id")
             << MessageReplies::messages({{u"A"_s, u"a"_s, {}}, {u"B"_s, u"b"_s, {}}})
             << QStringList{u"A\na"_s, u"B\nb"_s} << u"0"_s;

@@ -103,12 +103,22 @@ private slots:
         window.hide();
         QTRY_COMPARE(app.polls(), 2);
 
+        // A notification's "打开应用" brings the window back, hidden or minimised.
+        AppLifecycle::bringToFront(&window);
+        QTRY_VERIFY(!app.lifecycle.isInBackground());
+        window.showMinimized();
+        QTRY_COMPARE(app.polls(), 3);
+        AppLifecycle::bringToFront(&window);
+        QTRY_VERIFY(!app.lifecycle.isInBackground());
+        QCOMPARE(window.visibility(), QWindow::Windowed);
+        QCOMPARE(app.notifications.badgeNumbers, (QList<qint64>{0, 0, 0}));
+
         // Closing ends the app: no trip into the background.
         window.showNormal();
         QTRY_VERIFY(!app.lifecycle.isInBackground());
         window.close();
         QTRY_VERIFY(!window.isVisible());
-        QCOMPARE(app.polls(), 2);
+        QCOMPARE(app.polls(), 3);
         QVERIFY(!app.lifecycle.isInBackground());
     }
 };

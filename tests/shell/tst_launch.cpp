@@ -1,4 +1,5 @@
 #include "LocalHttpServer.h"
+#include "platform/FileSecureStore.h"
 #include "service/Envelope.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ private slots:
         QVERIFY(m_server.listen());
     }
 
-    void deviceIdentifierSurvivesRelaunchAndLostSettings()
+    void deviceIdentifierSurvivesRelaunchAndLostCopies()
     {
         QTemporaryDir scratch;
         const QString home = scratch.filePath(u"home"_s);
@@ -51,13 +52,25 @@ private slots:
         run(scratch, home);
         if (QTest::currentTestFailed())
             return;
-
-        // Restored from the secure store, and announced by all three launches.
+        // Restored from the secure store.
         QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value(u"UUID"_s).toString(),
                  identifier);
+
+        // The secure store's file lost (or unreadable at one start): the settings' copy stays
+        // and goes back into the store.
+        const QString secretsFile = QDir(home).filePath(FileSecureStore::fileName);
+        QVERIFY(QFile::remove(secretsFile));
+        run(scratch, home);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value(u"UUID"_s).toString(),
+                 identifier);
+        QCOMPARE(FileSecureStore(home).read(u"QDMRVL"_s, u"LP"_s), identifier);
+
+        // Announced by all four launches.
         const QByteArray announcement =
             Envelope::body(ServiceOperation::updateInfo, {{u"uuid"_s, identifier}});
-        QCOMPARE(m_server.requests().size(), 3);
+        QCOMPARE(m_server.requests().size(), 4);
         for (const LocalHttpServer::Request &request : m_server.requests()) {
             QCOMPARE(request.method, "POST");
             QCOMPARE(request.path, "/trvo/ws/appService");
