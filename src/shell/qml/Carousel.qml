@@ -30,6 +30,8 @@ Item {
             required property HomeWheelCell modelData
             required property int index
             width: list.width
+            Accessible.role: Accessible.Graphic
+            Accessible.name: qsTr("轮播图片 %1/%2").arg(page.index + 1).arg(list.count)
             // Taller than the list: the pictures are cut at the bottom.
             height: list.height + 64 * root.pt
 
