@@ -5,6 +5,7 @@
 #include "info/NoticeList.h"
 #include "info/NoticeListLoader.h"
 #include "info/OutletList.h"
+#include "info/PageEncoding.h"
 #include "info/PageFragments.h"
 #include "info/ServicePages.h"
 #include "info/StringPieces.h"
@@ -93,6 +94,56 @@ private slots:
         QVERIFY(document.eval(u"count(//p)"_s).isEmpty());
         QVERIFY(HtmlDocument::fromData({}).isNull());
         QVERIFY(HtmlDocument::fromData({}).eval(u"//p"_s).isEmpty());
+    }
+
+    void pageEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("header"); // the Content-Type charset
+        QTest::addColumn<QByteArray>("encoding");
+
+        const QByteArray gbk = "<p>\xe9\x46\xb3\xc7</p>"; // 镕城, no UTF-8
+        const QByteArray utf8 = "<p>\xe5\x81\x9c\xe6\xb0\xb4</p>";
+        QTest::newRow("byte order mark over the header")
+            << "\xff\xfe<\0p\0>\0" + gbk << QByteArray("gbk") << QByteArray("UTF-16LE");
+        QTest::newRow("header over the meta")
+            << "<meta charset=gbk>" + utf8 << QByteArray("utf-8") << QByteArray("UTF-8");
+        QTest::newRow("unknown header label: the meta")
+            << "<meta charset=gbk>" + utf8 << QByteArray("x-nonsense") << QByteArray("GB18030");
+        QTest::newRow("meta after the title") << "<title>" + gbk +
+                                                     "</title><meta http-equiv='Content-Type' "
+                                                     "content='text/html; charset=GB2312'>" +
+                                                     gbk
+                                              << QByteArray() << QByteArray("GB18030");
+        QTest::newRow("meta beyond 1024 bytes")
+            << QByteArray(1020, ' ') + "<meta charset=windows-1252>" + gbk << QByteArray()
+            << QByteArray("GB18030");
+        QTest::newRow("meta in a comment")
+            << "<!-- <meta charset=big5> -->" + utf8 << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("meta without a known label: the next")
+            << "<meta charset=nonsense><meta charset=\"big5\">" + gbk << QByteArray()
+            << QByteArray("big5");
+        QTest::newRow("UTF-16 in a meta is UTF-8")
+            << "<meta charset=utf-16>" + gbk << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("Latin-1 is windows-1252")
+            << gbk << QByteArray("ISO-8859-1") << QByteArray("windows-1252");
+        QTest::newRow("no charset, valid UTF-8") << utf8 << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("no charset, other bytes") << gbk << QByteArray() << QByteArray("GB18030");
+    }
+
+    void pageEncoding()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, encoding);
+        QCOMPARE(PageEncoding::of(page, header), encoding);
+    }
+
+    void undecodableBytesDoNotEndThePage()
+    {
+        // A stray byte in a GBK page, as a browser shows it: one replacement character.
+        const QByteArray page = "<meta charset=gbk><p>\xcd\xa3\x81\x20\xcb\xae</p>";
+        QCOMPARE(HtmlDocument::fromData(page).eval(u"//p/text()"_s), QStringList{u"停\ufffd 水"_s});
     }
 
     void noticeEntry_data()
