@@ -36,6 +36,13 @@ QString noticeRow(const QString &title, const QString &link, const QString &date
         .arg(title, link, date);
 }
 
+QList<NoticeEntry> listed(const QString &content)
+{
+    return NoticeList::entries(
+               {SitePages::page(u"<div class='content'>"_s + content + u"</div>"_s)}, website)
+        .value_or(QList<NoticeEntry>{});
+}
+
 } // namespace
 
 /// Reading the website: string pieces, the notice list, the fragment rules, the outlets.
@@ -148,10 +155,10 @@ private slots:
 
     void noticeEntry_data()
     {
-        QTest::addColumn<QString>("markup");
+        QTest::addColumn<QString>("row");
         QTest::addColumn<std::optional<NoticeEntry>>("entry");
 
-        QTest::newRow("closing quote removed")
+        QTest::newRow("title, date, link")
             << noticeRow(u"Water stop notice"_s, u"n.asp?id=1"_s, u"2016-01-05"_s)
             << std::optional(NoticeEntry{u"Water stop notice"_s, u"2016-01-05"_s,
                                          u"http://site.test:8080/reds/n.asp?id=1"_s});
@@ -162,19 +169,25 @@ private slots:
                    u"http://site.test:8080/reds/service_detail.asp?types=news&id=2400"_s});
         QTest::newRow("no title attribute")
             << u"<div><a href=\"x\">T</a>[d]</div>"_s << std::optional<NoticeEntry>();
-        QTest::newRow("title not followed by style")
-            << u"<div><a title=\"T\" href=\"x\">T</a>[d]</div>"_s << std::optional<NoticeEntry>();
+        QTest::newRow("empty title")
+            << noticeRow(u" "_s, u"x"_s, u"d"_s) << std::optional<NoticeEntry>();
         QTest::newRow("no link") << u"<div><a title=\"T\" style=\"s\">T</a>[d]</div>"_s
                                  << std::optional<NoticeEntry>();
         QTest::newRow("no date") << u"<div><a title=\"T\" style=\"s\" href=\"x\">T</a></div>"_s
                                  << std::optional<NoticeEntry>();
+        // The app would fetch these itself: local files, scripts.
+        QTest::newRow("link to a file")
+            << noticeRow(u"T"_s, u"file:///etc/passwd"_s, u"d"_s) << std::optional<NoticeEntry>();
+        QTest::newRow("link to a script")
+            << noticeRow(u"T"_s, u"javascript:open(1)"_s, u"d"_s) << std::optional<NoticeEntry>();
     }
 
     void noticeEntry()
     {
-        QFETCH(QString, markup);
+        QFETCH(QString, row);
         QFETCH(std::optional<NoticeEntry>, entry);
-        QCOMPARE(NoticeList::entry(markup, website), entry);
+        const QList<NoticeEntry> entries = listed(row);
+        QCOMPARE(entries.isEmpty() ? std::nullopt : std::optional(entries.first()), entry);
     }
 
     void noticeListTakesEvenElementsUpToTen_data()
@@ -195,8 +208,7 @@ private slots:
         QString content;
         for (int i = 0; i < rows; ++i)
             content += noticeRow(u"N%1"_s.arg(i), u"x"_s, u"d"_s);
-        const QList<NoticeEntry> entries = NoticeList::entries(
-            SitePages::page(u"<div class='content'>"_s + content + u"</div>"_s), website);
+        const QList<NoticeEntry> entries = listed(content);
         QCOMPARE(entries.size(), notices);
         for (int i = 0; i < notices; ++i)
             QCOMPARE(entries[i].title, u"N%1"_s.arg(i));
@@ -205,10 +217,10 @@ private slots:
     void oddElementsAreSkippedWhateverTheyHold()
     {
         // 25 elements, the odd ones notices too: only 0, 2, ..., 18 count.
-        QStringList elements;
+        QString content;
         for (int i = 0; i < 25; ++i)
-            elements.append(noticeRow(u"N%1"_s.arg(i), u"x"_s, u"d"_s));
-        const QList<NoticeEntry> entries = NoticeList::entries(elements, website);
+            content += u"<div><a title=\"N%1\" href=\"x\">N%1</a>[d]</div>"_s.arg(i);
+        const QList<NoticeEntry> entries = listed(content);
         QCOMPARE(entries.size(), 10);
         QCOMPARE(entries.last().title, u"N18"_s);
     }
@@ -219,7 +231,8 @@ private slots:
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString asUtf8 = utf8(bytes);
         QVERIFY2(utf8.hasError(), "the list page is GBK, not UTF-8");
-        const QList<NoticeEntry> entries = NoticeList::entries(bytes, website);
+        const QList<NoticeEntry> entries =
+            NoticeList::entries({bytes, 200, "gbk"}, website).value_or(QList<NoticeEntry>{});
         QCOMPARE(entries.size(), 10);
         QCOMPARE(
             entries.first(),
@@ -307,7 +320,7 @@ private slots:
             << QStringList{u"<div>a<div>b</div></div>"_s, u"<div>b</div>"_s};
         QTest::newRow("publicity 1: no pieces")
             << PageFragments::serviceDetail(ServiceList::publicity, 1)
-            << SitePages::page(u"<p>nothing</p>"_s) << QStringList{};
+            << SitePages::page(u"<div class='ny_right'><p>nothing</p></div>"_s) << QStringList{};
         QTest::newRow("notice detail: three blocks, no share bar")
             << PageFragments::noticeDetail() << SitePages::article(2)
             << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s,
@@ -320,7 +333,7 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QStringList, pieces);
         QCOMPARE(PageFragments::pieces(HtmlDocument::fromData(page), rule), pieces);
-        QCOMPARE(PageFragments::markup(page, rule), pieces.join(QString()));
+        QCOMPARE(PageFragments::markup({page}, rule), pieces.join(QString()));
     }
 
     void sitePagesGiveTheirBodies_data()
@@ -353,7 +366,8 @@ private slots:
         QFETCH(QString, path);
         QFETCH(FragmentRule, rule);
         QFETCH(QString, title);
-        const QString markup = PageFragments::markup(sitePage(path), rule);
+        const QString markup =
+            PageFragments::markup({sitePage(path), 200, "gbk"}, rule).value_or(QString());
         QVERIFY2(markup.contains(title), qPrintable(markup.left(200)));
         // What lies around the body stays out: the site's frame, its share bar, the picture.
         QVERIFY(!markup.contains(u"当前位置"_s));
