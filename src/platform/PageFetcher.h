@@ -9,8 +9,14 @@
 /// A website page as it arrived: its body, and what the HTTP header said about it.
 struct FetchedPage
 {
+    FetchedPage(QByteArray pageBody = {}, int httpStatus = 200, QByteArray headerCharset = {})
+        : body(std::move(pageBody))
+        , status(httpStatus)
+        , charset(std::move(headerCharset))
+    {}
+
     QByteArray body;
-    int status = 200;   ///< the HTTP status
+    int status;         ///< the HTTP status
     QByteArray charset; ///< the Content-Type header's charset parameter; empty when it has none
 
     /// The site answered with an error page (404, 500, ...) instead of the page asked for.
