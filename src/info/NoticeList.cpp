@@ -28,7 +28,7 @@ std::optional<NoticeEntry> entry(const QStringList &row, const QUrl &listPage)
     }
     // Relative to the list page, as a browser follows it.
     const QUrl url = listPage.resolved(QUrl(link));
-    if (url.scheme() != u"http" && url.scheme() != u"https") {
+    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https")) {
         qCDebug(lcInfo) << "a notice row links to no web page; left out";
         return std::nullopt;
     }

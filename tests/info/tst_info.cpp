@@ -178,6 +178,9 @@ private slots:
         // The app would fetch these itself: local files, scripts.
         QTest::newRow("link to a file")
             << noticeRow(u"T"_s, u"file:///etc/passwd"_s, u"d"_s) << std::optional<NoticeEntry>();
+        QTest::newRow("link to no valid host")
+            << noticeRow(u"T"_s, u"http://www.site.test停水</a>/x"_s, u"d"_s)
+            << std::optional<NoticeEntry>();
         QTest::newRow("link to a script")
             << noticeRow(u"T"_s, u"javascript:open(1)"_s, u"d"_s) << std::optional<NoticeEntry>();
     }
