@@ -2,6 +2,7 @@
 #include "info/NoticeList.h"
 #include "info/PageFragments.h"
 #include "info/StringPieces.h"
+#include "platform/PageFetcher.h"
 
 #include <QLoggingCategory>
 #include <QUrl>
@@ -45,12 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
 
-    // Ten notices at most, each an address on the site with its ampersands plain.
-    const QList<NoticeEntry> notices = NoticeList::entries(bytes, website);
-    check(notices.size() <= NoticeList::maximumEntries);
-    for (const NoticeEntry &notice : notices) {
-        check(notice.URL.startsWith(u"http://127.0.0.1:7001/reds/"_s));
-        check(!notice.URL.contains(u"amp;"_s));
+    // Ten notices at most, each titled and dated, each a web address.
+    const std::optional<QList<NoticeEntry>> notices = NoticeList::entries({bytes}, website);
+    check(!notices || notices->size() <= NoticeList::maximumEntries);
+    for (const NoticeEntry &notice : notices.value_or(QList<NoticeEntry>{})) {
+        check(!notice.title.isEmpty() && notice.title == notice.title.trimmed());
+        const QUrl url(notice.URL, QUrl::StrictMode);
+        check(url.isValid() && (url.scheme() == u"http"_s || url.scheme() == u"https"_s));
     }
 
     // Each rule keeps the matches of its expressions, less the pieces it removes.

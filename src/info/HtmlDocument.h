@@ -6,15 +6,16 @@
 
 /// A website page parsed as HTML, searched with XPath.
 ///
-/// The page is read in the character encoding it declares, and every match comes back
-/// as its own markup (the element with its tags, as UTF-8 text), which is what the
-/// information screens cut up and show.
+/// The page is read in the character encoding a browser would read it in, and every match
+/// comes back as its own markup (the element with its tags, as UTF-8 text), which is what
+/// the information screens show, or as the values of expressions about it.
 class HtmlDocument
 {
 public:
     /// Parses leniently, as browsers do, without error reports and without fetching
-    /// anything the page refers to. Bytes that give no document give a null one.
-    static HtmlDocument fromData(const QByteArray &bytes);
+    /// anything the page refers to. `charset` is the one the HTTP header gave, if any (see
+    /// PageEncoding). Bytes that give no document give a null one.
+    static HtmlDocument fromData(const QByteArray &bytes, QByteArrayView charset = {});
 
     HtmlDocument(HtmlDocument &&other) noexcept;
     HtmlDocument &operator=(HtmlDocument &&other) noexcept;
@@ -25,6 +26,13 @@ public:
     /// The markup of each node the expression selects, in document order. A null
     /// document, an invalid expression or a result that is no node set gives nothing.
     QStringList eval(const QString &xpath) const;
+
+    /// How many nodes the expression selects.
+    qsizetype count(const QString &xpath) const;
+
+    /// For each node the expression selects, in document order, the string values of the
+    /// `fields`: expressions evaluated with that node as the context, e.g. "string(@href)".
+    QList<QStringList> values(const QString &xpath, const QStringList &fields) const;
 
 private:
     struct Private;

@@ -4,48 +4,63 @@
 #include "InfoLog.h"
 #include "StringPieces.h"
 #include "WebsiteAddress.h"
+#include "platform/PageFetcher.h"
 
 using namespace Qt::StringLiterals;
 
 namespace NoticeList {
+
+namespace {
+
+// What each row gives, in this order: read from the parsed elements, so that attribute
+// order, quoting and character references do not matter.
+const QStringList rowFields{u"string((.//a[@title])[1]/@title)"_s,
+                            u"string((.//a[@title])[1]/@href)"_s, u"string(.)"_s};
+
+std::optional<NoticeEntry> entry(const QStringList &row, const QUrl &listPage)
+{
+    const QString title = row[0].trimmed();
+    const QString link = row[1].trimmed();
+    const std::optional<QString> date = firstPieceBetween(row[2], u"[", u"]");
+    if (title.isEmpty() || link.isEmpty() || !date) {
+        qCDebug(lcInfo) << "a notice row lacks its title, link or date; left out";
+        return std::nullopt;
+    }
+    // Relative to the list page, as a browser follows it.
+    const QUrl url = listPage.resolved(QUrl(link));
+    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https")) {
+        qCDebug(lcInfo) << "a notice row links to no web page; left out";
+        return std::nullopt;
+    }
+    return NoticeEntry{title, date->trimmed(), url.toString(QUrl::FullyEncoded)};
+}
+
+} // namespace
 
 QUrl listUrl(const QUrl &website)
 {
     return WebsiteAddress::page(website, listPath.toString());
 }
 
-std::optional<NoticeEntry> entry(QStringView markup, const QUrl &website)
+std::optional<QList<NoticeEntry>> entries(const FetchedPage &page, const QUrl &website)
 {
-    const std::optional<QString> quotedTitle = firstPieceBetween(markup, u"<a title=\"", u" style");
-    const std::optional<QString> link = firstPieceBetween(markup, u"href=\"", u"\"");
-    const std::optional<QString> date = firstPieceBetween(markup, u"[", u"]");
-    if (!quotedTitle || !link || !date) {
-        qCDebug(lcInfo) << "a notice row lacks its title, link or date; left out";
+    if (page.isError()) {
+        qCInfo(lcInfo) << "notice list page answered with HTTP status" << page.status;
         return std::nullopt;
     }
-    NoticeEntry notice;
-    // The piece ends with the attribute's closing quote.
-    notice.title = quotedTitle->chopped(quotedTitle->isEmpty() ? 0 : 1);
-    notice.subTitle = *date;
-    // The markup escapes the link's ampersands; the address needs them plain.
-    notice.URL = WebsiteAddress::base(website) + u"/reds/"_s + *link;
-    notice.URL.remove(u"amp;"_s);
-    return notice;
-}
-
-QList<NoticeEntry> entries(const QStringList &elements, const QUrl &website)
-{
+    const HtmlDocument document = HtmlDocument::fromData(page.body, page.charset);
+    if (document.count(listXPath.toString()) == 0) {
+        qCInfo(lcInfo) << "no notice list on" << page.body.size() << "bytes of page";
+        return std::nullopt;
+    }
+    const QList<QStringList> rows = document.values(rowsXPath.toString(), rowFields);
+    const QUrl listPage = listUrl(website);
     QList<NoticeEntry> notices;
-    for (qsizetype i = 0; i < elements.size() && i < 2 * maximumEntries; i += 2) {
-        if (std::optional<NoticeEntry> notice = entry(elements[i], website))
+    for (qsizetype i = 0; i < rows.size() && i < 2 * maximumEntries; i += 2) {
+        if (std::optional<NoticeEntry> notice = entry(rows[i], listPage))
             notices.append(std::move(*notice));
     }
     return notices;
-}
-
-QList<NoticeEntry> entries(const QByteArray &page, const QUrl &website)
-{
-    return entries(HtmlDocument::fromData(page).eval(rowsXPath.toString()), website);
 }
 
 } // namespace NoticeList

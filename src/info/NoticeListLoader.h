@@ -24,8 +24,9 @@ public:
     NoticeListLoader(PageFetcher *fetcher, QUrl website);
 
     /// Fetches the list page and hands over its notices, once, on the main thread, while
-    /// the receiver lives. A page that cannot be fetched goes to onFailure when one is
-    /// given and otherwise counts as a page without notices (the list opens empty).
+    /// the receiver lives. A page that cannot be fetched, an error page or a page that is
+    /// no notice list goes to onFailure when one is given and otherwise counts as a page
+    /// without notices (the list opens empty).
     void getURLAndTitle(QObject *receiver, ListHandler onList, FailureHandler onFailure = {});
 
 private:

@@ -1,6 +1,8 @@
 #include "PageFragments.h"
 
 #include "HtmlDocument.h"
+#include "InfoLog.h"
+#include "platform/PageFetcher.h"
 
 using namespace Qt::StringLiterals;
 
@@ -56,9 +58,18 @@ QStringList pieces(const HtmlDocument &document, const FragmentRule &rule)
     return kept;
 }
 
-QString markup(const QByteArray &page, const FragmentRule &rule)
+std::optional<QString> markup(const FetchedPage &page, const FragmentRule &rule)
 {
-    return pieces(HtmlDocument::fromData(page), rule).join(QString());
+    if (page.isError()) {
+        qCInfo(lcInfo) << "page answered with HTTP status" << page.status;
+        return std::nullopt;
+    }
+    const HtmlDocument document = HtmlDocument::fromData(page.body, page.charset);
+    if (document.count(frameXPath.toString()) == 0) {
+        qCInfo(lcInfo) << "no content column on" << page.body.size() << "bytes of page";
+        return std::nullopt;
+    }
+    return pieces(document, rule).join(QString());
 }
 
 } // namespace PageFragments

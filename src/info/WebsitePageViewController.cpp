@@ -26,25 +26,35 @@ void WebsitePageViewController::requestPage(const QUrl &url, const FragmentRule 
     navigator()->showProgress();
     m_fetcher->get(
         url, InfoTexts::pageTimeout, this,
-        [this, rule](const QByteArray &page) {
+        [this, rule, afterFailure](const FetchedPage &page) {
+            const std::optional<QString> markup = PageFragments::markup(page, rule);
+            if (!markup) {
+                pageFailed(afterFailure);
+                return;
+            }
             navigator()->hideProgress();
-            m_html = PageFragments::markup(page, rule);
+            m_html = *markup;
             if (m_html.isEmpty())
-                qCInfo(lcInfo) << "nothing to show on" << page.size() << "bytes of page";
+                qCInfo(lcInfo) << "nothing to show on" << page.body.size() << "bytes of page";
             m_pageArrived = true;
             emit pageArrivedChanged();
         },
         [this, afterFailure](const QString &reason) {
             qCInfo(lcInfo) << "page failed:" << reason;
-            navigator()->hideProgress();
-            AlertButton ok{InfoTexts::alertButton.toString(), {}};
-            if (afterFailure == AfterFailure::goBack) {
-                ok.action = [screen = QPointer(this)] {
-                    if (screen)
-                        screen->navigator()->pop(true);
-                };
-            }
-            navigator()->alert(InfoTexts::alertTitle.toString(),
-                               InfoTexts::networkFailure.toString(), {ok});
+            pageFailed(afterFailure);
         });
+}
+
+void WebsitePageViewController::pageFailed(AfterFailure afterFailure)
+{
+    navigator()->hideProgress();
+    AlertButton ok{InfoTexts::alertButton.toString(), {}};
+    if (afterFailure == AfterFailure::goBack) {
+        ok.action = [screen = QPointer(this)] {
+            if (screen)
+                screen->navigator()->pop(true);
+        };
+    }
+    navigator()->alert(InfoTexts::alertTitle.toString(), InfoTexts::networkFailure.toString(),
+                       {ok});
 }

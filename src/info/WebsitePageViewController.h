@@ -41,6 +41,9 @@ protected:
     void requestPage(const QUrl &url, const FragmentRule &rule, AfterFailure afterFailure);
 
 private:
+    /// A page that did not come, or came as an error page or as none of the site's pages.
+    void pageFailed(AfterFailure afterFailure);
+
     PageFetcher *m_fetcher;
     QString m_html;
     bool m_pageArrived = false;

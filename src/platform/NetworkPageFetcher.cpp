@@ -3,7 +3,30 @@
 #include "WholeReply.h"
 
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QNetworkRequest>
+
+namespace {
+
+// "text/html; charset=gbk" gives "gbk"; the value may be quoted.
+QByteArray charsetParameter(const QByteArray &contentType)
+{
+    const QList<QByteArray> parameters = contentType.split(';');
+    for (qsizetype i = 1; i < parameters.size(); ++i) {
+        const QByteArray parameter = parameters[i].trimmed();
+        const qsizetype equals = parameter.indexOf('=');
+        if (equals < 0 || parameter.first(equals).trimmed().toLower() != "charset")
+            continue;
+        QByteArray value = parameter.sliced(equals + 1).trimmed();
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+            value.back() == value.front())
+            value = value.sliced(1, value.size() - 2);
+        return value;
+    }
+    return {};
+}
+
+} // namespace
 
 NetworkPageFetcher::NetworkPageFetcher(QNetworkAccessManager *manager,
                                        std::chrono::milliseconds deadline)
@@ -17,6 +40,14 @@ void NetworkPageFetcher::get(const QUrl &url, std::chrono::milliseconds timeout,
     QNetworkRequest request(url);
     request.setTransferTimeout(int(timeout.count()));
 
-    deliverWhole(m_manager->get(request), context, maximumPageSize, m_deadline, std::move(onPage),
-                 std::move(onFailure));
+    QNetworkReply *reply = m_manager->get(request);
+    // The reply is deleted only after the body has been handed over.
+    deliverWhole(
+        reply, context, maximumPageSize, m_deadline,
+        [reply, onPage = std::move(onPage)](const QByteArray &body) {
+            if (onPage)
+                onPage({body, reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                        charsetParameter(reply->rawHeader("Content-Type"))});
+        },
+        std::move(onFailure));
 }

@@ -1,3 +1,5 @@
+#include "LocalHttpServer.h"
+#include "SiteCorpus.h"
 #include "SpawnedSandbox.h"
 #include "billing/DataMD5.h"
 #include "platform/IniSettingsStore.h"
@@ -6,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -243,6 +246,30 @@ private slots:
             QVERIFY(!notice[u"URL"_s].toString().contains(u"amp;"_s));
         }
         QCOMPARE(notices[0][u"subTitle"_s].toString(), u"2016-01-12"_s);
+    }
+
+    // Other sites' pages, served from this process, so the program runs while it serves them.
+    void noticesOfRealShapedPages_data() { SiteCorpus::addListPages(); }
+    void noticesOfRealShapedPages()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, status);
+        QFETCH(QByteArray, contentType);
+        QFETCH(bool, listed);
+        LocalHttpServer server;
+        QVERIFY(server.listen());
+        server.setResponse({status, contentType, SiteCorpus::file(page + u".html"_s)});
+        const QString website = server.url().toString(QUrl::StripTrailingSlash);
+
+        QProcess process;
+        QSignalSpy finished(&process, &QProcess::finished);
+        process.start(QStringLiteral(TARVO_CLI), {u"notices"_s, u"--json"_s, u"--website"_s,
+                                                  website, u"--home"_s, m_home.path()});
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(process.exitCode(), listed ? 0 : 3);
+        if (listed)
+            QCOMPARE(QJsonDocument::fromJson(process.readAllStandardOutput()).array(),
+                     SiteCorpus::expectedNotices(page, website));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "info/PageFragments.h"
 #include "info/ServicePages.h"
 #include "info/WebsiteAddress.h"
+#include "platform/PageFetcher.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -72,7 +73,8 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, readable);
-        const QList<NoticeEntry> notices = NoticeList::entries(bytes, website);
+        const QList<NoticeEntry> notices =
+            NoticeList::entries({bytes}, website).value_or(QList<NoticeEntry>{});
         QVERIFY(notices.size() <= NoticeList::maximumEntries);
         QCOMPARE(!notices.isEmpty() && notices.first().title == firstNotice, readable);
         // Whatever the page, every entry leads back to the website.
@@ -84,9 +86,12 @@ private slots:
     {
         // Cut anywhere, even inside a character: the rows that arrived whole, in order.
         const QByteArray bytes = sitePage(NoticeList::listPath.toString());
-        const QList<NoticeEntry> whole = NoticeList::entries(bytes, website);
+        const auto listed = [](const QByteArray &page) {
+            return NoticeList::entries({page}, website).value_or(QList<NoticeEntry>{});
+        };
+        const QList<NoticeEntry> whole = listed(bytes);
         for (qsizetype cut = 0; cut < bytes.size(); cut += 61) {
-            const QList<NoticeEntry> arrived = NoticeList::entries(bytes.left(cut), website);
+            const QList<NoticeEntry> arrived = listed(bytes.left(cut));
             QCOMPARE(arrived, whole.first(arrived.size()));
         }
     }
@@ -97,7 +102,9 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, readable);
-        QCOMPARE(PageFragments::markup(bytes, PageFragments::aboutUs()).contains(aboutOpening),
+        QCOMPARE(PageFragments::markup({bytes}, PageFragments::aboutUs())
+                     .value_or(QString())
+                     .contains(aboutOpening),
                  readable);
     }
 

@@ -5,6 +5,7 @@
 #include "info/NoticeList.h"
 #include "info/NoticeListLoader.h"
 #include "info/OutletList.h"
+#include "info/PageEncoding.h"
 #include "info/PageFragments.h"
 #include "info/ServicePages.h"
 #include "info/StringPieces.h"
@@ -33,6 +34,13 @@ QString noticeRow(const QString &title, const QString &link, const QString &date
 {
     return u"<div><a title=\"%1\" style=\"float:left\" href=\"%2\">%1</a><div>[%3]</div></div>"_s
         .arg(title, link, date);
+}
+
+QList<NoticeEntry> listed(const QString &content)
+{
+    return NoticeList::entries(
+               {SitePages::page(u"<div class='content'>"_s + content + u"</div>"_s)}, website)
+        .value_or(QList<NoticeEntry>{});
 }
 
 } // namespace
@@ -95,12 +103,62 @@ private slots:
         QVERIFY(HtmlDocument::fromData({}).eval(u"//p"_s).isEmpty());
     }
 
+    void pageEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("header"); // the Content-Type charset
+        QTest::addColumn<QByteArray>("encoding");
+
+        const QByteArray gbk = "<p>\xe9\x46\xb3\xc7</p>"; // 镕城, no UTF-8
+        const QByteArray utf8 = "<p>\xe5\x81\x9c\xe6\xb0\xb4</p>";
+        QTest::newRow("byte order mark over the header")
+            << "\xff\xfe<\0p\0>\0" + gbk << QByteArray("gbk") << QByteArray("UTF-16LE");
+        QTest::newRow("header over the meta")
+            << "<meta charset=gbk>" + utf8 << QByteArray("utf-8") << QByteArray("UTF-8");
+        QTest::newRow("unknown header label: the meta")
+            << "<meta charset=gbk>" + utf8 << QByteArray("x-nonsense") << QByteArray("GB18030");
+        QTest::newRow("meta after the title") << "<title>" + gbk +
+                                                     "</title><meta http-equiv='Content-Type' "
+                                                     "content='text/html; charset=GB2312'>" +
+                                                     gbk
+                                              << QByteArray() << QByteArray("GB18030");
+        QTest::newRow("meta beyond 1024 bytes")
+            << QByteArray(1020, ' ') + "<meta charset=windows-1252>" + gbk << QByteArray()
+            << QByteArray("GB18030");
+        QTest::newRow("meta in a comment")
+            << "<!-- <meta charset=big5> -->" + utf8 << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("meta without a known label: the next")
+            << "<meta charset=nonsense><meta charset=\"big5\">" + gbk << QByteArray()
+            << QByteArray("big5");
+        QTest::newRow("UTF-16 in a meta is UTF-8")
+            << "<meta charset=utf-16>" + gbk << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("Latin-1 is windows-1252")
+            << gbk << QByteArray("ISO-8859-1") << QByteArray("windows-1252");
+        QTest::newRow("no charset, valid UTF-8") << utf8 << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("no charset, other bytes") << gbk << QByteArray() << QByteArray("GB18030");
+    }
+
+    void pageEncoding()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, encoding);
+        QCOMPARE(PageEncoding::of(page, header), encoding);
+    }
+
+    void undecodableBytesDoNotEndThePage()
+    {
+        // A stray byte in a GBK page, as a browser shows it: one replacement character.
+        const QByteArray page = "<meta charset=gbk><p>\xcd\xa3\x81\x20\xcb\xae</p>";
+        QCOMPARE(HtmlDocument::fromData(page).eval(u"//p/text()"_s), QStringList{u"停\ufffd 水"_s});
+    }
+
     void noticeEntry_data()
     {
-        QTest::addColumn<QString>("markup");
+        QTest::addColumn<QString>("row");
         QTest::addColumn<std::optional<NoticeEntry>>("entry");
 
-        QTest::newRow("closing quote removed")
+        QTest::newRow("title, date, link")
             << noticeRow(u"Water stop notice"_s, u"n.asp?id=1"_s, u"2016-01-05"_s)
             << std::optional(NoticeEntry{u"Water stop notice"_s, u"2016-01-05"_s,
                                          u"http://site.test:8080/reds/n.asp?id=1"_s});
@@ -111,19 +169,28 @@ private slots:
                    u"http://site.test:8080/reds/service_detail.asp?types=news&id=2400"_s});
         QTest::newRow("no title attribute")
             << u"<div><a href=\"x\">T</a>[d]</div>"_s << std::optional<NoticeEntry>();
-        QTest::newRow("title not followed by style")
-            << u"<div><a title=\"T\" href=\"x\">T</a>[d]</div>"_s << std::optional<NoticeEntry>();
+        QTest::newRow("empty title")
+            << noticeRow(u" "_s, u"x"_s, u"d"_s) << std::optional<NoticeEntry>();
         QTest::newRow("no link") << u"<div><a title=\"T\" style=\"s\">T</a>[d]</div>"_s
                                  << std::optional<NoticeEntry>();
         QTest::newRow("no date") << u"<div><a title=\"T\" style=\"s\" href=\"x\">T</a></div>"_s
                                  << std::optional<NoticeEntry>();
+        // The app would fetch these itself: local files, scripts.
+        QTest::newRow("link to a file")
+            << noticeRow(u"T"_s, u"file:///etc/passwd"_s, u"d"_s) << std::optional<NoticeEntry>();
+        QTest::newRow("link to no valid host")
+            << noticeRow(u"T"_s, u"http://www.site.test停水</a>/x"_s, u"d"_s)
+            << std::optional<NoticeEntry>();
+        QTest::newRow("link to a script")
+            << noticeRow(u"T"_s, u"javascript:open(1)"_s, u"d"_s) << std::optional<NoticeEntry>();
     }
 
     void noticeEntry()
     {
-        QFETCH(QString, markup);
+        QFETCH(QString, row);
         QFETCH(std::optional<NoticeEntry>, entry);
-        QCOMPARE(NoticeList::entry(markup, website), entry);
+        const QList<NoticeEntry> entries = listed(row);
+        QCOMPARE(entries.isEmpty() ? std::nullopt : std::optional(entries.first()), entry);
     }
 
     void noticeListTakesEvenElementsUpToTen_data()
@@ -144,8 +211,7 @@ private slots:
         QString content;
         for (int i = 0; i < rows; ++i)
             content += noticeRow(u"N%1"_s.arg(i), u"x"_s, u"d"_s);
-        const QList<NoticeEntry> entries = NoticeList::entries(
-            SitePages::page(u"<div class='content'>"_s + content + u"</div>"_s), website);
+        const QList<NoticeEntry> entries = listed(content);
         QCOMPARE(entries.size(), notices);
         for (int i = 0; i < notices; ++i)
             QCOMPARE(entries[i].title, u"N%1"_s.arg(i));
@@ -154,10 +220,10 @@ private slots:
     void oddElementsAreSkippedWhateverTheyHold()
     {
         // 25 elements, the odd ones notices too: only 0, 2, ..., 18 count.
-        QStringList elements;
+        QString content;
         for (int i = 0; i < 25; ++i)
-            elements.append(noticeRow(u"N%1"_s.arg(i), u"x"_s, u"d"_s));
-        const QList<NoticeEntry> entries = NoticeList::entries(elements, website);
+            content += u"<div><a title=\"N%1\" href=\"x\">N%1</a>[d]</div>"_s.arg(i);
+        const QList<NoticeEntry> entries = listed(content);
         QCOMPARE(entries.size(), 10);
         QCOMPARE(entries.last().title, u"N18"_s);
     }
@@ -168,7 +234,8 @@ private slots:
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString asUtf8 = utf8(bytes);
         QVERIFY2(utf8.hasError(), "the list page is GBK, not UTF-8");
-        const QList<NoticeEntry> entries = NoticeList::entries(bytes, website);
+        const QList<NoticeEntry> entries =
+            NoticeList::entries({bytes, 200, "gbk"}, website).value_or(QList<NoticeEntry>{});
         QCOMPARE(entries.size(), 10);
         QCOMPARE(
             entries.first(),
@@ -256,7 +323,7 @@ private slots:
             << QStringList{u"<div>a<div>b</div></div>"_s, u"<div>b</div>"_s};
         QTest::newRow("publicity 1: no pieces")
             << PageFragments::serviceDetail(ServiceList::publicity, 1)
-            << SitePages::page(u"<p>nothing</p>"_s) << QStringList{};
+            << SitePages::page(u"<div class='ny_right'><p>nothing</p></div>"_s) << QStringList{};
         QTest::newRow("notice detail: three blocks, no share bar")
             << PageFragments::noticeDetail() << SitePages::article(2)
             << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s,
@@ -269,7 +336,7 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QStringList, pieces);
         QCOMPARE(PageFragments::pieces(HtmlDocument::fromData(page), rule), pieces);
-        QCOMPARE(PageFragments::markup(page, rule), pieces.join(QString()));
+        QCOMPARE(PageFragments::markup({page}, rule), pieces.join(QString()));
     }
 
     void sitePagesGiveTheirBodies_data()
@@ -302,7 +369,8 @@ private slots:
         QFETCH(QString, path);
         QFETCH(FragmentRule, rule);
         QFETCH(QString, title);
-        const QString markup = PageFragments::markup(sitePage(path), rule);
+        const QString markup =
+            PageFragments::markup({sitePage(path), 200, "gbk"}, rule).value_or(QString());
         QVERIFY2(markup.contains(title), qPrintable(markup.left(200)));
         // What lies around the body stays out: the site's frame, its share bar, the picture.
         QVERIFY(!markup.contains(u"当前位置"_s));

@@ -70,9 +70,8 @@ private slots:
         QTest::addColumn<QByteArray>("listPage");
         QTest::addColumn<int>("rows");
         QTest::newRow("the site's list") << sitePage(NoticeList::listPath.toString()) << 10;
-        QTest::newRow("empty page") << QByteArray() << 0;
-        QTest::newRow("page without the list")
-            << SitePages::page(u"<div class='news'><a href='x'>[2016-01-01]</a></div>"_s) << 0;
+        QTest::newRow("a list without notices")
+            << SitePages::page(u"<div class='content'><p>暂无</p></div>"_s) << 0;
     }
     void noticeScreenOpensOnlyWithTheCompleteList()
     {
@@ -104,13 +103,29 @@ private slots:
         QVERIFY(notices->isShowWhiteBack());
     }
 
+    void noticeListThatCannotBeFetched_data()
+    {
+        QTest::addColumn<int>("status"); // 0: no answer
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("timed out") << 0 << QByteArray();
+        QTest::newRow("error page")
+            << 404 << SitePages::page(u"<div class='content'><div>页面不存在</div></div>"_s);
+        QTest::newRow("empty page") << 200 << QByteArray();
+        QTest::newRow("page without the list")
+            << 200 << SitePages::page(u"<div class='news'><a href='x'>[2016-01-01]</a></div>"_s);
+    }
     void noticeListThatCannotBeFetched()
     {
+        QFETCH(int, status);
+        QFETCH(QByteArray, page);
         FakeNavigator navigator;
         FakePageFetcher fetcher;
         HomeViewController *home = makeHome(navigator, fetcher);
         home->notificationBtnClick();
-        fetcher.fail(0, u"timed out"_s);
+        if (status)
+            fetcher.respond(0, {page, status, {}});
+        else
+            fetcher.fail(0, u"timed out"_s);
         QTRY_COMPARE(navigator.kinds(), QStringList{u"alert"_s});
         QCOMPARE(navigator.lastAlert()->title, u"温馨提示"_s);
         QCOMPARE(navigator.lastAlert()->message, u"网络异常!"_s);
@@ -124,7 +139,7 @@ private slots:
         FakeNavigator navigator;
         FakePageFetcher fetcher;
         const QList<NoticeEntry> entries =
-            NoticeList::entries(sitePage(NoticeList::listPath.toString()), website);
+            NoticeList::entries({sitePage(NoticeList::listPath.toString())}, website).value();
         AnnouncementViewController notices(&navigator, &fetcher);
         notices.setDataSource(entries);
         notices.didSelectRowAtIndex(10); // past the last row
@@ -144,7 +159,7 @@ private slots:
         const QByteArray notice = SitePages::served(QUrl(entries[2].URL));
         fetcher.respond(0, notice);
         QTRY_VERIFY(detail->pageArrived());
-        QCOMPARE(detail->html(), PageFragments::markup(notice, PageFragments::noticeDetail()));
+        QCOMPARE(detail->html(), PageFragments::markup({notice}, PageFragments::noticeDetail()));
         QVERIFY(detail->html().contains(entries[2].title));
         QCOMPARE(navigator.kinds(), (QStringList{u"push"_s, u"showProgress"_s, u"hideProgress"_s}));
     }

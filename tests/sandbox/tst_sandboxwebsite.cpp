@@ -2,6 +2,7 @@
 #include "info/NoticeList.h"
 #include "info/ServicePages.h"
 #include "info/WebsiteAddress.h"
+#include "platform/PageFetcher.h"
 
 #include <QStringDecoder>
 #include <QTest>
@@ -61,7 +62,8 @@ private slots:
     void everyListedNoticeHasItsPage()
     {
         const SandboxHarness::Exchange list = get(NoticeList::listPath.toString());
-        const QList<NoticeEntry> notices = NoticeList::entries(list.body, website());
+        const QList<NoticeEntry> notices =
+            NoticeList::entries({list.body, list.status}, website()).value_or(QList<NoticeEntry>{});
         QCOMPARE(notices.size(), 10);
         QStringDecoder gbk("GBK");
         const QString text = gbk(list.body);

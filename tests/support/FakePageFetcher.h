@@ -28,7 +28,8 @@ public:
         m_requests.append({url, timeout, context, std::move(onPage), std::move(onFailure)});
     }
 
-    void respond(qsizetype index, const QByteArray &page)
+    /// The page as the site sends it, status and header charset included.
+    void respond(qsizetype index, const FetchedPage &page)
     {
         const Request request = m_requests.at(index);
         QTimer::singleShot(0, [request, page] {
@@ -36,6 +37,9 @@ public:
                 request.onPage(page);
         });
     }
+
+    /// A page that came with status 200 and no charset in its header.
+    void respond(qsizetype index, const QByteArray &body) { respond(index, FetchedPage{body}); }
 
     void fail(qsizetype index, const QString &reason = QStringLiteral("connection refused"))
     {
