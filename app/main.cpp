@@ -138,9 +138,9 @@ int main(int argc, char *argv[])
     const ScreenServices screenServices{accountServices,     &imageCache,     options.websiteUrl,
                                         &notificationCenter, &wallet,         &clock,
                                         &pageFetcher,        &paymentResults, options.tileUrl};
-    QmlNavigator navigator;
-    importQmlModules();
+    QmlNavigator navigator(nullptr);
     QQmlApplicationEngine engine;
+    importQmlModules(engine);
     navigator.serve(engine);
     // Where the desktop has no notification service, the window shows notifications itself.
     engine.setInitialProperties(

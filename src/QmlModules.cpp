@@ -1,5 +1,6 @@
 #include "QmlModules.h"
 
+#include <QQmlEngine>
 #include <QtQml/qqmlextensionplugin.h>
 
 // The modules are static plugins: each import keeps its plugin in the linked program.
@@ -12,4 +13,8 @@ Q_IMPORT_QML_PLUGIN(Tarvo_RecordsPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_InfoPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_WebPlugin)
 
-void importQmlModules() {}
+void importQmlModules(QQmlEngine &engine)
+{
+    // Where the modules' files are: Qt 6.4 does not look there by itself.
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+}

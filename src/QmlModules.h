@@ -1,5 +1,7 @@
 #pragma once
 
-/// Links the app's QML view modules into the program that calls it, so that `import Tarvo.*`
-/// finds them. Call once before the first QML file is loaded.
-void importQmlModules();
+class QQmlEngine;
+
+/// Links the app's QML view modules into the program that calls it and lets the engine find
+/// them (`import Tarvo.*`). Call before the engine loads its first QML file.
+void importQmlModules(QQmlEngine &engine);

@@ -13,7 +13,7 @@
 /// A desktop needs no permission, so the request is only remembered: notifications then
 /// use the kinds asked for (alert, badge). While the app's window is in front the badge is
 /// left alone: the customer is looking at the app already.
-class DesktopNotifications final : public QObject, public LocalNotifications
+class DesktopNotifications : public QObject, public LocalNotifications
 {
     Q_OBJECT
     Q_PROPERTY(qint64 applicationIconBadgeNumber READ applicationIconBadgeNumber NOTIFY

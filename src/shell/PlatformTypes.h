@@ -2,7 +2,7 @@
 
 #include "platform/DesktopNotifications.h"
 
-#include <QtQml/qqmlregistration.h>
+#include <QtQml/qqml.h>
 
 /// The platform objects the main window shows, as QML types of the shell.
 struct DesktopNotificationsType

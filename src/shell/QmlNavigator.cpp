@@ -11,6 +11,10 @@ namespace {
 constexpr char engineProperty[] = "tarvoNavigator";
 } // namespace
 
+QmlNavigator::QmlNavigator(QObject *parent)
+    : QObject(parent)
+{}
+
 void QmlNavigator::serve(QQmlEngine &engine)
 {
     engine.setProperty(engineProperty, QVariant::fromValue(this));

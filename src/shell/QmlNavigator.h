@@ -25,7 +25,8 @@ class QmlNavigator : public QObject, public Navigator
     Q_PROPERTY(QString progressText READ progressText NOTIFY progressChanged)
 
 public:
-    using QObject::QObject;
+    // No default constructor: QML would make a navigator of its own instead of calling create().
+    explicit QmlNavigator(QObject *parent);
 
     void push(ViewController *screen, bool animated) override;
     void pop(bool animated) override;

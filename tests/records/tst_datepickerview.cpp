@@ -19,7 +19,7 @@ class TestDatePickerView : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { importQmlModules(); }
+    void initTestCase() { importQmlModules(m_engine); }
 
     void init()
     {

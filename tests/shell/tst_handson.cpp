@@ -102,7 +102,8 @@ private slots:
     {
         QFETCH(QPointF, at);
         QFETCH(bool, loading);
-        LPPayViewController *payment = openPayment();
+        openPayment();
+        const QPointer<LPPayViewController> payment(paymentScreen());
         if (loading) {
             typeAccountAndSearch(u"1000001"_s);
             QTRY_VERIFY(!m_probe.visibleNamed(u"loadingDot"_s).isEmpty());
@@ -112,11 +113,10 @@ private slots:
         if (!loading)
             return;
         // The answer to a search the customer walked away from changes nothing, shows nothing.
-        const QPointer<LPPayViewController> gone(payment);
         m_app->transport.respond(
             0, AppWindowFixture::reply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
         QTest::qWait(100);
-        QTRY_VERIFY(gone.isNull());
+        QTRY_VERIFY(payment.isNull());
         QCOMPARE(m_app->alerts.size(), 0);
         QCOMPARE(m_app->navigator().stack().size(), 1);
         QVERIFY(m_probe.visibleText(u"水电气缴费"_s));
@@ -143,7 +143,8 @@ private slots:
 
     void keysUnderAnAlertReachNoField()
     {
-        LPPayViewController *payment = openPayment();
+        openPayment();
+        LPPayViewController *payment = paymentScreen();
         typeInto(u"seacrBar"_s, u"1000002"_s);
         m_app->navigator().notice(u"请输入户号"_s);
         QTRY_VERIFY(m_probe.visibleText(u"请输入户号"_s));
@@ -246,6 +247,11 @@ private:
         for (auto key = m_app->settings.values.cbegin(); key != m_app->settings.values.cend();
              ++key)
             state.append(key.key() + u'=' + key.value().toString());
+        // The sheet is a layer, not what lies beneath it.
+        qsizetype layers = 0;
+        for (QObject *modal : m_app->navigator().modals())
+            layers += qobject_cast<LPHongBaoView *>(modal) ? 1 : 0;
+        state[1] = QString::number(m_app->navigator().modals().size() - layers);
         for (QObject *screen : m_app->navigator().stack() + m_app->navigator().modals()) {
             if (auto *payment = qobject_cast<LPPayViewController *>(screen))
                 state.append(payment->seacrBar() + payment->infoB().join(u','));
@@ -288,12 +294,17 @@ private:
         return m_records && m_records->datePicker() && m_records->datePicker()->isOpen();
     }
 
-    LPPayViewController *openPayment()
+    void openPayment()
     {
-        m_app->skipSignIn();
+        QVERIFY(m_app->skipSignIn());
         QTRY_VERIFY(m_probe.tapText(u"水电气缴费"_s));
         QTRY_COMPARE(m_app->navigator().stack().size(), 2);
         QTRY_VERIFY(!m_probe.visibleNamed(u"seacrBar"_s).isEmpty());
+        // The stack takes no taps while it slides a screen in.
+        QTest::qWait(500);
+    }
+    LPPayViewController *paymentScreen() const
+    {
         return qobject_cast<LPPayViewController *>(m_app->navigator().stack().value(1));
     }
 
@@ -350,7 +361,7 @@ private:
             putUpAgain(layer);
             break;
         case Layer::DatePicker:
-            m_app->skipSignIn();
+            QVERIFY(m_app->skipSignIn());
             QTRY_VERIFY(m_probe.tapText(u"缴费记录"_s));
             QTRY_COMPARE(m_app->navigator().stack().size(), 2);
             m_records =
@@ -371,7 +382,7 @@ private:
             sheet->show();
             QTRY_COMPARE(m_probe.visibleNamed(u"hongBaoCard"_s).size(), 1);
         } else if (layer == Layer::DatePicker) {
-            QTRY_VERIFY(m_probe.tapText(u"开始日期"_s));
+            m_records->showSelectStartDatePicker();
             QTRY_VERIFY(pickerOpen());
         }
         QTest::qWait(350);

@@ -24,8 +24,8 @@ private slots:
     {
         DesktopNotifications notifications(
             QDBusConnection::connectToBus(u"unix:path=/nonexistent/bus"_s, u"none"_s));
-        importQmlModules();
         QQmlEngine engine;
+        importQmlModules(engine);
         QQmlComponent component(&engine, QUrl(u"qrc:/qt/qml/Tarvo/Shell/NotificationBanner.qml"_s));
         std::unique_ptr<QObject> banner(component.createWithInitialProperties(
             {{u"source"_s, QVariant::fromValue<QObject *>(&notifications)}}));

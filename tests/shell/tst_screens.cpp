@@ -216,7 +216,7 @@ private slots:
 
     void qmlNavigatorKeepsOneOverlayAndRunsAlertButtons()
     {
-        QmlNavigator navigator;
+        QmlNavigator navigator(nullptr);
         QSignalSpy progress(&navigator, &QmlNavigator::progressChanged);
         navigator.hideProgress();
         QCOMPARE(progress.size(), 0);
@@ -247,7 +247,7 @@ private slots:
 
     void qmlNavigatorStackAndModals()
     {
-        QmlNavigator navigator;
+        QmlNavigator navigator(nullptr);
         QSignalSpy pops(&navigator, &QmlNavigator::popRequested);
         QSignalSpy dismissals(&navigator, &QmlNavigator::dismissRequested);
         auto *root = new PlainScreen(&navigator, u"root"_s);

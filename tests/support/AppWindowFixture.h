@@ -47,11 +47,17 @@ public:
         return QTest::qWaitFor([this] { return window.navigator.modals().size() == 1; });
     }
 
-    /// Signs in the way a successful sign-in leaves the app: home, nothing over it.
-    void skipSignIn()
+    /// Signs in the way a successful sign-in leaves the app: home, nothing over it, once the
+    /// sign-in screen has gone from the window.
+    bool skipSignIn()
     {
         session.signIn(QStringLiteral("13912345678"));
         window.navigator.dismiss(window.navigator.modals().constFirst(), false);
+        const ViewProbe probe = window.probe();
+        const bool gone =
+            QTest::qWaitFor([&probe] { return !probe.visibleText(QStringLiteral("记住密码")); });
+        QTest::qWait(100);
+        return gone;
     }
 
     /// The service's answer to `operation` whose return document is the file under tests/data.

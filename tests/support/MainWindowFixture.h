@@ -16,7 +16,7 @@ public:
     /// Loads the main window and waits until it is drawn; false when it did not come up.
     bool load()
     {
-        importQmlModules();
+        importQmlModules(engine);
         navigator.serve(engine);
         engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tarvo/Shell/Main.qml")));
         if (engine.rootObjects().size() != 1)
@@ -27,7 +27,7 @@ public:
 
     ViewProbe probe() const { return ViewProbe(window); }
 
-    QmlNavigator navigator;
+    QmlNavigator navigator{nullptr};
     QQmlApplicationEngine engine;
     QQuickWindow *window = nullptr;
 };

@@ -18,7 +18,7 @@ Rectangle {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: header.title
-            color: Theme.onBrand
+            color: Theme.brandText
             font.pixelSize: 26 * header.pt
             font.bold: true
             Accessible.role: Accessible.Heading
@@ -27,7 +27,7 @@ Rectangle {
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
             text: header.subtitle
-            color: Theme.onBrand
+            color: Theme.brandText
             font.pixelSize: 14 * header.pt
         }
     }

@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 import QtQuick.Controls
@@ -221,7 +219,7 @@ CoveringLayer {
                 id: caption
                 anchors.centerIn: parent
                 font.pixelSize: 16 * overlay.u
-                color: Theme.onBrand
+                color: Theme.brandText
             }
             MouseArea {
                 id: tap

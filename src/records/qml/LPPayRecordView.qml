@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -69,7 +67,7 @@ ScreenPage {
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
             font.pixelSize: 15 * record.pt
-            color: Theme.onBrand
+            color: Theme.brandText
             opacity: tap.pressed ? 0.4 : 1
         }
         // The whole row opens the picker, its caption included.
@@ -130,7 +128,7 @@ ScreenPage {
             verticalAlignment: Text.AlignVCenter
             text: qsTr("查    询")
             font.pixelSize: 17 * record.pt
-            color: Theme.onBrand
+            color: Theme.brandText
             opacity: queryTap.pressed ? 0.4 : 1
         }
         // The query goes out as the finger comes down, not when it lifts.

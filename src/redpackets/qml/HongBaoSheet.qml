@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 import QtQuick.Controls
@@ -57,7 +55,7 @@ ScreenPage {
             height: card.visible ? sheet.geometry.title.height * sheet.pt : 0
             verticalAlignment: Text.AlignVCenter
             text: qsTr("红包信息")
-            color: Theme.onBrand
+            color: Theme.brandText
             font.pixelSize: 19 * sheet.pt
         }
 

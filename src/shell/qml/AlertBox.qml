@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 

@@ -20,6 +20,8 @@ FocusScope {
     signal escapePressed()
     // Enter or Return not taken by anything on the layer: its default action.
     signal enterPressed()
+    // A press and release on the layer itself, from one x to another: a swipe when they differ.
+    signal backgroundSwiped(real fromX, real toX)
 
     Accessible.role: Accessible.Dialog
 
@@ -61,7 +63,12 @@ FocusScope {
         acceptedButtons: Qt.AllButtons
         hoverEnabled: true
         preventStealing: true
-        onPressed: layer.takeFocus()
+        property real pressX: 0
+        onPressed: (mouse) => {
+            pressX = mouse.x
+            layer.takeFocus()
+        }
+        onReleased: (mouse) => layer.backgroundSwiped(pressX, mouse.x)
         onClicked: layer.backgroundTapped()
         onWheel: (wheel) => wheel.accepted = true
     }

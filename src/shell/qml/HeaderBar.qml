@@ -26,7 +26,7 @@ Rectangle {
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
         text: bar.title
-        color: Theme.onBrand
+        color: Theme.brandText
         font.pixelSize: (bar.smallTitleWhenNarrow && bar.width <= Theme.narrowWidth
                          ? Theme.narrowTitleSize : Theme.titleSize) * bar.pt
         Accessible.role: Accessible.TitleBar

@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -22,7 +20,7 @@ ScreenPage {
         { text: qsTr("关于我们"), icon: "menu_about", action: () => homeScreen.aboutMeBtnClick() }
     ]
 
-    onHeightChanged: homeScreen.layoutForScreenHeight(height)
+    onHeightChanged: if (homeScreen) homeScreen.layoutForScreenHeight(height)
     Component.onCompleted: homeScreen.layoutForScreenHeight(height)
 
     Flickable {

@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 import QtQuick.Controls
@@ -36,22 +34,18 @@ Window {
         enabled: window.topModal === null && !window.alertsUp && !window.progressUp
     }
 
-    // Swipe back: only a drag that starts at the very left edge and moves right takes the top
-    // screen off the stack. A tap there goes to whatever lies under it (the back arrow).
-    Item {
-        id: swipeEdge
-        objectName: "swipeEdge"
-        width: 12 * window.pt
-        height: parent.height
-        enabled: stack.enabled && stack.depth > 1
-
-        DragHandler {
-            target: null
-            yAxis.enabled: false
-            onActiveChanged: {
-                if (!active && translation.x > window.width / 3)
-                    (stack.currentItem as ScreenPage)?.goBack()
-            }
+    // Keys always have somewhere to go: when the layer that held the focus has gone and nothing
+    // took it back, the top screen takes it.
+    onActiveFocusItemChanged: if (!activeFocusItem || activeFocusItem === contentItem) refocus.restart()
+    Timer {
+        id: refocus
+        interval: 0
+        onTriggered: {
+            if (window.activeFocusItem && window.activeFocusItem !== window.contentItem)
+                return
+            const top = window.topModal ?? stack.currentItem
+            if (top)
+                top.forceActiveFocus()
         }
     }
 

@@ -97,7 +97,7 @@ Item {
                 anchors.centerIn: parent
                 text: pending.count > 0 ? pending.get(0).badgeNumber : ""
                 font.pixelSize: card.unit * 0.75
-                color: Theme.onDark
+                color: Theme.lightText
             }
         }
 

@@ -10,7 +10,7 @@ Rectangle {
     property bool filled: true
     property real pt: 1
     property real fontSize: Theme.buttonSize
-    property color textColor: filled ? Theme.onBrand : Theme.brand
+    property color textColor: filled ? Theme.brandText : Theme.brand
     property color borderColor: filled ? Theme.clear : Theme.brand
     property real cornerRadius: 8
     signal clicked()

@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 
@@ -38,7 +36,7 @@ CoveringLayer {
                     width: 3 * overlay.pt
                     height: spinner.height * 0.28
                     radius: width / 2
-                    color: Theme.onDark
+                    color: Theme.lightText
                     opacity: 0.25 + 0.75 * index / 11
                     transform: Rotation {
                         origin.x: 1.5 * overlay.pt
@@ -61,7 +59,7 @@ CoveringLayer {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 18 * overlay.pt
             text: overlay.text
-            color: Theme.onDark
+            color: Theme.lightText
             font.pixelSize: 15 * overlay.pt
         }
     }

@@ -1,5 +1,3 @@
-pragma ComponentBehavior: Bound
-
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -26,6 +24,12 @@ CoveringLayer {
 
     shade: Theme.page
     onEscapePressed: page.goBack()
+    // Swipe back: a drag that starts at the very left edge and moves right a third of the way.
+    // A tap at the edge goes to whatever control lies there.
+    onBackgroundSwiped: (fromX, toX) => {
+        if (fromX < 12 * pt && toX - fromX > width / 3)
+            page.goBack()
+    }
 
     // Escape, the back arrow and the swipe go back; a screen without the arrow (sign-in,
     // registration) hears backRequested and decides for itself.

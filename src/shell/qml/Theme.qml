@@ -25,8 +25,8 @@ QtObject {
     readonly property color brand: Qt.rgba(105 / 255, 196 / 255, 104 / 255, 1)
     readonly property color brandPressed: Qt.darker(brand, 1.15)
     readonly property color brandTint: Qt.lighter(brand, 1.6)
-    readonly property color onBrand: "white"
-    readonly property color onDark: "white"
+    readonly property color brandText: "white"
+    readonly property color lightText: "white"
 
     readonly property color page: "white"
     readonly property color groupedPage: "#efeff4"
