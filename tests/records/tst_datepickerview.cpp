@@ -31,6 +31,7 @@ private slots:
         m_window->resize(375, 667);
         QQmlComponent component(&m_engine,
                                 QUrl(u"qrc:/qt/qml/Tarvo/Records/DatePickerLayer.qml"_s));
+        QVERIFY2(component.isReady(), qPrintable(component.errorString()));
         QObject *made = component.createWithInitialProperties(
             {{u"picker"_s, QVariant::fromValue<QObject *>(m_picker.get())}});
         QVERIFY2(made, qPrintable(component.errorString()));

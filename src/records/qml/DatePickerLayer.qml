@@ -59,26 +59,54 @@ CoveringLayer {
         onTriggered: overlay.showWheels(true)
     }
 
-    // Whether the entry at `index` of a wheel can be chosen: a future day, 31 April cannot.
-    function selectable(wheel, index) {
-        if (wheel === monthWheel)
-            return picker.isSelectable(picker.year, index + 1, 1)
-        if (wheel === dayWheel)
-            return picker.isSelectable(picker.year, picker.month, index + 1)
-        return true
-    }
-
-    // A wheel of the picker: its entries are `first` on, each followed by `unit`. Turned with
-    // the arrow keys, it chooses at once: there is no movement to wait for.
+    // A wheel of the picker: its entries are `first` on, each followed by `unit`; what the picker
+    // would refuse (a future day, 31 April) is greyed. Turned with the arrow keys it stops at
+    // once: there is no movement to wait for. A tap on an entry rolls the wheel there.
     component Wheel: Tumbler {
+        id: wheel
+
+        required property LPDatePicker picker
         property string unit
         property int first: 1
+        // Which of year (0), month (1) and day (2) the wheel chooses.
+        property int part: 0
+        property real u: 1
+        signal stopped()
 
-        delegate: wheelItem
+        function selectable(index) {
+            if (part === 1)
+                return picker.isSelectable(picker.year, index + 1, 1)
+            if (part === 2)
+                return picker.isSelectable(picker.year, picker.month, index + 1)
+            return true
+        }
+
         activeFocusOnTab: true
         Accessible.name: unit
-        onMovingChanged: if (!moving) overlay.wheelsStopped()
-        onCurrentIndexChanged: if (activeFocus && !moving) overlay.wheelsStopped()
+        onMovingChanged: if (!moving) stopped()
+        onCurrentIndexChanged: if (activeFocus && !moving) stopped()
+
+        delegate: Component {
+            Text {
+                id: entry
+                required property int index
+                text: (wheel.first + index) + wheel.unit
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                font.pixelSize: 18 * wheel.u
+                color: wheel.selectable(index) ? Theme.strongText : Theme.disabledText
+                opacity: 1 - Math.min(0.8, Math.abs(Tumbler.displacement)
+                                      / (wheel.visibleItemCount / 2))
+
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        wheel.currentIndex = entry.index
+                        wheel.stopped()
+                    }
+                }
+            }
+        }
     }
 
     LPContentView {
@@ -144,8 +172,12 @@ CoveringLayer {
                     height: parent.height
                     model: overlay.picker.lastYear - overlay.picker.firstYear + 1
                     wrap: false
+                    picker: overlay.picker
                     unit: qsTr("年")
                     first: overlay.picker.firstYear
+                    part: 0
+                    u: overlay.u
+                    onStopped: overlay.wheelsStopped()
                 }
                 Wheel {
                     id: monthWheel
@@ -153,8 +185,12 @@ CoveringLayer {
                     width: parent.width * 0.3
                     height: parent.height
                     model: 12
+                    picker: overlay.picker
                     unit: qsTr("月")
                     first: 1
+                    part: 1
+                    u: overlay.u
+                    onStopped: overlay.wheelsStopped()
                 }
                 Wheel {
                     id: dayWheel
@@ -162,34 +198,12 @@ CoveringLayer {
                     width: parent.width * 0.3
                     height: parent.height
                     model: 31
+                    picker: overlay.picker
                     unit: qsTr("日")
                     first: 1
-                }
-            }
-        }
-
-        Component {
-            id: wheelItem
-            Text {
-                id: entry
-                required property int index
-                readonly property Wheel wheel: Tumbler.tumbler as Wheel
-                text: (wheel.first + index) + wheel.unit
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                font.pixelSize: 18 * overlay.u
-                // What the wheel would refuse (a future day, 31 April) is greyed.
-                color: overlay.selectable(wheel, index) ? Theme.strongText : Theme.disabledText
-                opacity: 1 - Math.min(0.8, Math.abs(Tumbler.displacement)
-                                      / (wheel.visibleItemCount / 2))
-
-                // A tap on an entry rolls its wheel there; a drag still turns the wheel.
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: {
-                        entry.wheel.currentIndex = entry.index
-                        overlay.wheelsStopped()
-                    }
+                    part: 2
+                    u: overlay.u
+                    onStopped: overlay.wheelsStopped()
                 }
             }
         }
