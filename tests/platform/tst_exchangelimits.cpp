@@ -65,7 +65,7 @@ public:
         case Exchange::pageFetch:
             // The page's own time-out only bounds silence, which a drip never reaches.
             m_fetcher.get(
-                url, 5s, &m_context, [this](const QByteArray &page) { end(!page.isEmpty()); },
+                url, 5s, &m_context, [this](const FetchedPage &page) { end(!page.body.isEmpty()); },
                 [this](const QString &) { end(false); });
             break;
         case Exchange::walletHandOff:

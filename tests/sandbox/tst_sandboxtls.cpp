@@ -54,7 +54,7 @@ private slots:
         std::optional<QByteArray> wsdl;
         fetcher.get(
             QUrl(sandbox.serviceUrl() + u"?wsdl"_s), 10000ms, &network,
-            [&wsdl](const QByteArray &body) { wsdl = body; }, [](const QString &) {});
+            [&wsdl](const FetchedPage &page) { wsdl = page.body; }, [](const QString &) {});
         QTRY_VERIFY_WITH_TIMEOUT(wsdl.has_value(), 10000);
         QVERIFY(wsdl->contains("location=\"" + serviceUrl.toEncoded() + '"'));
     }
