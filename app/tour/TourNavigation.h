@@ -3,6 +3,7 @@
 #include "driver/GuidedTour.h"
 
 #include <QQuickItem>
+#include <QTest>
 
 // Going back the way a customer does, shared by the areas that go deeper than one screen.
 namespace TourNavigation {
@@ -12,6 +13,8 @@ using namespace Qt::StringLiterals;
 /// Taps the back arrow of the screen on top: the one pushed last.
 inline bool tapBack(ViewProbe &probe)
 {
+    // A screen still sliding in takes no taps, as on a phone: let it settle first.
+    QTest::qWait(400);
     const QList<QQuickItem *> arrows = probe.visibleNamed(u"whiteBack"_s);
     return !arrows.isEmpty() && probe.tap(arrows.constLast());
 }

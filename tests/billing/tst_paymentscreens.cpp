@@ -454,8 +454,8 @@ private slots:
         }
         QCOMPARE(m_transport->requests().size(), sent);
         QVERIFY(!m_navigator->kinds().contains(u"showProgress"_s));
-        QCOMPARE(m_navigator->alertMessages(),
-                 QStringList{u"户号中含有无法识别的字符，请检查后重新输入"_s});
+        // An edited field is first searched again (and said so); the search refuses it too.
+        QVERIFY(m_navigator->alertMessages().contains(u"户号中含有无法识别的字符，请检查后重新输入"_s));
     }
 
     void overlayClosesOnEveryEnding_data()

@@ -86,24 +86,31 @@ CoveringLayer {
         onMovingChanged: if (!moving) stopped()
         onCurrentIndexChanged: if (activeFocus && !moving) stopped()
 
-        delegate: Component {
-            Text {
-                id: entry
-                required property int index
-                text: (wheel.first + index) + wheel.unit
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                font.pixelSize: 18 * wheel.u
-                color: wheel.selectable(index) ? Theme.strongText : Theme.disabledText
-                opacity: 1 - Math.min(0.8, Math.abs(Tumbler.displacement)
-                                      / (wheel.visibleItemCount / 2))
+        delegate: wheelEntry
+    }
 
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: {
-                        wheel.currentIndex = entry.index
-                        wheel.stopped()
-                    }
+    // An entry of a wheel. The wheel it belongs to is read through the attached property; its
+    // own fields by name, since the attached property is typed as a plain Tumbler.
+    Component {
+        id: wheelEntry
+        Text {
+            id: entry
+            required property int index
+            readonly property var wheel: Tumbler.tumbler
+            text: (wheel.first + index) + wheel.unit
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            font.pixelSize: 18 * overlay.u
+            color: wheel.selectable(index) ? Theme.strongText : Theme.disabledText
+            opacity: 1 - Math.min(0.8, Math.abs(Tumbler.displacement)
+                                  / (wheel.visibleItemCount / 2))
+
+            // A tap on an entry rolls its wheel there; a drag still turns the wheel.
+            MouseArea {
+                anchors.fill: parent
+                onClicked: {
+                    entry.wheel.currentIndex = entry.index
+                    overlay.wheelsStopped()
                 }
             }
         }

@@ -139,15 +139,20 @@ ScreenPage {
         }
     }
 
-    // Over the whole window, navigation bar included.
-    Loader {
+    // Over the whole window, navigation bar included; a new picker gets a layer of its own.
+    Item {
         parent: record
         anchors.fill: parent
         z: 1
-        active: record.records.datePicker !== null
-        sourceComponent: DatePickerLayer {
-            picker: record.records.datePicker
-            columnWidth: record.column.width
+
+        Repeater {
+            model: record.records.datePicker ? [record.records.datePicker] : []
+            DatePickerLayer {
+                required property LPDatePicker modelData
+                anchors.fill: parent
+                picker: modelData
+                columnWidth: record.column.width
+            }
         }
     }
 }
