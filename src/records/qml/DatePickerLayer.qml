@@ -61,7 +61,7 @@ CoveringLayer {
 
     // A wheel of the picker: its entries are `first` on, each followed by `unit`; what the picker
     // would refuse (a future day, 31 April) is greyed. Turned with the arrow keys it stops at
-    // once: there is no movement to wait for. A tap on an entry rolls the wheel there.
+    // once: there is no movement to wait for.
     component Wheel: Tumbler {
         id: wheel
 
@@ -70,7 +70,6 @@ CoveringLayer {
         property int first: 1
         // Which of year (0), month (1) and day (2) the wheel chooses.
         property int part: 0
-        property real u: 1
         signal stopped()
 
         function selectable(index) {
@@ -183,7 +182,6 @@ CoveringLayer {
                     unit: qsTr("年")
                     first: overlay.picker.firstYear
                     part: 0
-                    u: overlay.u
                     onStopped: overlay.wheelsStopped()
                 }
                 Wheel {
@@ -196,7 +194,6 @@ CoveringLayer {
                     unit: qsTr("月")
                     first: 1
                     part: 1
-                    u: overlay.u
                     onStopped: overlay.wheelsStopped()
                 }
                 Wheel {
@@ -209,7 +206,6 @@ CoveringLayer {
                     unit: qsTr("日")
                     first: 1
                     part: 2
-                    u: overlay.u
                     onStopped: overlay.wheelsStopped()
                 }
             }
