@@ -22,6 +22,7 @@
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 #include "shell/AppLifecycle.h"
+#include "shell/CareMode.h"
 #include "shell/HomeViewController.h"
 #include "shell/ImageCache.h"
 #include "shell/ImageCacheProvider.h"
@@ -87,6 +88,11 @@ int main(int argc, char *argv[])
         u"simulate-background"_s,
         u"Minimise and restore the window in turn, every SECONDS (scripted runs)."_s, u"SECONDS"_s);
     parser.addOption(simulateBackgroundOption);
+    const QCommandLineOption careOption(
+        u"care"_s,
+        u"Care mode for this run: larger text, stronger contrast, four large actions on home "
+        u"(the switch on home remembers it for later runs)."_s);
+    parser.addOption(careOption);
     parser.addPositionalArgument(u"url"_s, u"A URL the wallet opens the app with."_s, u"[url]"_s);
     parser.process(app);
 
@@ -135,13 +141,17 @@ int main(int argc, char *argv[])
     NotificationCenter notificationCenter;
     const SystemClock clock;
     NetworkPageFetcher pageFetcher(&network);
-    const ScreenServices screenServices{accountServices,     &imageCache,     options.websiteUrl,
-                                        &notificationCenter, &wallet,         &clock,
-                                        &pageFetcher,        &paymentResults, options.tileUrl};
+    CareMode careMode(&settings);
+    if (parser.isSet(careOption))
+        careMode.enableForRun();
+    const ScreenServices screenServices{
+        accountServices, &imageCache,  options.websiteUrl, &notificationCenter, &wallet,
+        &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &careMode};
     QmlNavigator navigator(nullptr);
     QQmlApplicationEngine engine;
     importQmlModules(engine);
     navigator.serve(engine);
+    careMode.serve(engine);
     // Where the desktop has no notification service, the window shows notifications itself.
     engine.setInitialProperties(
         {{u"notifications"_s, QVariant::fromValue<QObject *>(&notifications)}});

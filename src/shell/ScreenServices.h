@@ -4,6 +4,7 @@
 
 #include <QUrl>
 
+class CareMode;
 class Clock;
 class ImageCache;
 class NotificationCenter;
@@ -27,4 +28,6 @@ struct ScreenServices
     PaymentResults *paymentResults = nullptr;
     /// Where the outlet map's tiles come from: a URL with "{z}", "{x}" and "{y}".
     QString tileUrl = {};
+    /// Larger text and stronger contrast; switched on the home screen.
+    CareMode *careMode = nullptr;
 };

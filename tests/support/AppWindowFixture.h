@@ -13,6 +13,7 @@
 #include "billing/PaymentResults.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
+#include "shell/CareMode.h"
 #include "shell/HomeViewController.h"
 #include "shell/ImageCache.h"
 #include "shell/ImageCacheProvider.h"
@@ -31,6 +32,7 @@ public:
     bool start(QSize size)
     {
         window.engine.addImageProvider(ImageCacheProvider::name, new ImageCacheProvider(&images));
+        careMode.serve(window.engine);
         if (!window.load())
             return false;
         window.window->resize(size);
@@ -41,7 +43,9 @@ public:
                                 &wallet,
                                 &clock,
                                 &pages,
-                                &results};
+                                &results,
+                                {},
+                                &careMode};
         home = new HomeViewController(&window.navigator, services);
         window.navigator.push(home, false);
         return QTest::qWaitFor([this] { return window.navigator.modals().size() == 1; });
@@ -86,6 +90,7 @@ public:
     FakeClock clock;
     FakePageFetcher pages;
     PaymentResults results;
+    CareMode careMode{&settings};
     QTemporaryDir profile;
     QNetworkAccessManager network;
     ImageCache images{&network, profile.path()};

@@ -54,7 +54,7 @@ ScreenPage {
             height: parent.height
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            font.pixelSize: 15 * record.pt
+            font.pixelSize: Theme.typeSize(15) * record.pt
             color: Theme.dateCaption
         }
         Text {
@@ -66,7 +66,7 @@ ScreenPage {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
-            font.pixelSize: 15 * record.pt
+            font.pixelSize: Theme.typeSize(15) * record.pt
             color: Theme.brandText
             opacity: tap.pressed ? 0.4 : 1
         }
@@ -127,7 +127,7 @@ ScreenPage {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             text: qsTr("查    询")
-            font.pixelSize: 17 * record.pt
+            font.pixelSize: Theme.typeSize(17) * record.pt
             color: Theme.brandText
             opacity: queryTap.pressed ? 0.4 : 1
         }

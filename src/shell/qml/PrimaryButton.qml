@@ -44,7 +44,7 @@ Rectangle {
         elide: Text.ElideRight
         text: button.text
         color: button.textColor
-        font.pixelSize: button.fontSize * button.pt
+        font.pixelSize: Theme.typeSize(button.fontSize) * button.pt
     }
     MouseArea {
         id: tap

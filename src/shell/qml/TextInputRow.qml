@@ -34,7 +34,7 @@ Item {
         width: visible ? 70 * row.pt : 0
         anchors.verticalCenter: parent.verticalCenter
         text: row.label
-        font.pixelSize: row.fontSize * row.pt
+        font.pixelSize: Theme.typeSize(row.fontSize) * row.pt
         color: Theme.text
     }
 
@@ -45,7 +45,7 @@ Item {
         anchors.right: parent.right
         anchors.rightMargin: row.framed ? 8 * row.pt : 0
         anchors.verticalCenter: parent.verticalCenter
-        font.pixelSize: row.fontSize * row.pt
+        font.pixelSize: Theme.typeSize(row.fontSize) * row.pt
         color: Theme.strongText
         clip: true
         activeFocusOnTab: true
@@ -63,7 +63,7 @@ Item {
             id: hint
             anchors.verticalCenter: parent.verticalCenter
             visible: input.text.length === 0
-            font.pixelSize: row.fontSize * row.pt
+            font.pixelSize: Theme.typeSize(row.fontSize) * row.pt
             color: Theme.placeholder
         }
     }
