@@ -1,3 +1,4 @@
+#include "AccountCommands.h"
 #include "BillingCommands.h"
 #include "CliOutput.h"
 #include "InfoCommands.h"
@@ -34,7 +35,9 @@ int main(int argc, char *argv[])
         "  messages [--since ID] [--json]  the messages handed out after that id (default 0)\n"
         "  records START END [--uuid ID] [--json]\n"
         "                                  payments of this device between two dates, yyyy-MM-dd\n"
-        "  notices [--json]                the notices of the website's list page"_s);
+        "  notices [--json]                the notices of the website's list page\n"
+        "  accounts list|add ACCOUNT LABEL|remove ACCOUNT [--json]\n"
+        "                                  the saved accounts (常用户号) of --home"_s);
     parser.addHelpOption();
     parser.addOption({u"json"_s, u"Print JSON."_s});
     parser.addOption({u"time"_s, u"sign: seconds since 1970 instead of now."_s, u"SECONDS"_s});
@@ -89,6 +92,8 @@ int main(int argc, char *argv[])
         return InfoCommands::records(arguments, options, parser.value(u"uuid"_s), json);
     if (command == u"notices"_s)
         return InfoCommands::notices(arguments, options, json);
+    if (command == u"accounts"_s)
+        return AccountCommands::accounts(arguments, options, json);
 
     parser.showHelp(2);
 }
