@@ -1,6 +1,6 @@
 // The payment screen and the arrears detail screen driven through their controllers: search,
-// refusals, red packet choice, the pay action with its alerts, the order sent, the overlay and
-// the wallet's answer.
+// refusals, red packet choice, the pay action with its alerts, the order sent, the overlay,
+// the wallet's answer, and the saved accounts under the field.
 #include "BadReplies.h"
 #include "FakeClock.h"
 #include "FakeNavigator.h"
@@ -13,12 +13,15 @@
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
 #include "billing/PaymentResults.h"
+#include "billing/SavedAccountSheet.h"
+#include "billing/SavedAccounts.h"
 #include "billing/WithholdingAgreement.h"
 #include "platform/NotificationCenter.h"
 #include "redpackets/LPHongBaoView.h"
 #include "service/ServiceClient.h"
 
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -455,7 +458,8 @@ private slots:
         QCOMPARE(m_transport->requests().size(), sent);
         QVERIFY(!m_navigator->kinds().contains(u"showProgress"_s));
         // An edited field is first searched again (and said so); the search refuses it too.
-        QVERIFY(m_navigator->alertMessages().contains(u"户号中含有无法识别的字符，请检查后重新输入"_s));
+        QVERIFY(
+            m_navigator->alertMessages().contains(u"户号中含有无法识别的字符，请检查后重新输入"_s));
     }
 
     void overlayClosesOnEveryEnding_data()
@@ -565,7 +569,143 @@ private slots:
         QCOMPARE(screen->loadingViews().size(), 1);
     }
 
+    void savedAccountsAreListedAndSearchedWithOneTap()
+    {
+        SavedAccounts saved(&m_settings);
+        saved.save(u"1000002"_s, u"父母家"_s);
+        saved.save(u"1000001"_s, u"家"_s);
+        LPPayViewController *screen = openPayScreen();
+        QCOMPARE(
+            screen->savedAccounts(),
+            (QVariantList{QVariantMap{{u"account"_s, u"1000001"_s}, {u"label"_s, u"家"_s}},
+                          QVariantMap{{u"account"_s, u"1000002"_s}, {u"label"_s, u"父母家"_s}}}));
+        QSignalSpy changed(screen, &LPPayViewController::savedAccountsChanged);
+
+        screen->searchSaved(u"1000002"_s);
+        QCOMPARE(screen->seacrBar(), u"1000002"_s);
+        QCOMPARE(m_settings.values.value(u"userNumber"_s), u"1000002"_s);
+        QVERIFY(m_transport->lastRequest().body.contains("1000002"));
+        // Searching moves it to the front, and the strip hears of it.
+        QCOMPARE(saved.list().first().account, u"1000002"_s);
+        QVERIFY(!changed.isEmpty());
+        // A saved account's result offers no saving.
+        m_transport->respond(0, arrearsResult());
+        QVERIFY(screen->showsResult());
+        QVERIFY(!screen->canSaveResult());
+    }
+
+    void savingTheResultUnderALabel()
+    {
+        LPPayViewController *screen = searchedPayScreen();
+        QVERIFY(screen->canSaveResult());
+        // The field edited after the search: it is the result's account that is saved.
+        screen->setSeacrBar(u"100000"_s);
+        screen->saveResult();
+        auto *sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        QCOMPARE(sheet->account(), u"1000001"_s);
+        QVERIFY(!sheet->isSaved());
+        QCOMPARE(sheet->title(), u"保存为常用户号"_s);
+
+        sheet->setLabel(u"  "_s);
+        sheet->save();
+        QCOMPARE(sheet->refusal(), u"请输入备注名，例如“家”"_s);
+        QCOMPARE(m_navigator->modals.size(), 1);
+        // Editing the label clears the refusal.
+        sheet->setLabel(u"家"_s);
+        QVERIFY(sheet->refusal().isEmpty());
+        QSignalSpy changed(screen, &LPPayViewController::savedAccountsChanged);
+        sheet->save();
+        QVERIFY(m_navigator->modals.isEmpty());
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(!screen->canSaveResult());
+        QCOMPARE(SavedAccounts(&m_settings).list(), (QList<SavedAccount>{{u"1000001"_s, u"家"_s}}));
+    }
+
+    void renamingAndRemovingASavedAccount()
+    {
+        SavedAccounts saved(&m_settings);
+        saved.save(u"1000001"_s, u"家"_s);
+        saved.save(u"1000002"_s, u"店"_s);
+        LPPayViewController *screen = openPayScreen();
+        // Only a saved account opens the sheet.
+        screen->editSaved(u"1000009"_s);
+        QVERIFY(m_navigator->modals.isEmpty());
+
+        screen->editSaved(u"1000001"_s);
+        auto *sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet && sheet->isSaved());
+        QCOMPARE(sheet->label(), u"家"_s);
+        QCOMPARE(sheet->title(), u"修改常用户号"_s);
+        sheet->setLabel(u"老家"_s);
+        sheet->save();
+        // Renamed in place: it was not used.
+        QCOMPARE(saved.list(),
+                 (QList<SavedAccount>{{u"1000002"_s, u"店"_s}, {u"1000001"_s, u"老家"_s}}));
+
+        screen->editSaved(u"1000002"_s);
+        sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        sheet->remove();
+        QVERIFY(m_navigator->modals.isEmpty());
+        QCOMPARE(screen->savedAccounts().size(), 1);
+        // Cancelling changes nothing.
+        screen->editSaved(u"1000001"_s);
+        sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        sheet->setLabel(u"别处"_s);
+        sheet->cancel();
+        QCOMPARE(saved.find(u"1000001"_s)->label, u"老家"_s);
+    }
+
+    void offerToSaveAfterPayment_data()
+    {
+        QTest::addColumn<bool>("savedBefore");
+        QTest::addColumn<int>("errCode");
+        QTest::addColumn<bool>("offered");
+
+        QTest::newRow("paid, not saved") << false << 0 << true;
+        QTest::newRow("paid, saved already") << true << 0 << false;
+        QTest::newRow("cancelled") << false << -2 << false;
+        QTest::newRow("failed") << false << -1 << false;
+    }
+
+    void offerToSaveAfterPayment()
+    {
+        QFETCH(bool, savedBefore);
+        QFETCH(int, errCode);
+        QFETCH(bool, offered);
+        SavedAccounts saved(&m_settings);
+        if (savedBefore)
+            saved.save(u"1000001"_s, u"家"_s);
+        saved.save(u"1000002"_s, u"店"_s);
+        LPPayViewController *screen = searchedPayScreen();
+        // The search moved a saved account up; the other one was used last.
+        saved.use(u"1000002"_s);
+        payAndAccept(screen);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        m_results->report(errCode);
+        m_navigator->press(u"确定"_s);
+
+        const Call *offer = m_navigator->lastAlert();
+        QCOMPARE(offer && offer->title == u"保存常用户号"_s, offered);
+        // Paying a saved account moves it to the front.
+        QCOMPARE(saved.list().first().account,
+                 savedBefore && errCode == 0 ? u"1000001"_s : u"1000002"_s);
+        if (!offered)
+            return;
+        QVERIFY(offer->message.contains(u"1000001"_s));
+        QCOMPARE(offer->buttonTitles(), (QStringList{u"暂不保存"_s, u"保存"_s}));
+        m_navigator->press(u"保存"_s);
+        auto *sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        QCOMPARE(sheet->account(), u"1000001"_s);
+    }
+
 private:
+    using Call = FakeNavigator::Call;
+
     ScreenServices services()
     {
         ScreenServices services;
