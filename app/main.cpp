@@ -144,6 +144,8 @@ int main(int argc, char *argv[])
     CareMode careMode(&settings);
     if (parser.isSet(careOption))
         careMode.enableForRun();
+    qCInfo(lcApp).nospace() << "care mode " << (careMode.isEnabled() ? "on" : "off") << ", text at "
+                            << careMode.textFactor() << "x";
     const ScreenServices screenServices{
         accountServices, &imageCache,  options.websiteUrl, &notificationCenter, &wallet,
         &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &careMode};

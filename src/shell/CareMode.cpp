@@ -55,7 +55,8 @@ void CareMode::set(bool enabled)
     if (m_enabled == enabled)
         return;
     m_enabled = enabled;
-    qCInfo(lcShell) << "care mode" << (enabled ? "on" : "off") << "; text factor" << textFactor();
+    qCInfo(lcShell).nospace() << "care mode " << (enabled ? "on" : "off") << ", text at "
+                              << textFactor() << "x";
     emit changed();
 }
 
