@@ -42,6 +42,11 @@ ScreenPage {
         }
         Rectangle {
             anchors.fill: parent
+            radius: 6 * record.pt
+            color: Theme.pictureButtonCover
+        }
+        Rectangle {
+            anchors.fill: parent
             visible: row.activeFocus
             color: Theme.clear
             radius: 6 * record.pt
@@ -113,6 +118,11 @@ ScreenPage {
             sourceSize.height: height
             fillMode: Image.Stretch
             source: "qrc:/tarvo/images/圆角矩形-2.svg"
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: 6 * record.pt
+            color: Theme.pictureButtonCover
         }
         Rectangle {
             anchors.fill: parent

@@ -63,6 +63,9 @@ QtObject {
     readonly property color paymentList: Qt.rgba(211 / 255, 208 / 255, 193 / 255, 1)
     readonly property color detailRow: "#f4f4f4"
     readonly property color detailRowBorder: "#e0e0e0"
+    // Laid over buttons whose look is a picture: care mode paints them in its darker brand
+    // colour, so that their white text stands out.
+    readonly property color pictureButtonCover: careMode ? brand : clear
     readonly property color pictureGround: "#e6ece6"
     readonly property color mapGround: "#eceae4"
     readonly property color pageDot: "white"
