@@ -165,6 +165,47 @@ void addSearchSteps(GuidedTour &tour)
                   GuidedTour::lacksTexts({u"暂无数据!"_s}))));
 }
 
+// The account searched is saved as "家"; later another account is typed, and one tap on the
+// saved one searches it again.
+void addSavedAccountSteps(GuidedTour &tour)
+{
+    tour.add(
+        u"pay-save-account"_s,
+        [](ViewProbe &probe) {
+            return probe.tap(probe.visibleNamed(u"saveAccountChip"_s).value(0));
+        },
+        GuidedTour::showsTexts({u"保存为常用户号"_s, u"户号："_s + account, u"保存"_s}));
+    tour.add(
+        u"pay-saved-account"_s,
+        [](ViewProbe &probe) {
+            probe.typeText(u"家"_s);
+            return probe.tapText(u"保存"_s);
+        },
+        both(both(GuidedTour::showsTexts({u"家"_s, account}),
+                  GuidedTour::lacksTexts({u"保存为常用户号"_s, u"＋ 保存此户号"_s})),
+             showsRows(resultRows(u"不使用红包"_s, yuan(owed()) + u"元"_s))));
+    tour.add(
+        u"pay-pick-saved-account"_s,
+        [](ViewProbe &probe) {
+            // Another account typed but not searched; the saved one is a tap away.
+            const QList<QQuickItem *> field = probe.visibleNamed(u"seacrBar"_s);
+            auto *input = field.isEmpty()
+                              ? nullptr
+                              : field.constFirst()->property("input").value<QQuickItem *>();
+            if (!probe.tap(input))
+                return false;
+            QMetaObject::invokeMethod(input, "selectAll");
+            probe.typeText(u"1000002"_s);
+            return textOf(input) == u"1000002"_s && probe.tapText(u"家"_s);
+        },
+        [](ViewProbe &probe) {
+            const QList<QQuickItem *> field = probe.visibleNamed(u"seacrBar"_s);
+            if (field.isEmpty() || textOf(field.constFirst()) != account)
+                return u"the field does not hold the saved account"_s;
+            return showsRows(resultRows(u"不使用红包"_s, yuan(owed()) + u"元"_s))(probe);
+        });
+}
+
 void addRedPacketSteps(GuidedTour &tour)
 {
     tour.add(
@@ -282,6 +323,7 @@ void addPaySteps(GuidedTour &tour)
 void addPaymentTourSteps(GuidedTour &tour, const TourContext &)
 {
     addSearchSteps(tour);
+    addSavedAccountSteps(tour);
     addRedPacketSteps(tour);
     addDetailSteps(tour);
     addPaySteps(tour);

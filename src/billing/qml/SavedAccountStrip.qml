@@ -75,7 +75,7 @@ Item {
             border.width: activeFocus ? Theme.focusWidth : Theme.borderWidth
             activeFocusOnTab: true
             Accessible.role: Accessible.Button
-            Accessible.name: chipText.text
+            Accessible.name: chip.modelData.label + " " + chip.account
             Accessible.onPressAction: strip.picked(chip.account)
             Keys.onSpacePressed: strip.picked(chip.account)
             Keys.onReturnPressed: strip.picked(chip.account)
@@ -89,14 +89,25 @@ Item {
             onActiveFocusChanged: if (activeFocus)
                 list.positionViewAtIndex(chip.index, ListView.Contain)
 
-            Text {
+            // The label in bold, the account beside it.
+            Row {
                 id: chipText
-                objectName: "savedAccountText"
                 x: 12 * strip.pt
                 anchors.verticalCenter: parent.verticalCenter
-                text: chip.modelData.label + "  " + chip.account
-                color: Theme.strongText
-                font.pixelSize: Theme.typeSize(14) * strip.pt
+                spacing: 6 * strip.pt
+
+                Text {
+                    objectName: "savedAccountLabel"
+                    text: chip.modelData.label
+                    color: Theme.strongText
+                    font.pixelSize: Theme.typeSize(14) * strip.pt
+                    font.bold: true
+                }
+                Text {
+                    text: chip.account
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.typeSize(14) * strip.pt
+                }
             }
             MouseArea {
                 id: chipTap
