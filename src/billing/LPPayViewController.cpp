@@ -19,6 +19,8 @@
 #include "shell/KTLoadingView.h"
 #include "shell/Navigator.h"
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -126,6 +128,7 @@ void LPPayViewController::didReceiveResult(const PayModel &model, const QString 
         loading->deleteLater();
     }
     setTipLable(false, m_tipLableText);
+    offerToSave();
 }
 
 void LPPayViewController::didRefuse(const QString &notification)
@@ -139,7 +142,11 @@ void LPPayViewController::didRefuse(const QString &notification)
     clearRedPacket();
     showRows({}, false);
     emit savedAccountsChanged();
-    navigator()->notice(refusal->alert);
+    QPointer<LPPayViewController> self(this);
+    navigator()->notice(refusal->alert, [self] {
+        if (self)
+            self->offerToSave();
+    });
     setTipLable(true, refusal->tip);
 }
 
@@ -260,17 +267,24 @@ void LPPayViewController::didPay(const QString &account)
 {
     SavedAccounts saved(m_services.account.settings);
     saved.use(account);
-    if (!saved.find(account) && !SavedAccounts::accountRefusal(account)) {
-        QPointer<LPPayViewController> self(this);
-        navigator()->alert(
-            tr("保存常用户号"),
-            tr("是否将户号%1保存为常用户号？下次缴费时点一下即可查询。").arg(account),
-            {{tr("暂不保存"), {}}, {tr("保存"), [self, account] {
-                                        if (self)
-                                            self->openSavedAccountSheet(account);
-                                    }}});
-    }
+    // Offered after what the look again shows (often "该用户欠费为0!"), not stacked under it.
+    if (!saved.find(account) && !SavedAccounts::accountRefusal(account))
+        m_offerAccount = account;
     lookAgain(account);
+}
+
+void LPPayViewController::offerToSave()
+{
+    const std::optional<QString> account = std::exchange(m_offerAccount, std::nullopt);
+    if (!account || SavedAccounts(m_services.account.settings).find(*account))
+        return;
+    QPointer<LPPayViewController> self(this);
+    navigator()->alert(tr("保存常用户号"),
+                       tr("是否将户号%1保存为常用户号？下次缴费时点一下即可查询。").arg(*account),
+                       {{tr("暂不保存"), {}}, {tr("保存"), [self, account] {
+                                                   if (self)
+                                                       self->openSavedAccountSheet(*account);
+                                               }}});
 }
 
 QVariantList LPPayViewController::savedAccounts() const

@@ -93,9 +93,11 @@ private:
     /// so and searches the field's account.
     bool fieldNamesResult();
     void lookAgain(const QString &account);
-    /// A payment for `account` succeeded: a saved account moves up, another is offered for
-    /// saving, and the account is looked at again.
+    /// A payment for `account` succeeded: a saved account moves up, and the account is looked
+    /// at again; one not saved is offered for saving once that look has been read.
     void didPay(const QString &account);
+    /// The offer after a payment, if one waits and its account is still not saved.
+    void offerToSave();
     void openSavedAccountSheet(const QString &account);
     void showRows(const PayModel &model, bool showsResult);
     void setMainTableViewEnabled(bool enabled);
@@ -116,4 +118,6 @@ private:
     bool m_tipLableVisible = true;
     QString m_tipLableText;
     QPointer<KTLoadingView> m_loadingView;
+    /// A paid account to offer for saving once the look after the payment has ended.
+    std::optional<QString> m_offerAccount;
 };

@@ -662,18 +662,21 @@ private slots:
     {
         QTest::addColumn<bool>("savedBefore");
         QTest::addColumn<int>("errCode");
+        QTest::addColumn<bool>("owesNothingNow");
         QTest::addColumn<bool>("offered");
 
-        QTest::newRow("paid, not saved") << false << 0 << true;
-        QTest::newRow("paid, saved already") << true << 0 << false;
-        QTest::newRow("cancelled") << false << -2 << false;
-        QTest::newRow("failed") << false << -1 << false;
+        QTest::newRow("paid, owes nothing now") << false << 0 << true << true;
+        QTest::newRow("paid, still owes") << false << 0 << false << true;
+        QTest::newRow("paid, saved already") << true << 0 << true << false;
+        QTest::newRow("cancelled") << false << -2 << true << false;
+        QTest::newRow("failed") << false << -1 << true << false;
     }
 
     void offerToSaveAfterPayment()
     {
         QFETCH(bool, savedBefore);
         QFETCH(int, errCode);
+        QFETCH(bool, owesNothingNow);
         QFETCH(bool, offered);
         SavedAccounts saved(&m_settings);
         if (savedBefore)
@@ -687,12 +690,27 @@ private slots:
                              orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
         m_results->report(errCode);
         m_navigator->press(u"确定"_s);
-
-        const Call *offer = m_navigator->lastAlert();
-        QCOMPARE(offer && offer->title == u"保存常用户号"_s, offered);
         // Paying a saved account moves it to the front.
         QCOMPARE(saved.list().first().account,
                  savedBefore && errCode == 0 ? u"1000001"_s : u"1000002"_s);
+        if (errCode == 0) {
+            // What the account owes now comes first; the offer follows once it has been read.
+            QCOMPARE(m_navigator->lastAlert()->title, u"支付结果"_s);
+            m_transport->respond(m_transport->requests().size() - 1,
+                                 owesNothingNow
+                                     ? BadReplies::documentReply(
+                                           u"queryExpense"_s,
+                                           u"<queryOweAmtYxResponse><returnMsg>用户欠费数据为0!"
+                                           "</returnMsg></queryOweAmtYxResponse>"_s)
+                                     : arrearsResult());
+            if (owesNothingNow) {
+                QCOMPARE(m_navigator->lastAlert()->message, u"该用户欠费为0!"_s);
+                m_navigator->press(u"确定"_s);
+            }
+        }
+
+        const Call *offer = m_navigator->lastAlert();
+        QCOMPARE(offer && offer->title == u"保存常用户号"_s, offered);
         if (!offered)
             return;
         QVERIFY(offer->message.contains(u"1000001"_s));
@@ -701,6 +719,12 @@ private slots:
         auto *sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
         QVERIFY(sheet);
         QCOMPARE(sheet->account(), u"1000001"_s);
+        // Offered once: a later search offers nothing.
+        sheet->cancel();
+        const qsizetype alerts = m_navigator->alertMessages().size();
+        search(screen, u"1000001"_s);
+        m_transport->respond(m_transport->requests().size() - 1, arrearsResult());
+        QCOMPARE(m_navigator->alertMessages().size(), alerts);
     }
 
 private:
