@@ -202,7 +202,7 @@ int main(int argc, char *argv[])
     } else if (parser.isSet(screenshotOption)) {
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
         auto *tour = new ScreenshotTour(window, parser.value(screenshotOption), &app);
-        addScreenshots(*tour, navigator, session);
+        addScreenshots(*tour, navigator, session, careMode);
         QObject::connect(tour, &ScreenshotTour::finished, &app,
                          [](bool allSaved) { QCoreApplication::exit(allSaved ? 0 : 1); });
         tour->start();
