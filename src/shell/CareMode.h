@@ -29,8 +29,8 @@ class CareMode : public QObject
 public:
     static constexpr QLatin1StringView settingsKey{"careMode"};
     static constexpr qreal careTextFactor = 1.3;
-    /// Beyond this the screens' fixed rows could no longer hold their text.
-    static constexpr qreal largestTextFactor = 2.0;
+    /// Beyond this the screens' fixed rows and buttons could no longer hold their text.
+    static constexpr qreal largestTextFactor = 1.5;
     /// The font size desktops set by default: an application font of this size means the
     /// customer asked for nothing larger.
     static constexpr qreal usualPointSize = 10;

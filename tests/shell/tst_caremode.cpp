@@ -36,7 +36,8 @@ private slots:
         QTest::newRow("on, desktop a little larger") << true << 1.2 << 1.3;
         QTest::newRow("off, desktop larger than care") << false << 1.5 << 1.5;
         QTest::newRow("on, desktop larger than care") << true << 1.5 << 1.5;
-        QTest::newRow("on, huge desktop font") << true << 3.0 << CareMode::largestTextFactor;
+        QTest::newRow("on, desktop at the largest") << true << 1.5 << 1.5;
+        QTest::newRow("off, huge desktop font") << false << 3.0 << CareMode::largestTextFactor;
     }
 
     void textFactorRule()
@@ -82,11 +83,11 @@ private slots:
     {
         const QFont before = QGuiApplication::font();
         QFont large = before;
-        large.setPointSize(16);
+        large.setPointSize(14);
         CareMode mode(nullptr);
         QSignalSpy changed(&mode, &CareMode::changed);
         QGuiApplication::setFont(large);
-        QCOMPARE(mode.textFactor(), 1.6);
+        QCOMPARE(mode.textFactor(), 1.4);
         QVERIFY(!changed.isEmpty());
         QGuiApplication::setFont(before);
         QCOMPARE(mode.textFactor(),

@@ -21,13 +21,19 @@ private slots:
     {
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("care");
+        QTest::addColumn<qreal>("desktopFontScale");
         const QList<QSize> sizes{{320, 480},  {320, 568},  {375, 667},  {414, 896},
                                  {1024, 768}, {1280, 800}, {1920, 1080}};
         for (const bool care : {false, true}) {
             for (const QSize size : sizes) {
                 QTest::addRow("%s%dx%d", care ? "care " : "", size.width(), size.height())
-                    << size << care;
+                    << size << care << 1.0;
             }
+        }
+        // A desktop set to the largest fonts followed, in the narrowest windows.
+        for (const QSize size : {QSize(320, 480), QSize(375, 667)}) {
+            QTest::addRow("largest text %dx%d", size.width(), size.height())
+                << size << true << CareMode::largestTextFactor;
         }
     }
 
@@ -35,9 +41,11 @@ private slots:
     {
         QFETCH(QSize, size);
         QFETCH(bool, care);
+        QFETCH(qreal, desktopFontScale);
         AppWindowFixture app;
         app.careMode.setEnabled(care);
-        m_prefix = care ? u"care-"_s : QString();
+        app.careMode.setDesktopFontScale(desktopFontScale);
+        m_prefix = desktopFontScale > 1 ? u"largest-"_s : care ? u"care-"_s : QString();
         // Two saved accounts: their strip lies under the payment screen's field.
         SavedAccounts saved(&app.settings);
         saved.save(u"1000002"_s, u"父母家"_s);

@@ -55,7 +55,8 @@ ScreenPage {
         }
         Text {
             id: caption
-            width: parent.width / 4
+            // A quarter of the row, or more where larger text needs it.
+            width: Math.max(parent.width / 4, implicitWidth + 8 * record.pt)
             height: parent.height
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
@@ -65,8 +66,8 @@ ScreenPage {
         Text {
             id: title
             objectName: "dateButton"
-            x: parent.width / 4
-            width: parent.width * 3 / 4
+            x: caption.width
+            width: parent.width - caption.width
             height: parent.height
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter

@@ -42,7 +42,7 @@ Rectangle {
         Text {
             width: parent.width
             wrapMode: Text.Wrap
-            text: qsTr("大字体、高对比度，常用功能一目了然")
+            text: qsTr("大字体、高对比、功能更简洁")
             font.pixelSize: Theme.typeSize(12) * row.pt
             color: Theme.secondaryText
         }

@@ -45,6 +45,10 @@ Rectangle {
         text: button.text
         color: button.textColor
         font.pixelSize: Theme.typeSize(button.fontSize) * button.pt
+        // Larger text that does not fit shrinks, though never below the design's size, before
+        // it is cut short.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: button.fontSize * button.pt
     }
     MouseArea {
         id: tap

@@ -31,7 +31,8 @@ Item {
     Text {
         id: caption
         visible: row.label !== ""
-        width: visible ? 70 * row.pt : 0
+        // The design's 70 points, wider where larger text needs it.
+        width: visible ? Math.max(70 * row.pt, implicitWidth + 6 * row.pt) : 0
         anchors.verticalCenter: parent.verticalCenter
         text: row.label
         font.pixelSize: Theme.typeSize(row.fontSize) * row.pt
