@@ -9,6 +9,7 @@
 #include "billing/PaymentResults.h"
 #include "driver/GuidedTour.h"
 #include "driver/ScreenshotTour.h"
+#include "platform/AppIdentity.h"
 #include "platform/AppOptions.h"
 #include "platform/Clock.h"
 #include "platform/DesktopNotifications.h"
@@ -19,6 +20,7 @@
 #include "platform/NotificationCenter.h"
 #include "platform/SandboxWallet.h"
 #include "platform/SecureStoreFactory.h"
+#include "platform/SingleInstance.h"
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 #include "shell/AppLifecycle.h"
@@ -32,12 +34,14 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QTimer>
 #include <QtWebEngineQuick/QtWebEngineQuick>
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <unistd.h>
@@ -51,14 +55,28 @@ int main(int argc, char *argv[])
     // The web engine's own sandbox cannot start for root (containers, CI).
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Help and version are printed, not shown: they must work without a display too.
+    const bool printsOnly = std::any_of(argv + 1, argv + argc, [](const char *argument) {
+        return qstrcmp(argument, "--version") == 0 || qstrcmp(argument, "-v") == 0 ||
+               qstrcmp(argument, "--help") == 0 || qstrcmp(argument, "-h") == 0 ||
+               qstrcmp(argument, "--help-all") == 0;
+    });
+    if (printsOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QtWebEngineQuick::initialize();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(u"tarvo"_s);
     QGuiApplication::setOrganizationName(u"Tarvo"_s);
+    QGuiApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
+    // The name notifications carry, and the menu entry and icon the desktop shows for the window.
+    QGuiApplication::setApplicationDisplayName(AppIdentity::displayName.toString());
+    QGuiApplication::setDesktopFileName(AppIdentity::desktopEntry);
+    QGuiApplication::setWindowIcon(QIcon(u":/tarvo/icons/tarvo.svg"_s));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Tarvo Pay: utility bills, payments and notices."_s);
     parser.addHelpOption();
+    parser.addVersionOption();
     AppOptions::addTo(parser);
     const QCommandLineOption quitAfterOption(
         u"quit-after"_s, u"Quit cleanly after this many seconds."_s, u"SECONDS"_s);
@@ -120,6 +138,28 @@ int main(int argc, char *argv[])
         qCWarning(lcApp).noquote() << "cannot create the home folder" << options.home;
     qCInfo(lcApp).noquote() << "home folder:" << options.home;
 
+    // A second start on the same profile raises the running window and hands it the wallet's
+    // URL. A scripted run must get its own result, so it never hands over.
+    const bool scripted = parser.isSet(tourOption) || parser.isSet(screenshotOption) ||
+                          parser.isSet(startupProbeOption) || parser.isSet(signInOption);
+    SingleInstance instance(options.home);
+    if (scripted && !instance.claimAlone()) {
+        qCCritical(lcApp) << "another Tarvo Pay runs with this home folder";
+        return 2;
+    }
+    if (!scripted) {
+        switch (instance.claim(parser.positionalArguments())) {
+        case SingleInstance::Role::first:
+            break;
+        case SingleInstance::Role::handedOver:
+            qCInfo(lcApp) << "Tarvo Pay already runs with this home folder: its window is raised";
+            return 0;
+        case SingleInstance::Role::unreachable:
+            qCCritical(lcApp) << "another Tarvo Pay runs with this home folder but does not answer";
+            return 1;
+        }
+    }
+
     QNetworkAccessManager network;
     NetworkTransport transport(&network);
     ServiceClient service(&transport, options.serviceUrl);
@@ -179,6 +219,12 @@ int main(int argc, char *argv[])
                      [&notifications](bool away) { notifications.setWindowInFront(!away); });
     QObject::connect(&notifications, &DesktopNotifications::openAppRequested, mainWindow,
                      [mainWindow] { AppLifecycle::bringToFront(mainWindow); });
+    QObject::connect(&instance, &SingleInstance::startedAgain, mainWindow,
+                     [mainWindow, &delegate](const QStringList &arguments) {
+                         AppLifecycle::bringToFront(mainWindow);
+                         if (!arguments.isEmpty())
+                             delegate.handleOpenURL(QUrl(arguments.constFirst()));
+                     });
     if (parser.isSet(simulateBackgroundOption)) {
         const double seconds = parser.value(simulateBackgroundOption).toDouble();
         if (seconds > 0)

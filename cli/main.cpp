@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"tarvo-cli"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
     // Output is for people and scripts; the core's progress notes would only be noise.
     // QT_LOGGING_RULES still turns them on.
     QLoggingCategory::setFilterRules(u"tarvo.*.info=false"_s);
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
         "  accounts list|add ACCOUNT LABEL|remove ACCOUNT [--json]\n"
         "                                  the saved accounts (常用户号) of --home"_s);
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption({u"json"_s, u"Print JSON."_s});
     parser.addOption({u"time"_s, u"sign: seconds since 1970 instead of now."_s, u"SECONDS"_s});
     parser.addOption({u"user"_s, u"pay: the phone number holding the red packet."_s, u"PHONE"_s});

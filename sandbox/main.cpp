@@ -66,10 +66,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"tarvo-sandbox"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Local stand-in for the Tarvo company web service."_s);
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption portOption(u"port"_s, u"Port to listen on (default 7001)."_s, u"N"_s,
                                         u"7001"_s);
     const QCommandLineOption hostOption(u"host"_s, u"Address to listen on (default 127.0.0.1)."_s,

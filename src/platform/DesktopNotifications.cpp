@@ -1,8 +1,8 @@
 #include "DesktopNotifications.h"
 
+#include "AppIdentity.h"
 #include "PlatformLog.h"
 
-#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -80,10 +80,12 @@ void DesktopNotifications::notifyDesktop(const LocalNotification &notification)
 {
     QDBusMessage notify = QDBusMessage::createMethodCall(notificationsService, notificationsPath,
                                                          notificationsService, u"Notify"_s);
-    const QString appName = QCoreApplication::applicationName();
-    // "default" is the action taken by clicking the notification itself.
-    notify << appName << uint(0) << QString() << appName << notification.alertBody
-           << QStringList{u"default"_s, notification.alertAction} << QVariantMap() << qint32(-1);
+    const QString appName = AppIdentity::displayName.toString();
+    // "default" is the action taken by clicking the notification itself; the desktop entry
+    // lets the desktop group the notifications under the app's menu entry.
+    notify << appName << uint(0) << QString(AppIdentity::iconName) << appName
+           << notification.alertBody << QStringList{u"default"_s, notification.alertAction}
+           << QVariantMap{{u"desktop-entry"_s, QString(AppIdentity::desktopEntry)}} << qint32(-1);
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(notify), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, notification] {
         watcher->deleteLater();

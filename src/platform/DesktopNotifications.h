@@ -20,7 +20,7 @@ class DesktopNotifications : public QObject, public LocalNotifications
                    applicationIconBadgeNumberChanged)
 
 public:
-    /// The launcher knows the app by its desktop file.
+    /// The launcher knows the app by its menu entry (`AppIdentity::desktopEntry`).
     static constexpr QLatin1StringView launcherAppUri{"application://tarvo.desktop"};
 
     explicit DesktopNotifications(const QDBusConnection &bus = QDBusConnection::sessionBus(),

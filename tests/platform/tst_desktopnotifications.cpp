@@ -19,18 +19,20 @@ public:
     struct Notification
     {
         QString appName;
+        QString icon;
         QString body;
         QStringList actions;
+        QVariantMap hints;
     };
 
     QList<Notification> notifications;
     QList<QVariantMap> launcherUpdates;
 
 public slots:
-    uint Notify(const QString &appName, uint, const QString &, const QString &, const QString &body,
-                const QStringList &actions, const QVariantMap &, int)
+    uint Notify(const QString &appName, uint, const QString &icon, const QString &,
+                const QString &body, const QStringList &actions, const QVariantMap &hints, int)
     {
-        notifications.append({appName, body, actions});
+        notifications.append({appName, icon, body, actions, hints});
         return uint(notifications.size());
     }
 
@@ -179,6 +181,10 @@ private slots:
 
         QCOMPARE(service.notifications[0].body, u"停水通知\n周六停水"_s);
         QCOMPARE(service.notifications[0].actions, (QStringList{u"default"_s, u"打开应用"_s}));
+        // Under the name and icon of the app's menu entry.
+        QCOMPARE(service.notifications[0].appName, u"Tarvo在线缴费"_s);
+        QCOMPARE(service.notifications[0].icon, u"tarvo"_s);
+        QCOMPARE(service.notifications[0].hints.value(u"desktop-entry"_s).toString(), u"tarvo"_s);
         QTRY_COMPARE(service.launcherUpdates.size(), 3);
         const QList<QPair<qint64, bool>> expected{{1, true}, {2, true}, {0, false}};
         for (qsizetype i = 0; i < expected.size(); ++i) {

@@ -78,6 +78,28 @@ private slots:
         }
     }
 
+    void laterStartRaisesTheRunningApp()
+    {
+        QTemporaryDir scratch;
+        const QString home = scratch.filePath(u"home"_s);
+        QProcess first;
+        start(first, scratch, home, {u"--quit-after"_s, u"20"_s});
+        QVERIFY(waitForLine(first, "home folder:"));
+
+        // The wallet returning to the app starts it again with its URL.
+        const QByteArray later =
+            run(scratch, home, {u"wx5d0c3f1a9e7b2468://pay/?returnKey=K&ret=-2"_s});
+        QVERIFY2(later.contains("already runs"), later.constData());
+        QVERIFY(waitForLine(first, "payment response: errCode -2"));
+        first.kill();
+        first.waitForFinished();
+
+        // Killed without a chance to tidy up: the next start is the app again.
+        const QByteArray next = run(scratch, home);
+        QVERIFY2(!next.contains("already runs"), next.constData());
+        QVERIFY2(next.contains("quitting after"), next.constData());
+    }
+
     void careModeFromTheSettingsOrForOneRun_data()
     {
         QTest::addColumn<QVariant>("stored");
@@ -117,10 +139,8 @@ private slots:
     }
 
 private:
-    // Runs the app once to its scripted end, with a profile of its own in `scratch`;
-    // gives what it logged.
-    QByteArray run(const QTemporaryDir &scratch, const QString &home,
-                   const QStringList &arguments = {})
+    void start(QProcess &app, const QTemporaryDir &scratch, const QString &home,
+               const QStringList &arguments)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -130,16 +150,34 @@ private:
         environment.insert(u"XDG_CONFIG_HOME"_s, scratch.filePath(u"user/config"_s));
         environment.insert(u"XDG_DATA_HOME"_s, scratch.filePath(u"user/data"_s));
         environment.insert(u"XDG_CACHE_HOME"_s, scratch.filePath(u"user/cache"_s));
-
-        QProcess app;
         app.setProcessEnvironment(environment);
         app.setProcessChannelMode(QProcess::MergedChannels);
-        QSignalSpy finished(&app, &QProcess::finished);
         app.start(QStringLiteral(TARVO_APP_PATH),
                   QStringList{u"--home"_s, home, u"--service"_s,
-                              m_server.url(u"/trvo/ws/appService"_s).toString(), u"--quit-after"_s,
-                              u"1"_s} +
+                              m_server.url(u"/trvo/ws/appService"_s).toString()} +
                       arguments);
+    }
+
+    // Waits, with the event loop running, until the app has logged `text`.
+    static bool waitForLine(QProcess &app, const QByteArray &text)
+    {
+        QByteArray seen;
+        return QTest::qWaitFor(
+            [&] {
+                seen += app.readAll();
+                return seen.contains(text);
+            },
+            30000);
+    }
+
+    // Runs the app once to its scripted end, with a profile of its own in `scratch`;
+    // gives what it logged.
+    QByteArray run(const QTemporaryDir &scratch, const QString &home,
+                   const QStringList &arguments = {})
+    {
+        QProcess app;
+        QSignalSpy finished(&app, &QProcess::finished);
+        start(app, scratch, home, QStringList{u"--quit-after"_s, u"1"_s} + arguments);
         // The event loop must run meanwhile: the server answers from it.
         if (!finished.wait(30000)) {
             app.kill();
