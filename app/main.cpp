@@ -7,10 +7,12 @@
 #include "StartupProbe.h"
 #include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
+#include "billing/ReceiptFolder.h"
 #include "driver/GuidedTour.h"
 #include "driver/ScreenshotTour.h"
 #include "platform/AppOptions.h"
 #include "platform/Clock.h"
+#include "platform/DesktopFileOpener.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/NetworkPageFetcher.h"
@@ -135,9 +137,12 @@ int main(int argc, char *argv[])
     NotificationCenter notificationCenter;
     const SystemClock clock;
     NetworkPageFetcher pageFetcher(&network);
-    const ScreenServices screenServices{accountServices,     &imageCache,     options.websiteUrl,
-                                        &notificationCenter, &wallet,         &clock,
-                                        &pageFetcher,        &paymentResults, options.tileUrl};
+    DesktopFileOpener fileOpener;
+    ReceiptFolder receipts(options.receiptFolder, &fileOpener);
+    qCInfo(lcApp).noquote() << "receipts folder:" << receipts.path();
+    const ScreenServices screenServices{
+        accountServices, &imageCache,  options.websiteUrl, &notificationCenter, &wallet,
+        &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &receipts};
     QmlNavigator navigator(nullptr);
     QQmlApplicationEngine engine;
     importQmlModules(engine);

@@ -6,14 +6,17 @@
 #include "platform/AppOptions.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Receipts are drawn into PDFs, which needs fonts and so a GUI application; a terminal
+    // program never shows a window, whatever display the environment names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"tarvo-cli"_s);
     // Output is for people and scripts; the core's progress notes would only be noise.
     // QT_LOGGING_RULES still turns them on.
@@ -29,11 +32,12 @@ int main(int argc, char *argv[])
         "  query ACCOUNT [--json]          what an account owes, as the payment screen shows it\n"
         "  sign PREPAY_ID [--time SECONDS] [--json]\n"
         "                                  the signed payment request for an order\n"
-        "  pay ACCOUNT [--user PHONE --hb HBID] [--uuid ID] [--tamper] [--json]\n"
-        "                                  query, order, sign and pay in the wallet\n"
+        "  pay ACCOUNT [--user PHONE --hb HBID] [--uuid ID] [--tamper] [--receipt FILE.pdf]\n"
+        "      [--json]                    query, order, sign and pay in the wallet\n"
         "  messages [--since ID] [--json]  the messages handed out after that id (default 0)\n"
-        "  records START END [--uuid ID] [--json]\n"
-        "                                  payments of this device between two dates, yyyy-MM-dd\n"
+        "  records START END [--uuid ID] [--by-month] [--json]\n"
+        "                                  payments of this device between two dates, yyyy-MM-dd,\n"
+        "                                  or their sum in each calendar month\n"
         "  notices [--json]                the notices of the website's list page"_s);
     parser.addHelpOption();
     parser.addOption({u"json"_s, u"Print JSON."_s});
@@ -42,6 +46,10 @@ int main(int argc, char *argv[])
     parser.addOption({u"hb"_s, u"pay: the red packet to use."_s, u"HBID"_s});
     parser.addOption({u"uuid"_s, u"pay, records: the device identifier to act for."_s, u"ID"_s});
     parser.addOption({u"tamper"_s, u"pay: corrupt the signature, to see the wallet refuse it."_s});
+    parser.addOption({u"receipt"_s,
+                      u"pay: write the receipt of a successful payment to this new PDF."_s,
+                      u"FILE"_s});
+    parser.addOption({u"by-month"_s, u"records: the sum of each calendar month, in yuan."_s});
     parser.addOption({u"since"_s, u"messages: the last message id seen."_s, u"ID"_s, u"0"_s});
     AppOptions::addTo(parser);
     parser.addPositionalArgument(u"command"_s, u"What to do (see above)."_s);
@@ -78,15 +86,16 @@ int main(int argc, char *argv[])
         return BillingCommands::sign(arguments, time, json);
     }
     if (command == u"pay"_s) {
-        const BillingCommands::PayOptions payOptions{parser.value(u"user"_s), parser.value(u"hb"_s),
-                                                     parser.value(u"uuid"_s),
-                                                     parser.isSet(u"tamper"_s)};
+        const BillingCommands::PayOptions payOptions{
+            parser.value(u"user"_s), parser.value(u"hb"_s), parser.value(u"uuid"_s),
+            parser.isSet(u"tamper"_s), parser.value(u"receipt"_s)};
         return BillingCommands::pay(arguments, options, payOptions, json);
     }
     if (command == u"messages"_s && arguments.isEmpty())
         return MessageCommands::messages(options, parser.value(u"since"_s), json);
     if (command == u"records"_s)
-        return InfoCommands::records(arguments, options, parser.value(u"uuid"_s), json);
+        return InfoCommands::records(arguments, options, parser.value(u"uuid"_s),
+                                     parser.isSet(u"by-month"_s), json);
     if (command == u"notices"_s)
         return InfoCommands::notices(arguments, options, json);
 

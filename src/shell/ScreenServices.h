@@ -9,6 +9,7 @@ class ImageCache;
 class NotificationCenter;
 class PageFetcher;
 class PaymentResults;
+class ReceiptFolder;
 class WalletSdk;
 
 /// Everything the screens opened from home reach outside themselves. Home hands each screen
@@ -27,4 +28,6 @@ struct ScreenServices
     PaymentResults *paymentResults = nullptr;
     /// Where the outlet map's tiles come from: a URL with "{z}", "{x}" and "{y}".
     QString tileUrl = {};
+    /// Where the receipts of successful payments are kept; none are kept without it.
+    ReceiptFolder *receipts = nullptr;
 };
