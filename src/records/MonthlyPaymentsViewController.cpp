@@ -31,8 +31,10 @@ QVariantList MonthlyPaymentsViewController::months() const
     qint64 largest = 0;
     for (const MonthTotal &month : m_months)
         largest = std::max(largest, month.fen);
+    // This month on top, where the customer looks first.
     QVariantList months;
-    for (const MonthTotal &month : m_months) {
+    for (auto it = m_months.crbegin(); it != m_months.crend(); ++it) {
+        const MonthTotal &month = *it;
         const QString amount = Money::yuanText(month.fen) + tr("元");
         months.append(QVariantMap{
             {u"label"_s, tr("%1月").arg(month.month.month())},
@@ -117,7 +119,7 @@ void MonthlyPaymentsViewController::openMonth(int index)
 {
     if (index < 0 || index >= m_months.size())
         return;
-    const MonthTotal &month = m_months.at(index);
+    const MonthTotal &month = m_months.at(m_months.size() - 1 - index);
     if (month.payments.isEmpty()) {
         navigator()->notice(
             tr("%1年%2月暂无缴费记录").arg(month.month.year()).arg(month.month.month()));

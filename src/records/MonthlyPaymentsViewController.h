@@ -19,7 +19,7 @@ class MonthlyPaymentsViewController : public BaseViewController
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Records/MonthlyPaymentsView.qml")
-    /// Oldest month first, one map each: "label" (月), "title" (年月), "amount" (元),
+    /// Newest month first, one map each: "label" (月), "title" (年月), "amount" (元),
     /// "share" of the largest month (0 to 1) and "count" of payments.
     Q_PROPERTY(QVariantList months READ months NOTIFY monthsChanged)
     Q_PROPERTY(QString totalText READ totalText NOTIFY monthsChanged)
@@ -38,12 +38,11 @@ public:
     QString totalText() const;
     bool isLoaded() const { return m_loaded; }
     bool hasFailed() const { return m_failed; }
-    const QList<MonthTotal> &monthTotals() const { return m_months; }
 
     /// Asks for the twelve months.
     void viewDidLoad() override;
     Q_INVOKABLE void reload();
-    /// Lists the payments of a month; says so when it has none.
+    /// Lists the payments of a month, counted as `months` lists them; says so when it has none.
     Q_INVOKABLE void openMonth(int index);
 
 signals:
@@ -56,6 +55,7 @@ private:
     ServiceClient *m_service;
     SettingsStore *m_settings;
     const Clock *m_clock;
+    /// Oldest first.
     QList<MonthTotal> m_months;
     bool m_loaded = false;
     bool m_failed = false;

@@ -5,7 +5,7 @@ import QtQuick.Shapes
 import Tarvo.Ui
 import Tarvo.Records
 
-// The last twelve months of payments: the total on top, then one bar per month, oldest first,
+// The last twelve months of payments: the total on top, then one bar per month, newest first,
 // its length in proportion to the largest month. A month's row (label, bar or amount) opens
 // its payments on a tap, or with Enter or Space once Tab has reached it.
 ScreenPage {
@@ -101,10 +101,10 @@ ScreenPage {
                     }
                     Text {
                         x: 10 * page.pt
-                        y: 26 * page.pt
+                        y: 25 * page.pt
                         width: page.labelWidth
                         text: month.modelData.title.slice(0, 4)
-                        font.pixelSize: 10 * page.pt
+                        font.pixelSize: 11 * page.pt
                         color: Theme.quietText
                     }
 
