@@ -261,20 +261,22 @@ private slots:
         QVERIFY(chart->loadingViews().isEmpty());
         const QVariantList months = chart->months();
         QCOMPARE(months.size(), 12);
-        QCOMPARE(months.first().toMap().value(u"title"_s), u"2015年4月"_s);
-        QCOMPARE(months.first().toMap().value(u"amount"_s), u"864.80元"_s);
-        QCOMPARE(months.first().toMap().value(u"share"_s).toDouble(), 1.0);
-        QCOMPARE(months.last().toMap().value(u"amount"_s), u"0.30元"_s);
-        QCOMPARE(months.at(10).toMap().value(u"amount"_s), u"0.00元"_s);
+        // This month on top.
+        QCOMPARE(months.last().toMap().value(u"title"_s), u"2015年4月"_s);
+        QCOMPARE(months.last().toMap().value(u"amount"_s), u"864.80元"_s);
+        QCOMPARE(months.last().toMap().value(u"share"_s).toDouble(), 1.0);
+        QCOMPARE(months.first().toMap().value(u"title"_s), u"2016年3月"_s);
+        QCOMPARE(months.first().toMap().value(u"amount"_s), u"0.30元"_s);
+        QCOMPARE(months.at(1).toMap().value(u"amount"_s), u"0.00元"_s);
         QCOMPARE(chart->totalText(), u"合计 865.10元"_s);
 
-        chart->openMonth(11);
+        chart->openMonth(0);
         auto *list = qobject_cast<LPQueryListController *>(m_navigator->stack.value(0));
         QVERIFY(list);
         QCOMPARE(list->dataSource().size(), 2);
         QCOMPARE(list->dataSource().at(1).userbh, u"1000003"_s);
 
-        chart->openMonth(5);
+        chart->openMonth(6);
         QCOMPARE(m_navigator->alertMessages(), QStringList{u"2015年9月暂无缴费记录"_s});
     }
 

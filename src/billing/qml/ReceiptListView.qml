@@ -43,6 +43,8 @@ ScreenPage {
             border.color: activeFocus ? Theme.brandPressed : Theme.clear
             border.width: activeFocus ? 2 : 0
             activeFocusOnTab: true
+            // The keys start at the newest receipt; Tab walks on from there.
+            focus: index === 0
             Accessible.role: Accessible.Button
             Accessible.name: modelData.name
             Accessible.onPressAction: page.receipts.openReceipt(index)

@@ -181,6 +181,8 @@ ScreenPage {
 
             PrimaryButton {
                 objectName: "openPdfButton"
+                // The one control of the screen holds the keys: Enter opens the PDF.
+                focus: true
                 width: parent.width
                 pt: page.pt
                 text: qsTr("打开PDF")

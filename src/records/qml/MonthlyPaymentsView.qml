@@ -82,6 +82,8 @@ ScreenPage {
                     border.color: activeFocus ? Theme.brandPressed : Theme.clear
                     border.width: activeFocus ? 2 : 0
                     activeFocusOnTab: true
+                    // The keys start at this month; Tab walks on from there.
+                    focus: index === 0
                     Accessible.role: Accessible.Button
                     Accessible.name: qsTr("%1 %2，%3笔").arg(modelData.title)
                                      .arg(modelData.amount).arg(modelData.count)
