@@ -11,6 +11,7 @@
 #include "MainWindowFixture.h"
 #include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
+#include "billing/ReceiptFolder.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 #include "shell/HomeViewController.h"
@@ -41,7 +42,9 @@ public:
                                 &wallet,
                                 &clock,
                                 &pages,
-                                &results};
+                                &results,
+                                {},
+                                &receipts};
         home = new HomeViewController(&window.navigator, services);
         window.navigator.push(home, false);
         return QTest::qWaitFor([this] { return window.navigator.modals().size() == 1; });
@@ -87,6 +90,7 @@ public:
     FakePageFetcher pages;
     PaymentResults results;
     QTemporaryDir profile;
+    ReceiptFolder receipts{profile.filePath(QStringLiteral("收据")), nullptr};
     QNetworkAccessManager network;
     ImageCache images{&network, profile.path()};
     MainWindowFixture window;

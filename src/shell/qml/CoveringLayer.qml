@@ -37,9 +37,11 @@ FocusScope {
     function giveBackFocus() {
         const previous = returnFocusTo
         returnFocusTo = null
-        // Later: what the layer covered is switched back on only once it has gone.
+        // Later: what the layer covered is switched back on only once it has gone. An item
+        // gone from sight meanwhile (the overlay that was up when the layer came) gets nothing:
+        // the screen on top keeps the keys.
         if (previous)
-            Qt.callLater(() => { if (previous && previous.enabled) previous.forceActiveFocus() })
+            Qt.callLater(() => { if (previous && previous.enabled && previous.visible) previous.forceActiveFocus() })
     }
     function isInside(item) {
         for (let it = item; it; it = it.parent) {
