@@ -89,7 +89,8 @@ ScreenPage {
         width: parent.width - 40 * page.pt
         visible: list.count === 0
         horizontalAlignment: Text.AlignHCenter
-        wrapMode: Text.WordWrap
+        // A folder path has no blanks to break at.
+        wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         text: qsTr("暂无电子凭证\n缴费成功后凭证会保存在：%1").arg(page.receipts.folderPath)
         font.pixelSize: Theme.smallSize * page.pt
         color: Theme.outline

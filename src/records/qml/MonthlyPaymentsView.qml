@@ -115,7 +115,7 @@ ScreenPage {
                         id: bar
                         objectName: "monthBar"
                         readonly property real room: month.width - page.labelWidth
-                                                     - page.amountWidth - 20 * page.pt
+                                                     - page.amountWidth - 30 * page.pt
                         readonly property real length: month.modelData.count > 0
                                                        ? Math.max(3 * page.pt,
                                                                   room * month.modelData.share)
