@@ -1,9 +1,12 @@
 // The receipt of a payment: what it says, its PDF read back as text, and how receipts are kept
 // in their folder without ever replacing one another.
+#include "FakeFileOpener.h"
+#include "FakeNavigator.h"
 #include "billing/OrderRequest.h"
 #include "billing/Receipt.h"
 #include "billing/ReceiptFolder.h"
 #include "billing/ReceiptPdf.h"
+#include "billing/ReceiptViewController.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -258,6 +261,46 @@ private slots:
         QCOMPARE(listed,
                  (QStringList{u"20261207-183000-1000001-2.pdf"_s, u"20261207-183000-1000001.pdf"_s,
                               u"20261207-121500-1000001.pdf"_s}));
+    }
+
+    void openingThePdf_data()
+    {
+        QTest::addColumn<bool>("fileThere");
+        QTest::addColumn<bool>("desktopOpens");
+        QTest::addColumn<QStringList>("opened"); // file names handed to the desktop
+        QTest::addColumn<QString>("notice");     // part of it; empty: none
+        QTest::newRow("opened") << true << true << QStringList{u"r.pdf"_s} << QString();
+        QTest::newRow("no program for PDFs")
+            << true << false << QStringList{u"r.pdf"_s} << u"没有可以打开PDF的程序"_s;
+        QTest::newRow("file deleted") << false << true << QStringList{} << u"凭证文件已不存在"_s;
+    }
+    void openingThePdf()
+    {
+        QFETCH(bool, fileThere);
+        QFETCH(bool, desktopOpens);
+        QFETCH(QStringList, opened);
+        QFETCH(QString, notice);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(u"r.pdf"_s);
+        if (fileThere) {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        FakeFileOpener desktop;
+        desktop.opens = desktopOpens;
+        const ReceiptFolder receipts(folder.path(), &desktop);
+        FakeNavigator navigator;
+        ReceiptViewController screen(&navigator, {receiptFor(std::nullopt), pdf}, &receipts);
+        screen.openPdf();
+        QStringList names;
+        for (const QString &path : desktop.opened)
+            names.append(QFileInfo(path).fileName());
+        QCOMPARE(names, opened);
+        const QStringList alerts = navigator.alertMessages();
+        QCOMPARE(alerts.size(), notice.isEmpty() ? 0 : 1);
+        // The customer is told where the PDF lies, to open it some other way.
+        if (!notice.isEmpty())
+            QVERIFY(alerts.constFirst().contains(notice) && alerts.constFirst().contains(pdf));
     }
 
     void folderThatCannotBeMadeSaysSo()

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestReceiptFlow : public QObject
+class TestReceiptView : public QObject
 {
     Q_OBJECT
 
@@ -49,5 +49,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReceiptFlow)
-#include "tst_receiptflow.moc"
+QTEST_MAIN(TestReceiptView)
+#include "tst_receiptview.moc"
