@@ -8,15 +8,27 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <algorithm>
+#include <cstring>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    // Receipts are drawn into PDFs, which needs fonts and so a GUI application; a terminal
-    // program never shows a window, whatever display the environment names.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // A receipt is drawn into a PDF, which needs fonts and so a GUI application; every other
+    // command starts lighter without one. A terminal program never shows a window, whatever
+    // display the environment names.
+    const bool drawsReceipt = std::any_of(argv + 1, argv + argc, [](const char *argument) {
+        return std::strncmp(argument, "--receipt", 9) == 0;
+    });
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsReceipt) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(u"tarvo-cli"_s);
     // Output is for people and scripts; the core's progress notes would only be noise.
     // QT_LOGGING_RULES still turns them on.
@@ -53,7 +65,7 @@ int main(int argc, char *argv[])
     parser.addOption({u"since"_s, u"messages: the last message id seen."_s, u"ID"_s, u"0"_s});
     AppOptions::addTo(parser);
     parser.addPositionalArgument(u"command"_s, u"What to do (see above)."_s);
-    parser.process(app);
+    parser.process(*app);
 
     const AppOptions options = AppOptions::from(parser);
     if (!options.error.isEmpty()) {
