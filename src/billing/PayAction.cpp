@@ -100,7 +100,7 @@ void PayAction::showOutcome(int errCode)
     m_navigator->alert(tr("支付结果"), message, buttons);
 }
 
-QList<AlertButton> PayAction::keepReceipt(Receipt receipt, QString *message)
+QList<AlertButton> PayAction::keepReceipt(const Receipt &receipt, QString *message)
 {
     const QString account = receipt.account;
     QPointer<PayAction> self(this);

@@ -55,7 +55,7 @@ private:
     void createOrder(const Payment &payment);
     void showOutcome(int errCode);
     /// Keeps the receipt of the payment just made; the buttons of "支付结果" follow from it.
-    QList<AlertButton> keepReceipt(Receipt receipt, QString *message);
+    QList<AlertButton> keepReceipt(const Receipt &receipt, QString *message);
     void showReceipt(const KeptReceipt &kept, const QString &account);
 
     Navigator *m_navigator;
