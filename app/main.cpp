@@ -7,11 +7,13 @@
 #include "StartupProbe.h"
 #include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
+#include "billing/ReceiptFolder.h"
 #include "driver/GuidedTour.h"
 #include "driver/ScreenshotTour.h"
 #include "platform/AppIdentity.h"
 #include "platform/AppOptions.h"
 #include "platform/Clock.h"
+#include "platform/DesktopFileOpener.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/NetworkPageFetcher.h"
@@ -186,9 +188,13 @@ int main(int argc, char *argv[])
         careMode.enableForRun();
     qCInfo(lcApp).nospace() << "care mode " << (careMode.isEnabled() ? "on" : "off") << ", text at "
                             << careMode.textFactor() << "x";
+    DesktopFileOpener fileOpener;
+    ReceiptFolder receipts(options.receiptFolder, &fileOpener);
+    qCInfo(lcApp).noquote() << "receipts folder:" << receipts.path();
     const ScreenServices screenServices{
         accountServices, &imageCache,  options.websiteUrl, &notificationCenter, &wallet,
-        &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &careMode};
+        &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &careMode,
+        &receipts};
     QmlNavigator navigator(nullptr);
     QQmlApplicationEngine engine;
     importQmlModules(engine);

@@ -303,14 +303,22 @@ void addPaySteps(GuidedTour &tour)
     // Accepting creates the order; the wallet settles it and sends the app its answer.
     tour.add(
         u"pay-outcome"_s, [](ViewProbe &probe) { return probe.tapText(u"同意并缴费"_s); },
-        both(GuidedTour::showsTexts({u"支付结果"_s, u"支付成功!"_s, u"确定"_s}),
+        both(GuidedTour::showsTexts({u"支付结果"_s, u"支付成功!"_s, u"确定"_s, u"查看凭证"_s}),
              GuidedTour::lacksTexts({u"同意并缴费"_s, u"正在创建订单"_s})),
         10000);
-    // After reading the outcome the customer sees the account again: it owes nothing now.
+    // The receipt kept for the payment: the bills, the packet and what was paid.
     tour.add(
-        u"pay-owes-nothing"_s, [](ViewProbe &probe) { return probe.tapText(u"确定"_s); },
-        both(GuidedTour::showsTexts({u"用户欠费数据为0!"_s, u"该用户欠费为0!"_s, account}),
-             GuidedTour::lacksTexts({u"支付结果"_s, u"应缴金额:"_s, u"缴   费"_s})));
+        u"pay-receipt"_s, [](ViewProbe &probe) { return probe.tapText(u"查看凭证"_s); },
+        both(GuidedTour::showsTexts(
+                 {u"电子凭证"_s, u"电子缴费凭证"_s, account, u"王*国"_s, u"青禾市*01室"_s,
+                  bills.constFirst().month, yuan(bills.constFirst().fen), u"应缴金额"_s,
+                  yuan(owed()) + u"元"_s, u"%1  -%2元"_s.arg(smallPacket, yuan(smallPacketFen)),
+                  u"实付金额"_s, yuan(owed() - smallPacketFen) + u"元"_s}),
+             GuidedTour::lacksTexts({u"支付结果"_s, u"王建国"_s})));
+    // Back from the receipt the customer sees the account again: it owes nothing now.
+    tour.add(u"pay-owes-nothing"_s, TourNavigation::tapBack,
+             both(GuidedTour::showsTexts({u"用户欠费数据为0!"_s, u"该用户欠费为0!"_s, account}),
+                  GuidedTour::lacksTexts({u"支付结果"_s, u"应缴金额:"_s, u"缴   费"_s})));
     tour.add(
         u"pay-notice-closed"_s, [](ViewProbe &probe) { return probe.tapText(u"确定"_s); },
         both(GuidedTour::showsTexts({u"用户欠费数据为0!"_s}),

@@ -4,7 +4,6 @@
 #include "BillingLog.h"
 #include "LPPayDeatilViewController.h"
 #include "LPPayInfoTool.h"
-#include "OrderRequest.h"
 #include "PayAction.h"
 #include "PaymentRows.h"
 #include "SavedAccountSheet.h"
@@ -56,8 +55,7 @@ LPPayViewController::LPPayViewController(Navigator *navigator, const ScreenServi
                                          QObject *parent)
     : BaseViewController(navigator, parent)
     , m_services(services)
-    , m_payAction(new PayAction(navigator, services.account.service, services.wallet,
-                                services.clock, services.paymentResults, this))
+    , m_payAction(new PayAction(navigator, services, this))
     , m_tipLableText(tr("暂无数据!"))
 {
     connect(m_payAction, &PayAction::paid, this, &LPPayViewController::didPay);
@@ -228,8 +226,9 @@ void LPPayViewController::pay()
     // Made when the agreement is accepted: the account and the bills of the result on screen
     // then, which a search in between replaces together.
     m_payAction->pay([this] {
-        return OrderRequest::make(m_resultAccount, m_services.account.settings->string(u"UUID"_s),
-                                  m_model, redPacketChoice());
+        return PayAction::Payment::of(m_resultAccount,
+                                      m_services.account.settings->string(u"UUID"_s), m_model,
+                                      redPacketChoice());
     });
 }
 

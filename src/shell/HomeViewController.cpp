@@ -96,7 +96,8 @@ void HomeViewController::WaterPayBtnClick()
 void HomeViewController::PayReconderBtnClick()
 {
     navigator()->push(new LPPayRecordViewController(navigator(), m_services.account.service,
-                                                    m_services.account.settings, m_services.clock),
+                                                    m_services.account.settings, m_services.clock,
+                                                    m_services.receipts),
                       true);
 }
 

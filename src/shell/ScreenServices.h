@@ -10,6 +10,7 @@ class ImageCache;
 class NotificationCenter;
 class PageFetcher;
 class PaymentResults;
+class ReceiptFolder;
 class WalletSdk;
 
 /// Everything the screens opened from home reach outside themselves. Home hands each screen
@@ -30,4 +31,6 @@ struct ScreenServices
     QString tileUrl = {};
     /// Larger text and stronger contrast; switched on the home screen.
     CareMode *careMode = nullptr;
+    /// Where the receipts of successful payments are kept; none are kept without it.
+    ReceiptFolder *receipts = nullptr;
 };

@@ -15,6 +15,8 @@
 #include "billing/PaymentResults.h"
 #include "billing/SavedAccountSheet.h"
 #include "billing/SavedAccounts.h"
+#include "billing/ReceiptFolder.h"
+#include "billing/ReceiptViewController.h"
 #include "billing/WithholdingAgreement.h"
 #include "platform/NotificationCenter.h"
 #include "redpackets/LPHongBaoView.h"
@@ -22,6 +24,7 @@
 
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -93,6 +96,8 @@ private slots:
         m_session->signIn(u"13912345678"_s);
         m_wallet = {};
         m_results = std::make_unique<PaymentResults>();
+        m_receipts.reset();
+        m_clock = FakeClock();
     }
 
     void loadFillsTheFieldAndShowsOnlyTheTip()
@@ -727,6 +732,66 @@ private slots:
         QCOMPARE(m_navigator->alertMessages().size(), alerts);
     }
 
+    void onlyASuccessfulPaymentKeepsAReceipt_data()
+    {
+        QTest::addColumn<int>("errCode");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("paid") << 0 << QStringList{u"确定"_s, u"查看凭证"_s};
+        QTest::newRow("cancelled") << -2 << QStringList{u"确定"_s};
+        QTest::newRow("failed") << -1 << QStringList{u"确定"_s};
+    }
+    void onlyASuccessfulPaymentKeepsAReceipt()
+    {
+        QFETCH(int, errCode);
+        QFETCH(QStringList, buttons);
+        QTemporaryDir folder;
+        m_receipts = std::make_unique<ReceiptFolder>(folder.path(), nullptr);
+        m_clock.now = QDateTime(QDate(2026, 12, 7), QTime(18, 45, 12)).toSecsSinceEpoch();
+        LPPayViewController *screen = searchedPayScreen();
+        choosePacket(screen, 1);
+        payAndAccept(screen);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        m_results->report(errCode);
+
+        QCOMPARE(m_navigator->lastAlert()->buttonTitles(), buttons);
+        const QList<KeptReceipt> kept = m_receipts->list();
+        QCOMPARE(kept.size(), errCode == 0 ? 1 : 0);
+        if (errCode != 0)
+            return;
+        const Receipt &receipt = kept.constFirst().receipt;
+        QCOMPARE(receipt.account, u"1000001"_s);
+        QCOMPARE(receipt.prepayId, u"wx201"_s);
+        QCOMPARE(receipt.orderTime, QDateTime(QDate(2026, 12, 7), QTime(18, 45, 12)));
+        QCOMPARE(receipt.totalFen, 8550);
+        QCOMPARE(receipt.redPacketName, u"红包1"_s);
+        QCOMPARE(receipt.paidFen, 8050);
+        QCOMPARE(receipt.bills.size(), 4);
+    }
+
+    void theAccountIsLookedAtAgainOnceTheReceiptCloses()
+    {
+        QTemporaryDir folder;
+        m_receipts = std::make_unique<ReceiptFolder>(folder.path(), nullptr);
+        LPPayViewController *screen = searchedPayScreen();
+        payAndAccept(screen);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        m_results->report(0);
+        const qsizetype sent = m_transport->requests().size();
+        m_navigator->press(u"查看凭证"_s);
+
+        auto *receipt = qobject_cast<ReceiptViewController *>(m_navigator->stack.last());
+        QVERIFY(receipt);
+        QCOMPARE(receipt->pdfPath(), m_receipts->list().value(0).pdfPath);
+        // Its answer would pop up over the receipt: the look again waits.
+        QCOMPARE(m_transport->requests().size(), sent);
+        delete receipt; // the customer went back: its page has gone
+        QCOMPARE(m_transport->requests().size(), sent + 1);
+        QVERIFY(m_transport->lastRequest().body.contains("1000001"));
+        QCOMPARE(screen->loadingViews().size(), 1);
+    }
+
 private:
     using Call = FakeNavigator::Call;
 
@@ -738,6 +803,7 @@ private:
         services.wallet = &m_wallet;
         services.clock = &m_clock;
         services.paymentResults = m_results.get();
+        services.receipts = m_receipts.get();
         return services;
     }
 
@@ -797,6 +863,7 @@ private:
     std::unique_ptr<FakeNavigator> m_navigator;
     std::unique_ptr<FakeTransport> m_transport;
     std::unique_ptr<ServiceClient> m_client;
+    std::unique_ptr<ReceiptFolder> m_receipts;
     FakeSettingsStore m_settings;
     FakeReachability m_reachability;
     std::unique_ptr<SignInSession> m_session;
@@ -806,5 +873,6 @@ private:
     std::unique_ptr<PaymentResults> m_results;
 };
 
-QTEST_GUILESS_MAIN(TestPaymentScreens)
+// Receipts are drawn with fonts: a GUI application.
+QTEST_MAIN(TestPaymentScreens)
 #include "tst_paymentscreens.moc"

@@ -116,6 +116,20 @@ private slots:
         look(u"date-picker"_s, u"datePickerPanel"_s);
         m_probe.pressKey(Qt::Key_Escape);
         QTest::qWait(400);
+        QVERIFY(m_probe.tapText(u"电子凭证"_s));
+        QTRY_VERIFY(m_probe.visibleNamed(u"noReceipts"_s).size() == 1);
+        look(u"receipts"_s, u"noReceipts"_s);
+        back(2);
+        const qsizetype asked = app.transport.requests().size();
+        QVERIFY(m_probe.tapText(u"近12个月缴费"_s));
+        QTRY_COMPARE(app.transport.requests().size(), asked + 1);
+        app.transport.respond(
+            asked, BadReplies::documentReply(
+                       u"queryPayList"_s, u"<info><resultCode>1</resultCode><queryList><userbh>"
+                                          "1000001</userbh><jfrq>2016-11-30</jfrq><jfje>"
+                                          "123456.78</jfje></queryList></info>"_s));
+        QTRY_VERIFY(m_probe.visibleText(u"合计 123456.78元"_s));
+        look(u"months"_s);
         back(1);
 
         if (care) {

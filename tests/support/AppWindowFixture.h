@@ -11,6 +11,7 @@
 #include "MainWindowFixture.h"
 #include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
+#include "billing/ReceiptFolder.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 #include "shell/CareMode.h"
@@ -45,7 +46,8 @@ public:
                                 &pages,
                                 &results,
                                 {},
-                                &careMode};
+                                &careMode,
+                                &receipts};
         home = new HomeViewController(&window.navigator, services);
         window.navigator.push(home, false);
         return QTest::qWaitFor([this] { return window.navigator.modals().size() == 1; });
@@ -92,6 +94,7 @@ public:
     PaymentResults results;
     CareMode careMode{&settings};
     QTemporaryDir profile;
+    ReceiptFolder receipts{profile.filePath(QStringLiteral("收据")), nullptr};
     QNetworkAccessManager network;
     ImageCache images{&network, profile.path()};
     MainWindowFixture window;

@@ -150,6 +150,33 @@ ScreenPage {
         }
     }
 
+    // Beyond one date range: the receipts kept after payments, and the last twelve months.
+    Row {
+        y: 310 * record.pt - record.barHeight
+        x: 20 * record.pt
+        width: parent.width - 40 * record.pt
+        spacing: 15 * record.pt
+
+        PrimaryButton {
+            objectName: "receiptsButton"
+            width: (parent.width - parent.spacing) / 2
+            pt: record.pt
+            filled: false
+            fontSize: Theme.bodySize
+            text: qsTr("电子凭证")
+            onClicked: record.records.showReceipts()
+        }
+        PrimaryButton {
+            objectName: "monthsButton"
+            width: (parent.width - parent.spacing) / 2
+            pt: record.pt
+            filled: false
+            fontSize: Theme.bodySize
+            text: qsTr("近12个月缴费")
+            onClicked: record.records.showMonthlyPayments()
+        }
+    }
+
     // Over the whole window, navigation bar included; a new picker gets a layer of its own.
     Item {
         parent: record
