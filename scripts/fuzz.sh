@@ -13,7 +13,7 @@ fi
 build="$root/build-fuzz"
 seconds=${TARVO_FUZZ_SECONDS:-60}
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DTARVO_FUZZ=ON -DTARVO_BENCH=OFF >/dev/null
-cmake --build "$build" -j"${TARVO_JOBS:-2}" --target fuzz_xmlreader fuzz_scraper
+cmake --build "$build" -j"${TARVO_JOBS:-$(nproc)}" --target fuzz_xmlreader fuzz_scraper
 
 # The scraper also starts from the hand-written website pages of the tests.
 seeds() { [ "$1" = scraper ] && echo "$root/tests/data/info" || true; }

@@ -13,8 +13,8 @@ skip='view|screen|tour|launch|load'
 cmake -S "$root" -B "$build" -G Ninja -DTARVO_SANITIZE=ON -DTARVO_BENCH=OFF -DTARVO_FUZZ=OFF \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" >/dev/null
 mapfile -t tests < <(ctest --test-dir "$build" -N -L "$areas" -E "$skip" | sed -n 's/^ *Test *#[0-9]*: //p')
-cmake --build "$build" -j"${TARVO_JOBS:-2}" --target "${tests[@]}"
+cmake --build "$build" -j"${TARVO_JOBS:-$(nproc)}" --target "${tests[@]}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:strict_string_checks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-ctest --test-dir "$build" -L "$areas" -E "$skip" --output-on-failure -j2
+ctest --test-dir "$build" -L "$areas" -E "$skip" --output-on-failure -j"${TARVO_JOBS:-$(nproc)}"

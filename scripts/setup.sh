@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(
-    cmake ninja-build g++ pkg-config git
+    cmake ninja-build g++ mold pkg-config git
     qt6-base-dev qt6-declarative-dev qt6-httpserver-dev qt6-websockets-dev
     qtkeychain-qt6-dev libqt6sql6-sqlite libgl-dev
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
@@ -40,4 +40,4 @@ fi
 $install_only && exit 0
 
 cmake -S "$root" -B "$root/build" -G Ninja ${TARVO_CMAKE_ARGS:-} >/dev/null
-cmake --build "$root/build" -j"${TARVO_JOBS:-2}"
+cmake --build "$root/build" -j"${TARVO_JOBS:-$(nproc)}"

@@ -3,4 +3,4 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
-ctest --test-dir "$root/build" --output-on-failure -j2 "$@"
+ctest --test-dir "$root/build" --output-on-failure -j"${TARVO_JOBS:-$(nproc)}" "$@"
