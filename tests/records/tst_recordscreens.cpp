@@ -174,8 +174,8 @@ private slots:
                                 << QString() << QStringList{u"B"_s, u"A"_s, u"C"_s};
         // None of these says anything about the payments: no empty list for them.
         QTest::newRow("HTTP error page")
-            << BadReplies::htmlErrorPage << u"网络异常!"_s << QStringList();
-        QTest::newRow("SOAP fault") << BadReplies::soapFault << u"网络异常!"_s << QStringList();
+            << BadReplies::htmlErrorPage() << u"网络异常!"_s << QStringList();
+        QTest::newRow("SOAP fault") << BadReplies::soapFault() << u"网络异常!"_s << QStringList();
         QTest::newRow("not XML") << "<html>502 Bad Gateway"_ba << u"网络异常!"_s << QStringList();
         QTest::newRow("no reply") << QByteArray() << u"网络异常!"_s << QStringList();
     }

@@ -70,7 +70,7 @@ private slots:
         m_probe.pressKey(Qt::Key_Return);
         QTRY_COMPARE(app.transport.requests().size(), 1);
         app.transport.respond(
-            0, AppWindowFixture::reply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
+            0, BadReplies::fileReply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
         QTRY_VERIFY(m_probe.visibleText(u"应缴金额:"_s) || m_probe.visibleText(u"张三"_s));
         look(u"payment"_s);
 
@@ -124,10 +124,10 @@ private slots:
         QVERIFY(m_probe.tapText(u"近12个月缴费"_s));
         QTRY_COMPARE(app.transport.requests().size(), asked + 1);
         app.transport.respond(
-            asked, BadReplies::documentReply(
-                       u"queryPayList"_s, u"<info><resultCode>1</resultCode><queryList><userbh>"
-                                          "1000001</userbh><jfrq>2016-11-30</jfrq><jfje>"
-                                          "123456.78</jfje></queryList></info>"_s));
+            asked, BadReplies::documentReply(u"queryPayList"_s,
+                                             u"<info><resultCode>1</resultCode><queryList><userbh>"
+                                             "1000001</userbh><jfrq>2016-11-30</jfrq><jfje>"
+                                             "123456.78</jfje></queryList></info>"_s));
         QTRY_VERIFY(m_probe.visibleText(u"合计 123456.78元"_s));
         look(u"months"_s);
         back(1);
