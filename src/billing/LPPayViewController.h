@@ -55,9 +55,6 @@ public:
     bool canSaveResult() const;
 
     const PayModel &model() const { return m_model; }
-    /// Empty, or the chosen packet's hbid, hbje and hbmc.
-    QStringList hongbaoArray() const { return m_hongbaoArray; }
-    QString hbid() const { return m_hbid; }
 
     void viewDidLoad() override;
     /// Queries the account number in the field.
@@ -111,6 +108,7 @@ private:
     /// The account number searched for the result on screen.
     QString m_resultAccount;
     QStringList m_infoB;
+    /// Empty, or the chosen packet's hbid, hbje and hbmc.
     QStringList m_hongbaoArray;
     QString m_hbid;
     bool m_showsResult = false;

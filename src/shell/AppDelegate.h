@@ -27,11 +27,6 @@ struct ServiceReply;
 class AppDelegate : public QObject, public WXApiDelegate
 {
     Q_OBJECT
-    Q_PROPERTY(QVariantMap dicnory READ dicnory)
-    Q_PROPERTY(QString msgid READ msgid)
-    Q_PROPERTY(QVariantList sendArray READ sendArray)
-    Q_PROPERTY(qint64 pushNumber READ pushNumber)
-    Q_PROPERTY(qint64 flag READ flag)
 
 public:
     /// Secure-store item of the device identifier.
@@ -66,12 +61,6 @@ public:
     void setPaymentResults(PaymentResults *results) { m_paymentResults = results; }
 
     void onResp(const PayResp &resp) override;
-
-    QVariantMap dicnory() const { return m_dicnory; }
-    QString msgid() const { return m_msgid; }
-    QVariantList sendArray() const { return m_sendArray; }
-    qint64 pushNumber() const { return m_pushNumber; }
-    qint64 flag() const { return m_flag; }
 
 signals:
     /// Emitted once during launch, after the service and wallet steps and before the

@@ -1,5 +1,6 @@
 #include "BadReplies.h"
 #include "FakeTransport.h"
+#include "TestData.h"
 #include "billing/ArrearsReply.h"
 #include "billing/LPPayInfoTool.h"
 #include "billing/OrderRequest.h"
@@ -9,7 +10,6 @@
 #include "service/ServiceClient.h"
 #include "service/XMLReader.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -117,10 +117,8 @@ private slots:
 
     void model()
     {
-        const ArrearsReply::Outcome outcome = ArrearsReply::read(XMLReader::dictionaryForXMLString(
-            expenseDocument(u"查询成功!"_s, billEntry(u"W"_s, u"12.30"_s, u"A1"_s) +
-                                                billEntry(u"P"_s, u"5.00"_s, u"A2"_s) +
-                                                billEntry(u"G"_s, u"7.70"_s, u"A3"_s))));
+        const ArrearsReply::Outcome outcome = ArrearsReply::read(XMLReader::dictionaryForXMLData(
+            TestData::file(u"billing/arrears-water-electricity-gas.xml"_s)));
         QVERIFY(outcome.notification.isEmpty());
         QCOMPARE(outcome.model.consName, u"李四"_s);
         QCOMPARE(outcome.model.totalOweAmt, u"85.50"_s);
@@ -189,10 +187,10 @@ private slots:
         QFETCH(QStringList, kindSums);
         QFETCH(QString, receivables);
 
-        QFile reply(TARVO_TEST_DATA u"/billing/"_s + file + u".xml"_s);
-        QVERIFY(reply.open(QIODevice::ReadOnly));
         const ArrearsReply::Outcome outcome = ArrearsReply::read(
-            ServiceReply::unwrap(ServiceOperation::queryExpense, reply.readAll()).replyDocument);
+            ServiceReply::unwrap(ServiceOperation::queryExpense,
+                                 TestData::file(u"billing/"_s + file + u".xml"_s))
+                .replyDocument);
         QCOMPARE(outcome.notification, QString());
         QCOMPARE(outcome.model.consName, u"王五"_s);
         QCOMPARE(outcome.model.queryList.size(), bills);

@@ -13,10 +13,11 @@
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
 #include "billing/PaymentResults.h"
-#include "billing/SavedAccountSheet.h"
-#include "billing/SavedAccounts.h"
+#include "billing/PaymentRows.h"
 #include "billing/ReceiptFolder.h"
 #include "billing/ReceiptViewController.h"
+#include "billing/SavedAccountSheet.h"
+#include "billing/SavedAccounts.h"
 #include "billing/WithholdingAgreement.h"
 #include "platform/NotificationCenter.h"
 #include "redpackets/LPHongBaoView.h"
@@ -31,39 +32,21 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString bill(const QString &kind, const QString &amount, const QString &month, const QString &id)
-{
-    return u"<queryList><oweAmt>%2</oweAmt><rcvType>%1</rcvType><rcvblAmt>%2</rcvblAmt>"
-           "<rcvblAmtId>%4</rcvblAmtId><rcvblPenAlty>0.00</rcvblPenAlty><rcvblYm>%3</rcvblYm>"
-           "<rcvedAmt>0.00</rcvedAmt><tpq>1</tpq><mrId>M1</mrId><dueDate>20261130</dueDate>"
-           "<cycle>1</cycle><remark>x</remark></queryList>"_s.arg(kind, amount, month, id);
-}
-
 /// Account 85.50 owed: water 12.30 + 7.70, electricity 65.50, one bill of an unknown kind.
 QByteArray arrearsResult()
 {
-    return BadReplies::documentReply(
-        u"queryExpense"_s,
-        u"<queryOweAmtYxResponse><returnMsg>查询成功!</returnMsg><consName>李四</consName>"
-        "<addr>青山区和平路12号院</addr><totalOweAmt>85.50</totalOweAmt>"
-        "<totalPenAlty>1.2</totalPenAlty><queryList>"_s +
-            bill(u"W"_s, u"12.30"_s, u"202610"_s, u"A1"_s) +
-            bill(u"W"_s, u"7.70"_s, u"202611"_s, u"A2"_s) +
-            bill(u"P"_s, u"65.50"_s, u"202611"_s, u"A3"_s) +
-            bill(u"X"_s, u"3"_s, u"202611"_s, u"A4"_s) + u"</queryList></queryOweAmtYxResponse>"_s);
+    return BadReplies::fileReply(u"queryExpense"_s,
+                                 u"billing/arrears-two-water-one-electricity-one-unknown.xml"_s);
 }
 
-/// Packets of 5, 10 and more than the total: rows 1 to 3 of the sheet.
+/// Packets of 5, 10 and more than the total.
 QByteArray redPackets()
 {
-    QString document = u"<info>"_s;
-    const QStringList amounts{u"5.00"_s, u"10.00"_s, u"100"_s};
-    for (qsizetype i = 0; i < amounts.size(); ++i)
-        document += u"<hb><hbid>HB%1</hbid><hbmc>红包%1</hbmc><hbje>%2</hbje><yxrq>2027-06-30"
-                    "</yxrq></hb>"_s.arg(i + 1)
-                        .arg(amounts.at(i));
-    return BadReplies::documentReply(u"queryHbxx"_s, document + u"</info>"_s);
+    return BadReplies::fileReply(u"queryHbxx"_s, u"redpackets/packets-5-10-100-yuan.xml"_s);
 }
+
+/// The rows of the red packet sheet with redPackets(): "不使用红包", then the packets.
+enum PacketRow { noPacket, fiveYuan, tenYuan, moreThanOwed };
 
 QByteArray orderReply(const QString &info)
 {
@@ -153,7 +136,7 @@ private slots:
         LPPayViewController *screen = openPayScreen();
         search(screen, u"1000001"_s);
         m_transport->respond(0, arrearsResult());
-        choosePacket(screen, 1);
+        choosePacket(screen, fiveYuan);
 
         search(screen, u"1000002"_s);
         m_transport->respond(
@@ -169,7 +152,9 @@ private slots:
         QVERIFY(screen->loadingViews().isEmpty());
         // The earlier result and its packet go, so nothing stale can be paid.
         QVERIFY(!screen->showsResult());
-        QVERIFY(screen->hongbaoArray().isEmpty());
+        QVERIFY(payAndAccept(screen).isEmpty()); // no agreement to accept
+        for (const auto &request : m_transport->requests())
+            QVERIFY(!request.body.contains("createOrder"));
     }
 
     void noReplyEndsTheLoadingIndicator()
@@ -189,15 +174,19 @@ private slots:
         QTest::addColumn<QString>("redPacketRow");
         QTest::addColumn<QString>("amountDueRow");
         QTest::addColumn<QString>("hbid");
+        QTest::addColumn<QString>("hbje");
         QTest::addColumn<int>("refusals");
         QTest::addColumn<QString>("spay");
 
         QTest::newRow("a second packet replaces the first")
-            << QList<int>{1, 2} << u"红包2  10.00元"_s << u"75.50"_s << u"HB2"_s << 0 << u"7550"_s;
+            << QList<int>{fiveYuan, tenYuan} << u"红包2  10.00元"_s << u"75.50"_s << u"HB2"_s
+            << u"10.00"_s << 0 << u"7550"_s;
         QTest::newRow("a larger packet leaves the earlier choice")
-            << QList<int>{1, 3} << u"红包1  5.00元"_s << u"80.50"_s << u"HB1"_s << 1 << u"8050"_s;
+            << QList<int>{fiveYuan, moreThanOwed} << u"红包1  5.00元"_s << u"80.50"_s << u"HB1"_s
+            << u"5.00"_s << 1 << u"8050"_s;
         QTest::newRow("no packet after a packet")
-            << QList<int>{1, 0} << u"不使用红包"_s << u"85.50元"_s << QString() << 0 << u"8550"_s;
+            << QList<int>{fiveYuan, noPacket} << u"不使用红包"_s << u"85.50元"_s << QString()
+            << QString() << 0 << u"8550"_s;
     }
 
     void redPacketRules()
@@ -206,6 +195,7 @@ private slots:
         QFETCH(QString, redPacketRow);
         QFETCH(QString, amountDueRow);
         QFETCH(QString, hbid);
+        QFETCH(QString, hbje);
         QFETCH(int, refusals);
         QFETCH(QString, spay);
         LPPayViewController *screen = openPayScreen();
@@ -213,11 +203,10 @@ private slots:
         m_transport->respond(0, arrearsResult());
 
         for (int row : rows)
-            choosePacket(screen, row);
+            choosePacket(screen, PacketRow(row));
 
-        QCOMPARE(screen->infoB().at(6), redPacketRow);
-        QCOMPARE(screen->infoB().at(7), amountDueRow);
-        QCOMPARE(screen->hbid(), hbid);
+        QCOMPARE(screen->infoB().at(PaymentRows::redPacket), redPacketRow);
+        QCOMPARE(screen->infoB().at(PaymentRows::amountDue), amountDueRow);
         int messages = 0;
         for (const FakeNavigator::Call &call : std::as_const(m_navigator->calls)) {
             if (call.kind == u"message") {
@@ -232,7 +221,7 @@ private slots:
         QCOMPARE(argument(order, u"ypay"_s), u"8550"_s);
         QCOMPARE(argument(order, u"spay"_s), spay);
         QCOMPARE(argument(order, u"hbid"_s), hbid);
-        QCOMPARE(argument(order, u"hbje"_s), screen->hongbaoArray().value(1));
+        QCOMPARE(argument(order, u"hbje"_s), hbje);
     }
 
     void aNewSearchClearsThePacket()
@@ -240,12 +229,14 @@ private slots:
         LPPayViewController *screen = openPayScreen();
         search(screen, u"1000001"_s);
         m_transport->respond(0, arrearsResult());
-        choosePacket(screen, 2);
+        choosePacket(screen, tenYuan);
         search(screen, u"1000001"_s);
         m_transport->respond(m_transport->requests().size() - 1, arrearsResult());
-        QCOMPARE(screen->hbid(), QString());
-        QCOMPARE(screen->infoB().at(6), u"不使用红包"_s);
-        QCOMPARE(screen->infoB().at(7), u"85.50元"_s);
+        QCOMPARE(screen->infoB().at(PaymentRows::redPacket), u"不使用红包"_s);
+        QCOMPARE(screen->infoB().at(PaymentRows::amountDue), u"85.50元"_s);
+        const QByteArray order = payAndAccept(screen);
+        QCOMPARE(argument(order, u"hbid"_s), QString());
+        QCOMPARE(argument(order, u"spay"_s), u"8550"_s);
     }
 
     void redPacketRowNeedsNetworkAndSignIn_data()
@@ -270,7 +261,7 @@ private slots:
         search(screen, u"1000001"_s);
         m_transport->respond(0, arrearsResult());
 
-        screen->didSelectRow(6);
+        screen->didSelectRow(PaymentRows::redPacket);
         QCOMPARE(m_navigator->alertMessages(), QStringList{alert});
         QCOMPARE(m_transport->requests().size(), 1);
         QVERIFY(screen->mainTableViewEnabled());
@@ -281,7 +272,7 @@ private slots:
         LPPayViewController *screen = openPayScreen();
         search(screen, u"1000001"_s);
         m_transport->respond(0, arrearsResult());
-        screen->didSelectRow(6);
+        screen->didSelectRow(PaymentRows::redPacket);
         QVERIFY(!screen->mainTableViewEnabled());
         m_transport->respond(1, BadReplies::documentReply(u"queryHbxx"_s, u"<info></info>"_s));
         QTRY_VERIFY(screen->mainTableViewEnabled());
@@ -345,9 +336,10 @@ private slots:
     {
         LPPayDeatilViewController *detail = openDetailScreen();
         QCOMPARE(detail->title(), u"欠费明细"_s);
-        QCOMPARE(detail->rows().size(), 4);
-        QCOMPARE(detail->rows().at(2).toMap().value(u"type"_s), u"电费"_s);
-        QCOMPARE(detail->rows().at(3).toMap().value(u"type"_s), u"气费"_s);
+        QStringList kinds;
+        for (const QVariant &row : detail->rows())
+            kinds.append(row.toMap().value(u"type"_s).toString());
+        QCOMPARE(kinds, (QStringList{u"水费"_s, u"水费"_s, u"电费"_s, u"气费"_s}));
         QVERIFY(detail->footerVisible());
 
         const QByteArray order = payAndAccept(detail);
@@ -748,7 +740,7 @@ private slots:
         m_receipts = std::make_unique<ReceiptFolder>(folder.path(), nullptr);
         m_clock.now = QDateTime(QDate(2026, 12, 7), QTime(18, 45, 12)).toSecsSinceEpoch();
         LPPayViewController *screen = searchedPayScreen();
-        choosePacket(screen, 1);
+        choosePacket(screen, fiveYuan);
         payAndAccept(screen);
         m_transport->respond(m_transport->requests().size() - 1,
                              orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
@@ -838,10 +830,10 @@ private:
         return detail;
     }
 
-    /// Taps the red packet row and picks `row` of the sheet (0 is "不使用红包").
-    void choosePacket(LPPayViewController *screen, int row)
+    /// Taps the red packet row and picks `row` of the sheet.
+    void choosePacket(LPPayViewController *screen, PacketRow row)
     {
-        screen->didSelectRow(6);
+        screen->didSelectRow(PaymentRows::redPacket);
         m_transport->respond(m_transport->requests().size() - 1, redPackets());
         auto *sheet = qobject_cast<LPHongBaoView *>(m_navigator->modals.value(0));
         QVERIFY(sheet);

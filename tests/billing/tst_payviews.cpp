@@ -7,13 +7,13 @@
 #include "FakeWalletSdk.h"
 #include "MainWindowFixture.h"
 #include "PlainScreen.h"
+#include "TestData.h"
 #include "account/SignInSession.h"
 #include "billing/LPPayViewController.h"
 #include "billing/PaymentResults.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 
-#include <QFile>
 #include <QQuickItem>
 #include <QTest>
 
@@ -24,8 +24,7 @@ namespace {
 // One water bill of 12.30 for 李四, as the service writes it.
 QByteArray arrearsReply()
 {
-    QFile file(QStringLiteral(TARVO_TEST_DATA "/billing/arrears-one-bill.xml"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestData::file(u"billing/arrears-one-bill.xml"_s);
 }
 
 } // namespace
@@ -38,7 +37,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_main.load());
-        QVERIFY(!arrearsReply().isEmpty());
         m_settings.values.insert(u"userNumber"_s, u"1000001"_s);
         // Home's stand-in: each test's payment screen is pushed onto it and popped again.
         m_main.navigator.push(new PlainScreen(&m_main.navigator, u"首页"_s), false);

@@ -25,7 +25,7 @@ private slots:
         probe.pressKey(Qt::Key_Return);
         QTRY_COMPARE(app.transport.requests().size(), 1);
         app.transport.respond(
-            0, AppWindowFixture::reply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
+            0, BadReplies::fileReply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
         QTRY_VERIFY(probe.tapText(u"缴   费"_s));
         QTRY_VERIFY(probe.tapText(u"同意并缴费"_s));
         QTRY_COMPARE(app.transport.requests().size(), 2);

@@ -2,6 +2,7 @@
 #include "SiteCorpus.h"
 #include "SpawnedSandbox.h"
 #include "billing/DataMD5.h"
+#include "billing/PaymentRows.h"
 #include "platform/IniSettingsStore.h"
 #include "service/Envelope.h"
 
@@ -143,8 +144,8 @@ private slots:
         QCOMPARE(run.json().value(u"outcome"_s).toString(), outcome);
         if (status == 0) {
             const QJsonArray rows = run.json().value(u"rows"_s).toArray();
-            QCOMPARE(rows.size(), 8);
-            QVERIFY(rows[7].toString().endsWith(u"元"_s));
+            QCOMPARE(rows.size(), qsizetype(PaymentRows::count));
+            QVERIFY(rows[PaymentRows::amountDue].toString().endsWith(u"元"_s));
             QVERIFY(
                 !run.json().value(u"model"_s).toObject().value(u"queryList"_s).toArray().isEmpty());
         }

@@ -1,9 +1,10 @@
 // tarvo-cli against a local server that answers with hand-made replies: real-shaped
 // documents, and a reply that drips in.
 #include "LocalHttpServer.h"
+#include "TestData.h"
+#include "billing/PaymentRows.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,8 +19,7 @@ namespace {
 
 QByteArray dataFile(const QString &name)
 {
-    QFile file(TARVO_TEST_DATA u"/billing/"_s + name + u".xml"_s);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestData::file(u"billing/"_s + name + u".xml"_s);
 }
 
 } // namespace
@@ -78,11 +78,11 @@ private slots:
         const QueryRun run = query(server);
         QCOMPARE(run.status, 0);
         const QJsonArray rows = run.json.value(u"rows"_s).toArray();
-        QCOMPARE(rows.size(), 8);
-        QCOMPARE(rows[2].toString(), u"52.00元"_s);
-        QCOMPARE(rows[3].toString(), u"176.00元"_s);
-        QCOMPARE(rows[4].toString(), u"30.00元"_s);
-        QCOMPARE(rows[7].toString(), u"258.00元"_s);
+        QCOMPARE(rows.size(), qsizetype(PaymentRows::count));
+        QCOMPARE(rows[PaymentRows::water].toString(), u"52.00元"_s);
+        QCOMPARE(rows[PaymentRows::electricity].toString(), u"176.00元"_s);
+        QCOMPARE(rows[PaymentRows::gas].toString(), u"30.00元"_s);
+        QCOMPARE(rows[PaymentRows::amountDue].toString(), u"258.00元"_s);
         const QJsonArray bills =
             run.json.value(u"model"_s).toObject().value(u"queryList"_s).toArray();
         QCOMPARE(bills.size(), 12);

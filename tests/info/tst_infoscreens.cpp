@@ -142,25 +142,27 @@ private slots:
             NoticeList::entries({sitePage(NoticeList::listPath.toString())}, website).value();
         AnnouncementViewController notices(&navigator, &fetcher);
         notices.setDataSource(entries);
-        notices.didSelectRowAtIndex(10); // past the last row
+        notices.didSelectRowAtIndex(int(entries.size())); // past the last row
         QVERIFY(navigator.calls.isEmpty());
 
-        notices.didSelectRowAtIndex(2);
+        constexpr int middleRow = 2; // neither first nor last: the row tapped is the one opened
+        const NoticeEntry &chosen = entries.at(middleRow);
+        notices.didSelectRowAtIndex(middleRow);
         auto *detail = qobject_cast<AnnounceDetailViewController *>(navigator.stack.value(0));
         QVERIFY(detail);
-        QCOMPARE(detail->urlStr(), entries[2].URL);
-        QCOMPARE(detail->title(), entries[2].title);
+        QCOMPARE(detail->urlStr(), chosen.URL);
+        QCOMPARE(detail->title(), chosen.title);
 
         detail->viewDidLoad();
         QVERIFY(detail->isShowWhiteBack());
         QCOMPARE(fetcher.requests().size(), 1);
-        QCOMPARE(fetcher.requests()[0].url, QUrl(entries[2].URL));
+        QCOMPARE(fetcher.requests()[0].url, QUrl(chosen.URL));
         QVERIFY(!detail->pageArrived()); // no web view before the page
-        const QByteArray notice = SitePages::served(QUrl(entries[2].URL));
+        const QByteArray notice = SitePages::served(QUrl(chosen.URL));
         fetcher.respond(0, notice);
         QTRY_VERIFY(detail->pageArrived());
         QCOMPARE(detail->html(), PageFragments::markup({notice}, PageFragments::noticeDetail()));
-        QVERIFY(detail->html().contains(entries[2].title));
+        QVERIFY(detail->html().contains(chosen.title));
         QCOMPARE(navigator.kinds(), (QStringList{u"push"_s, u"showProgress"_s, u"hideProgress"_s}));
     }
 

@@ -49,13 +49,14 @@ private slots:
 
     void wheelsOpenAtToday()
     {
+        enum Wheel { year, month, day }; // in the order the picker makes them
         const QList<QQuickItem *> wheels = tumblers();
         QCOMPARE(wheels.size(), 3);
         const QDate today = QDateTime::fromSecsSinceEpoch(qint64(m_clock.now)).date();
-        QTRY_COMPARE(wheels[0]->property("currentIndex").toInt(),
+        QTRY_COMPARE(wheels[year]->property("currentIndex").toInt(),
                      today.year() - m_picker->firstYear());
-        QCOMPARE(wheels[1]->property("currentIndex").toInt(), today.month() - 1);
-        QCOMPARE(wheels[2]->property("currentIndex").toInt(), today.day() - 1);
+        QCOMPARE(wheels[month]->property("currentIndex").toInt(), today.month() - 1);
+        QCOMPARE(wheels[day]->property("currentIndex").toInt(), today.day() - 1);
         // The rows in the band are today's at once: the wheels do not roll there for seconds.
         QTRY_VERIFY_WITH_TIMEOUT(shownText(u"%1年"_s.arg(today.year())), 1000);
         QVERIFY(shownText(u"%1月"_s.arg(today.month())));

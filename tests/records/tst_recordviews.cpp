@@ -60,16 +60,9 @@ private slots:
             new MonthlyPaymentsViewController(&m_main.navigator, &m_service, &m_settings, &m_clock);
         m_main.navigator.push(chart, false);
         QTRY_COMPARE(m_transport.requests().size(), 1);
-        const auto entry = [](const QString &date, const QString &amount) {
-            return u"<queryList><userbh>1000001</userbh><jfrq>%1</jfrq><jfje>%2</jfje>"
-                   "</queryList>"_s.arg(date, amount);
-        };
-        m_transport.respond(0, BadReplies::documentReply(u"queryPayList"_s,
-                                                         u"<info><resultCode>1</resultCode>"_s +
-                                                             entry(u"2026-12-01"_s, u"0.10"_s) +
-                                                             entry(u"2026-12-06"_s, u"0.20"_s) +
-                                                             entry(u"2026-10-31"_s, u"864.80"_s) +
-                                                             u"</info>"_s));
+        m_transport.respond(
+            0, BadReplies::fileReply(u"queryPayList"_s,
+                                     u"records/paylist-december-and-october-2026.xml"_s));
         ViewProbe probe = m_main.probe();
         QTRY_VERIFY(probe.visibleText(u"合计 865.10元"_s));
         QCOMPARE(probe.visibleNamed(u"monthRow"_s).size() >= 8, true);

@@ -17,24 +17,10 @@ namespace {
 
 const QString account = u"13912345678"_s;
 
-QString packetsDocument(int count)
-{
-    QString document = u"<info>"_s;
-    for (int i = 1; i <= count; ++i)
-        document += u"<hb><hbid>HB%1</hbid><hbmc>红包%1</hbmc><hbje>%1.00</hbje>"
-                    "<yxrq>2027-06-30</yxrq></hb>"_s.arg(i);
-    return document + u"</info>"_s;
-}
-
 QByteArray reply(const QString &returnText)
 {
     return BadReplies::documentReply(u"queryHbxx"_s, returnText);
 }
-
-// A service error page: the reply has no return text.
-const QByteArray soapFault =
-    "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
-    "<soap:Fault><faultcode>soap:Server</faultcode></soap:Fault></soap:Body></soap:Envelope>";
 
 QList<RedPacketRecord> packets(int count)
 {
@@ -63,9 +49,10 @@ private slots:
         QTest::addColumn<QStringList>("alerts");
 
         QTest::newRow("three packets")
-            << reply(packetsDocument(3)) << QList<int>{3} << QStringList();
+            << BadReplies::fileReply(u"queryHbxx"_s, u"redpackets/packets-1-2-3-yuan.xml"_s)
+            << QList<int>{3} << QStringList();
         QTest::newRow("no return text")
-            << soapFault << QList<int>() << QStringList{u"当前无红包可用!"_s};
+            << BadReplies::soapFault() << QList<int>() << QStringList{u"当前无红包可用!"_s};
         QTest::newRow("empty info") << reply(u"<info></info>"_s) << QList<int>() << QStringList();
         QTest::newRow("no reply") << QByteArray() << QList<int>() << QStringList{u"网络异常!"_s};
     }
@@ -167,10 +154,13 @@ private slots:
             << std::optional<QString>() << std::optional<QByteArray>() << QStringList()
             << QStringList();
         QTest::newRow("packets appended")
-            << std::optional(account) << std::optional(reply(packetsDocument(2)))
+            << std::optional(account)
+            << std::optional(
+                   BadReplies::fileReply(u"queryHbxx"_s, u"redpackets/packets-1-2-yuan.xml"_s))
             << QStringList{u"1.00元"_s, u"2.00元"_s} << QStringList();
         QTest::newRow("no return text stays empty")
-            << std::optional(account) << std::optional(soapFault) << QStringList() << QStringList();
+            << std::optional(account) << std::optional(BadReplies::soapFault()) << QStringList()
+            << QStringList();
         QTest::newRow("no reply ends the wait")
             << std::optional(account) << std::optional<QByteArray>() << QStringList()
             << QStringList{u"网络异常!"_s};

@@ -1,6 +1,7 @@
 // The SOAP side over HTTP: how requests are read, how bad ones are refused, the WSDL.
 #include "BadRequests.h"
 #include "SandboxHarness.h"
+#include "TestData.h"
 #include "service/DocumentDictionary.h"
 #include "service/Envelope.h"
 #include "service/XMLReader.h"
@@ -14,14 +15,6 @@ namespace {
 
 const QString soap11 = QString(Envelope::soapNamespace);
 const QString service = QString(Envelope::serviceNamespace);
-
-// The escaped argument of a sign-in with the seeded user's right password.
-QString signInArgument()
-{
-    return Envelope::escapeText(Envelope::argumentDocument(
-        ServiceOperation::checkUser, {{u"password"_s, u"e10adc3949ba59abbe56e057f20f883e"_s},
-                                      {u"useraccount"_s, u"13912345678"_s}}));
-}
 
 using BadRequests::envelopeAround;
 
@@ -49,25 +42,13 @@ private slots:
         QTest::newRow("as the app writes it") << Envelope::body(
             ServiceOperation::checkUser, {{u"password"_s, u"e10adc3949ba59abbe56e057f20f883e"_s},
                                           {u"useraccount"_s, u"13912345678"_s}});
+        // As other SOAP clients write it.
         QTest::newRow("other prefixes")
-            << (u"<SOAP-ENV:Envelope xmlns:SOAP-ENV=\""_s + soap11 +
-                u"\"><SOAP-ENV:Body><tns:checkUser xmlns:tns=\""_s + service + u"\"><arg0>"_s +
-                signInArgument() + u"</arg0></tns:checkUser></SOAP-ENV:Body></SOAP-ENV:Envelope>"_s)
-                   .toUtf8();
+            << TestData::file(u"sandbox/checkUser-other-prefixes.xml"_s);
         QTest::newRow("default namespaces")
-            << (u"<Envelope xmlns=\""_s + soap11 + u"\"><Body><checkUser xmlns=\""_s + service +
-                u"\"><arg0 xmlns=\"\">"_s + signInArgument() +
-                u"</arg0></checkUser></Body></Envelope>"_s)
-                   .toUtf8();
+            << TestData::file(u"sandbox/checkUser-default-namespaces.xml"_s);
         QTest::newRow("declaration, white space and a header")
-            << (u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<soapenv:Envelope "
-                "xmlns:soapenv=\""_s +
-                soap11 + u"\" xmlns:svc=\""_s + service +
-                u"\">\n  <soapenv:Header><svc:trace>1</svc:trace></soapenv:Header>\n"
-                "  <soapenv:Body>\n    <svc:checkUser>\n      <arg0>"_s +
-                signInArgument() +
-                u"</arg0>\n    </svc:checkUser>\n  </soapenv:Body>\n</soapenv:Envelope>\n"_s)
-                   .toUtf8();
+            << TestData::file(u"sandbox/checkUser-declaration-white-space-header.xml"_s);
         QTest::newRow("argument as CDATA") << envelopeAround(
             u"checkUser"_s,
             u"<![CDATA["_s +

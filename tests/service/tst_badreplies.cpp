@@ -4,6 +4,7 @@
 #include "BadReplies.h"
 #include "FakeLocalNotifications.h"
 #include "FakeWalletSdk.h"
+#include "TestData.h"
 #include "account/RegisterViewController.h"
 #include "account/SignViewController.h"
 #include "billing/ArrearsReply.h"
@@ -13,7 +14,6 @@
 #include "redpackets/RedPacketReply.h"
 #include "shell/AppDelegate.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -166,8 +166,7 @@ private slots:
     void realShapedLists()
     {
         const auto read = [](const QString &file) {
-            QFile reply(TARVO_TEST_DATA u"/service/"_s + file);
-            return reply.open(QIODevice::ReadOnly) ? reply.readAll() : QByteArray();
+            return TestData::file(u"service/"_s + file);
         };
         const QList<RedPacketRecord> packets = RedPacketReply::records(
             ServiceReply::unwrap(ServiceOperation::queryHbxx, read(u"hongbao-indented.xml"_s))

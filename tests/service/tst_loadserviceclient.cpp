@@ -45,14 +45,15 @@ private slots:
         QVERIFY(server.listen());
         // The answer names the account asked about; some exchanges meet a fault or a
         // connection that drops mid-body.
-        server.setResponder([cuts](const LocalHttpServer::Request &request) {
+        const QByteArray fault = BadReplies::soapFault();
+        server.setResponder([cuts, fault](const LocalHttpServer::Request &request) {
             static const QRegularExpression account(u"useraccount&gt;(\\d+)&lt;"_s);
             const QString number = account.match(QString::fromUtf8(request.body)).captured(1);
             LocalHttpServer::Response response;
             response.body = BadReplies::soapReply(u"checkUser"_s, number);
             if (faulted(number.toInt())) {
                 response.status = 500;
-                response.body = BadReplies::soapFault;
+                response.body = fault;
             } else if (cutShort(number.toInt(), cuts)) {
                 response.declaredLength = response.body.size() + 10;
                 response.closeAfterBody = true;

@@ -132,7 +132,7 @@ private slots:
         QTest::newRow("reply in pieces is read once, after the last") << pieces << 1 << true;
 
         QTest::newRow("error status still delivers the body")
-            << LocalHttpServer::Response{500, "text/xml", BadReplies::soapFault} << 1 << false;
+            << LocalHttpServer::Response{500, "text/xml", BadReplies::soapFault()} << 1 << false;
 
         LocalHttpServer::Response empty;
         QTest::newRow("empty body") << empty << 1 << false;

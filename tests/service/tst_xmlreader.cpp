@@ -1,8 +1,8 @@
 #include "BadReplies.h"
+#include "TestData.h"
 #include "service/DocumentDictionary.h"
 #include "service/XMLReader.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -321,11 +321,9 @@ void TestXmlReader::declaredEncodings()
     QFETCH(QString, file);
     QFETCH(QString, name);
 
-    QFile input(TARVO_TEST_DATA u"/service/"_s + file + u".xml"_s);
-    QVERIFY(input.open(QIODevice::ReadOnly));
     QString error;
     const std::optional<QVariantMap> dictionary =
-        XMLReader::dictionaryForXMLData(input.readAll(), &error);
+        XMLReader::dictionaryForXMLData(TestData::file(u"service/"_s + file + u".xml"_s), &error);
     if (name.isNull()) {
         QCOMPARE(dictionary, std::nullopt);
         QVERIFY(!error.isEmpty());

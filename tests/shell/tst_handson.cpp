@@ -114,7 +114,7 @@ private slots:
             return;
         // The answer to a search the customer walked away from changes nothing, shows nothing.
         m_app->transport.respond(
-            0, AppWindowFixture::reply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
+            0, BadReplies::fileReply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
         QTest::qWait(100);
         QTRY_VERIFY(payment.isNull());
         QCOMPARE(m_app->alerts.size(), 0);

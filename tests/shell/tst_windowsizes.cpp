@@ -78,7 +78,7 @@ private:
         m_probe.pressKey(Qt::Key_Return);
         QTRY_COMPARE(app.transport.requests().size(), 1);
         app.transport.respond(
-            0, AppWindowFixture::reply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
+            0, BadReplies::fileReply(u"queryExpense"_s, u"shell/arrears-1000001.xml"_s));
         QTRY_VERIFY(m_probe.visibleText(u"应缴金额:"_s) || m_probe.visibleText(u"张三"_s));
         look(u"payment"_s);
 

@@ -19,7 +19,6 @@
 #include "shell/ImageCache.h"
 #include "shell/ImageCacheProvider.h"
 
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -64,15 +63,6 @@ public:
             QTest::qWaitFor([&probe] { return !probe.visibleText(QStringLiteral("记住密码")); });
         QTest::qWait(100);
         return gone;
-    }
-
-    /// The service's answer to `operation` whose return document is the file under tests/data.
-    static QByteArray reply(const QString &operation, const QString &dataFile)
-    {
-        QFile file(QStringLiteral(TARVO_TEST_DATA "/") + dataFile);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return BadReplies::documentReply(operation, QString::fromUtf8(file.readAll()));
     }
 
     /// One point of the 375-point design, in window pixels.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestData.h"
 #include "service/Envelope.h"
 #include "service/ServiceOperation.h"
 
@@ -51,14 +52,23 @@ inline QByteArray billionLaughs()
     return doctype + "]>";
 }
 
-inline const QByteArray htmlErrorPage =
-    "<!DOCTYPE html><html><head><title>500 Internal Server Error</title></head>"
-    "<body><h1>Internal Server Error</h1><p>The server encountered an error<br></p></body></html>";
+/// The service's reply to `operation` with a file under tests/data as its return document.
+inline QByteArray fileReply(const QString &operation, const QString &dataFile)
+{
+    return documentReply(operation, QString::fromUtf8(TestData::file(dataFile)));
+}
 
-inline const QByteArray soapFault =
-    "<soap:Envelope xmlns:soap=\"http://schemas.xmlsoap.org/soap/envelope/\"><soap:Body>"
-    "<soap:Fault><faultcode>soap:Server</faultcode><faultstring>database unavailable"
-    "</faultstring></soap:Fault></soap:Body></soap:Envelope>";
+/// A web server's own error page where the service should answer.
+inline QByteArray htmlErrorPage()
+{
+    return TestData::file(QStringLiteral("service/server-error-page.html"));
+}
+
+/// The service's fault: an envelope without a return text.
+inline QByteArray soapFault()
+{
+    return TestData::file(QStringLiteral("service/soap-fault.xml"));
+}
 
 /// Bodies that must give no return text (or no reply document) for `operation`: each
 /// sender has to end such a reply in its own defined outcome.
@@ -76,8 +86,8 @@ inline QList<Case> forOperation(ServiceOperation operation)
         {"GBK text", withFlag("\xb2\xe9\xd1\xaf")},
         {"Latin-1 byte", withFlag("\xe9")},
         {"cut short", good.chopped(20)},
-        {"HTML error page", htmlErrorPage},
-        {"SOAP fault", soapFault},
+        {"HTML error page", htmlErrorPage()},
+        {"SOAP fault", soapFault()},
         {"entity bomb", billionLaughs() + withFlag("&lol9;")},
         {"entity bomb in the return text",
          soapReply(name, Envelope::escapeText(QString::fromLatin1(billionLaughs())) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestData.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,10 +14,7 @@ namespace SiteCorpus {
 
 inline QByteArray file(const QString &name)
 {
-    QFile file(QStringLiteral(TARVO_TEST_DATA "/info/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("test page %s missing", qPrintable(name));
-    return file.readAll();
+    return TestData::file(QStringLiteral("info/") + name);
 }
 
 /// The notices a list page gives (`page` without .html, with its own .json or the shared
@@ -23,7 +22,7 @@ inline QByteArray file(const QString &name)
 inline QJsonArray expectedNotices(const QString &page, const QString &website)
 {
     const QString own = page + QStringLiteral(".json");
-    const bool hasOwn = QFile::exists(QStringLiteral(TARVO_TEST_DATA "/info/") + own);
+    const bool hasOwn = QFile::exists(TestData::path(QStringLiteral("info/") + own));
     QJsonArray notices =
         QJsonDocument::fromJson(file(hasOwn ? own : QStringLiteral("notices.json"))).array();
     for (QJsonValueRef notice : notices) {
