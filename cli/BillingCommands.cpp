@@ -212,6 +212,7 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
 
     CliServices services(options);
     SandboxWallet wallet(&services.network, options.walletUrl(), options.walletAvailability);
+    // Kept name (traceability): see docs/names.md
     wallet.registerApp(WeChatConfig::appId, u"Morvel"_s);
     // The same check as the pay buttons, before any order exists.
     if (!wallet.isWXAppInstalled()) {
@@ -242,6 +243,7 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
             const QHash<QString, QString> fields = order.fields();
             for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
                 object.insert(it.key(), it.value());
+            // Kept name (wire): see docs/names.md
             object.insert(u"drives"_s, u"IOS1"_s);
             object.insert(u"prepayId"_s, prepayId);
             object.insert(u"errCode"_s, resp.errCode);

@@ -32,6 +32,7 @@ QString DataMD5::createMD5SingForPay(const QString &appid, const QString &partne
 {
     // QMap keeps the names in ascending code order, the order the signature rule asks for;
     // none of these names holds digits, so no numeric comparison is needed.
+    // Kept name (wire): see docs/names.md
     const QMap<QString, QString> parameters = {
         {u"appid"_s, appid},       {u"noncestr"_s, noncestr},
         {u"package"_s, package},   {u"partnerid"_s, partnerid},

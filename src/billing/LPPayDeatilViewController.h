@@ -11,6 +11,7 @@ class PayAction;
 
 /// The arrears detail screen "欠费明细": the bills of an arrears result one by one, and a pay
 /// button that pays all of them, without red packet.
+// Kept name (traceability): see docs/names.md
 class LPPayDeatilViewController : public BaseViewController
 {
     Q_OBJECT
@@ -35,9 +36,11 @@ public:
     QVariantList rows() const;
     bool footerVisible() const { return !m_dataSource.isEmpty(); }
     bool tipLableVisible() const { return m_dataSource.isEmpty(); }
+    // Kept name (traceability): see docs/names.md
     QString userID() const { return m_userID; }
 
     void viewDidLoad() override;
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void pay();
 
 signals:
@@ -47,6 +50,7 @@ signals:
 private:
     ScreenServices m_services;
     PayAction *m_payAction;
+    // Kept name (traceability): see docs/names.md
     QList<queryListModel> m_dataSource;
     PayModel m_model;
     QString m_userID;

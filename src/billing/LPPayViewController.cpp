@@ -24,6 +24,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Kept name (stored): see docs/names.md
 const QString userNumberKey = u"userNumber"_s;
 
 struct Refusal
@@ -226,6 +227,7 @@ void LPPayViewController::pay()
     // Made when the agreement is accepted: the account and the bills of the result on screen
     // then, which a search in between replaces together.
     m_payAction->pay([this] {
+        // Kept name (stored): see docs/names.md
         return PayAction::Payment::of(m_resultAccount,
                                       m_services.account.settings->string(u"UUID"_s), m_model,
                                       redPacketChoice());

@@ -16,6 +16,7 @@ class PayAction;
 
 /// The payment screen "水电气缴费": search an account number, see what it owes in eight rows,
 /// optionally deduct a red packet, pay, or open the bills one by one.
+// Kept name (traceability): see docs/names.md
 class LPPayViewController : public BaseViewController
 {
     Q_OBJECT
@@ -23,9 +24,11 @@ class LPPayViewController : public BaseViewController
     QML_UNCREATABLE("made by the app's C++")
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Billing/LPPayView.qml")
     /// The account number field's text.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString seacrBar READ seacrBar WRITE setSeacrBar NOTIFY seacrBarChanged)
     Q_PROPERTY(QStringList infoA READ infoA CONSTANT)
     /// The eight row values as shown.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QStringList infoB READ infoB NOTIFY rowsChanged)
     /// The rows and the pay and detail buttons are shown once a result has arrived.
     Q_PROPERTY(bool showsResult READ showsResult NOTIFY rowsChanged)
@@ -54,16 +57,20 @@ public:
     QVariantList savedAccounts() const;
     bool canSaveResult() const;
 
+    // Kept name (traceability): see docs/names.md
     const PayModel &model() const { return m_model; }
     /// Empty, or the chosen packet's hbid, hbje and hbmc.
+    // Kept name (traceability): see docs/names.md
     QStringList hongbaoArray() const { return m_hongbaoArray; }
     QString hbid() const { return m_hbid; }
 
     void viewDidLoad() override;
     /// Queries the account number in the field.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void seacr();
     /// A tap on a result row; only the red packet row reacts.
     Q_INVOKABLE void didSelectRow(int row);
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void pay();
     Q_INVOKABLE void detail();
     /// The screen is about to go out of sight.

@@ -36,6 +36,7 @@ std::optional<QString> OrderCreation::prepayIdOf(const std::optional<QVariantMap
 {
     if (!replyDocument)
         return std::nullopt;
+    // Kept name (wire): see docs/names.md
     const std::optional<QString> prepayId =
         DocumentDictionary::textAt(*replyDocument, {u"info", u"prepay_id"});
     // The wallet cannot do anything with a request that names no order.
@@ -48,6 +49,7 @@ std::optional<QString> OrderCreation::refusalOf(const std::optional<QVariantMap>
 {
     if (!replyDocument)
         return std::nullopt;
+    // Kept name (wire): see docs/names.md
     const QString reason = DocumentDictionary::textAt(*replyDocument, {u"info", u"resultMsg"})
                                .value_or(QString())
                                .trimmed();

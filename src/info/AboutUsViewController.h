@@ -6,6 +6,7 @@
 #include <QtQml/qqmlregistration.h>
 
 /// The company introduction, from the website's about page.
+// Kept name (traceability): see docs/names.md
 class AboutUsViewController : public WebsitePageViewController
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
 
     void viewDidLoad() override;
     /// Starts the request for the introduction page.
+    // Kept name (traceability): see docs/names.md
     void initJianjie();
 
 private:

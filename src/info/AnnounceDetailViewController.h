@@ -5,11 +5,13 @@
 #include <QtQml/qqmlregistration.h>
 
 /// One notice: the body of its own website page, titled with the notice's title.
+// Kept name (traceability): see docs/names.md
 class AnnounceDetailViewController : public WebsitePageViewController
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString urlStr READ urlStr CONSTANT)
 
 public:
@@ -20,6 +22,7 @@ public:
 
     void viewDidLoad() override;
     /// Starts the request for the notice's page.
+    // Kept name (traceability): see docs/names.md
     void initService();
 
 private:

@@ -10,6 +10,7 @@
 class PageFetcher;
 
 /// The notice list: the latest notices of the website, one row each, opening the notice.
+// Kept name (traceability): see docs/names.md
 class AnnouncementViewController : public BaseViewController
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ class AnnouncementViewController : public BaseViewController
     QML_UNCREATABLE("made by the app's C++")
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Info/AnnouncementView.qml")
     /// The rows for the view: "title" and "subTitle" of each notice, in page order.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QVariantList dataSource READ rows NOTIFY dataSourceChanged)
 
 public:

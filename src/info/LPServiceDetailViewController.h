@@ -6,14 +6,17 @@
 
 /// One service guide or publicity article: the parts of its website page that its list and
 /// row call for.
+// Kept name (traceability): see docs/names.md
 class LPServiceDetailViewController : public WebsitePageViewController
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QUrl urlStr READ urlStr CONSTANT)
     Q_PROPERTY(int index READ index CONSTANT)
     /// 1 when opened from the publicity list, 0 from the guide list.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(int ServiceVCTypeFrom READ ServiceVCTypeFrom CONSTANT)
 
 public:
@@ -27,6 +30,7 @@ public:
 
     void viewDidLoad() override;
     /// Starts the request for the page.
+    // Kept name (traceability): see docs/names.md
     void initDataSource();
 
 private:

@@ -10,12 +10,14 @@ class PageFetcher;
 
 /// The list of the service guides (`VCType` 0) or of the publicity articles (any other
 /// `VCType`); a row opens its website page.
+// Kept name (traceability): see docs/names.md
 class LPServiceGuideViewController : public BaseViewController
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Info/LPServiceGuideView.qml")
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(int VCType READ VCType CONSTANT)
     Q_PROPERTY(QStringList dataSource READ dataSource NOTIFY dataSourceChanged)
 
@@ -26,6 +28,7 @@ public:
     int VCType() const { return m_VCType; }
     QStringList dataSource() const { return m_dataSource; }
 
+    // Kept name (traceability): see docs/names.md
     static QStringList getServiceGuideInfo();
     static QStringList getWaterInfo();
 

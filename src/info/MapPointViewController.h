@@ -10,6 +10,7 @@
 
 /// "网点查询": the company's service outlets as markers on a map; a tapped marker shows the
 /// outlet's name and address.
+// Kept name (traceability): see docs/names.md
 class MapPointViewController : public BaseViewController, public MapViewDelegate
 {
     Q_OBJECT
@@ -26,16 +27,19 @@ public:
                            QObject *parent = nullptr);
 
     /// The outlets read, in file order; empty until the view has loaded.
+    // Kept name (traceability): see docs/names.md
     QList<Outlet> dataSourceAry() const { return m_dataSourceAry; }
     MapView *mapView() const { return m_mapView; }
 
     void viewDidLoad() override;
+    // Kept name (traceability): see docs/names.md
     myAnnotationView *viewForAnnotation(MapView *mapView, MyAnnotation *annotation) override;
 
 signals:
     void mapViewChanged();
 
 private:
+    // Kept name (traceability): see docs/names.md
     void initDataSource();
     void initInterface();
     void addAllPoint();

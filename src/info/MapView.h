@@ -22,6 +22,7 @@ class MapViewDelegate
 public:
     virtual ~MapViewDelegate() = default;
     /// The view that draws an annotation; none leaves the annotation undrawn.
+    // Kept name (traceability): see docs/names.md
     virtual myAnnotationView *viewForAnnotation(MapView *mapView, MyAnnotation *annotation) = 0;
 };
 

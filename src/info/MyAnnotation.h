@@ -9,6 +9,7 @@
 
 /// One outlet as the map shows it: where it is, its name as the callout's title and its
 /// address as the subtitle, and the image its marker wears.
+// Kept name (traceability): see docs/names.md
 class MyAnnotation : public QObject
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ class MyAnnotation : public QObject
     QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(double latitude READ latitude CONSTANT)
     Q_PROPERTY(double longitude READ longitude CONSTANT)
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString title READ title CONSTANT)
     Q_PROPERTY(QString subtitle READ subtitle CONSTANT)
     Q_PROPERTY(QString icon READ icon CONSTANT)

@@ -10,6 +10,7 @@ class MyAnnotation;
 
 /// The marker of one annotation on the map: the image its annotation names, where on the
 /// map it stands, and whether its callout is open.
+// Kept name (traceability): see docs/names.md
 class myAnnotationView : public QObject
 {
     Q_OBJECT
@@ -24,9 +25,11 @@ class myAnnotationView : public QObject
     Q_PROPERTY(bool selected READ isSelected NOTIFY selectedChanged)
 
 public:
+    // Kept name (traceability): see docs/names.md
     static constexpr QStringView reuseIdentifier = u"myAnnoView";
 
     /// A marker view for the map, owned by it, with callouts on.
+    // Kept name (traceability): see docs/names.md
     static myAnnotationView *myAnnoViewWithMapView(MapView *mapView);
 
     myAnnotationView(bool canShowCallout, QObject *parent);

@@ -7,6 +7,7 @@
 struct NoticeEntry
 {
     Q_GADGET
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString title MEMBER title)
     Q_PROPERTY(QString subTitle MEMBER subTitle)
     Q_PROPERTY(QString URL MEMBER URL)

@@ -12,9 +12,11 @@ struct FetchedPage;
 namespace NoticeList {
 
 /// The list page: the category 水电气公告, its name percent-encoded in GBK.
+// Kept name (wire): see docs/names.md
 inline constexpr QStringView listPath =
     u"/reds/service.asp?classid=28&subid=29&classname=%CB%AE%B5%E7%C6%F8%B9%AB%B8%E6";
 /// The block that holds the list; a page without it is no notice list.
+// Kept name (wire): see docs/names.md
 inline constexpr QStringView listXPath = u"//div[@class='content']";
 inline constexpr QStringView rowsXPath = u"//div[@class='content']//div";
 inline constexpr qsizetype maximumEntries = 10;

@@ -27,6 +27,7 @@ public:
     /// the receiver lives. A page that cannot be fetched, an error page or a page that is
     /// no notice list goes to onFailure when one is given and otherwise counts as a page
     /// without notices (the list opens empty).
+    // Kept name (traceability): see docs/names.md
     void getURLAndTitle(QObject *receiver, ListHandler onList, FailureHandler onFailure = {});
 
 private:

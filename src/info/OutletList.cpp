@@ -47,6 +47,7 @@ QList<Outlet> fromJson(const QByteArray &json, bool *ok)
         if (!element.isObject())
             continue;
         const QJsonObject object = element.toObject();
+        // Kept name (traceability): see docs/names.md
         outlets.append({degrees(object.value(u"lat"_s)), degrees(object.value(u"lng"_s)),
                         text(object.value(u"name"_s)), text(object.value(u"address"_s))});
     }

@@ -22,10 +22,12 @@ struct Outlet
 namespace OutletList {
 
 /// The centre of the service area.
+// Kept name (traceability): see docs/names.md
 inline constexpr MapProjection::Coordinate mapCentre{29.352765, 104.778442};
 /// The opening region's extent, north to south and east to west.
 inline constexpr double regionMetres = 9000;
 /// Every marker's image.
+// Kept name (traceability): see docs/names.md
 inline constexpr QStringView markerIcon = u"pointIcon";
 
 /// Where the list bundled with the app ("locations.json") lives.

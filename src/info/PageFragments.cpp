@@ -31,6 +31,7 @@ FragmentRule serviceDetail(ServiceList list, int row)
 {
     if (list == ServiceList::guide) {
         // The gas guide page is a pasted office document; the other two are plain paragraphs.
+        // Kept name (wire): see docs/names.md
         if (row == 2)
             return {{u"//div[@class='Section1']"_s}, std::nullopt, false};
         return {{paragraphs}, std::nullopt, false};

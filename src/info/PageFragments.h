@@ -21,6 +21,7 @@ namespace PageFragments {
 
 /// The site's content column, which every rule reads from: a page without it is none of the
 /// site's article or guide pages.
+// Kept name (wire): see docs/names.md
 inline constexpr QStringView frameXPath = u"//div[@class='ny_right']";
 
 /// Where a service detail page was opened from.

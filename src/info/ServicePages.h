@@ -17,6 +17,7 @@ struct Page
 const QList<Page> &guide();
 /// The publicity list: safety and saving tips, water treatment, gas heating.
 const QList<Page> &publicity();
+// Kept name (wire): see docs/names.md
 inline constexpr QStringView aboutPath = u"/reds/main.asp";
 
 /// The titles of a list, in row order.

@@ -11,6 +11,7 @@
 class HongBaoSelection
 {
     Q_GADGET
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(int flag READ flag CONSTANT)
     Q_PROPERTY(int rowCount READ rowCount CONSTANT)
     Q_PROPERTY(QStringList rowTitles READ rowTitles CONSTANT)

@@ -19,6 +19,7 @@ namespace {
 
 // The app's id with the wallet; payment signing uses the same id.
 constexpr QLatin1StringView weChatAppId{"wx5d0c3f1a9e7b2468"};
+// Kept name (traceability): see docs/names.md
 constexpr QLatin1StringView weChatAppDescription{"Morvel"};
 
 // What the customer does with a message notification: open the app.
@@ -52,6 +53,7 @@ qint64 idNumber(QStringView text)
 QVariantMap messageRecord(const QVariantMap &message)
 {
     QVariantMap record;
+    // Kept name (wire): see docs/names.md
     for (const QString &key : {u"titles"_s, u"contexts"_s}) {
         if (const std::optional<QString> text = DocumentDictionary::textAt(message, {key}))
             record.insert(key, *text);
@@ -200,6 +202,7 @@ void AppDelegate::didReceiveReply(const ServiceReply &reply)
         return;
     }
 
+    // Kept name (wire): see docs/names.md
     const QVariant queryList =
         DocumentDictionary::valueAt(*reply.replyDocument, {u"info", u"queryList"});
     // A blank message is skipped, but its id still counts as seen: asking for it again
@@ -228,6 +231,7 @@ void AppDelegate::takeGreaterId(const QVariantMap &message)
 {
     // Only a greater id replaces the last-seen one, so after a list it is the greatest,
     // whatever the order; ids that are missing or not numbers read as 0 and never win.
+    // Kept name (wire): see docs/names.md
     const QString id = DocumentDictionary::textAt(message, {u"msgid"}).value_or(QString());
     if (idNumber(id) > idNumber(m_msgid))
         m_msgid = id;

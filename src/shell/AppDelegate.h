@@ -24,9 +24,11 @@ struct ServiceReply;
 /// notification permission. Afterwards it takes the URLs the wallet opens the app with,
 /// asks the service for messages whenever the app goes into the background, posts them
 /// as local notifications, and clears the badge when the app comes back.
+// Kept name (traceability): see docs/names.md
 class AppDelegate : public QObject, public WXApiDelegate
 {
     Q_OBJECT
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QVariantMap dicnory READ dicnory)
     Q_PROPERTY(QString msgid READ msgid)
     Q_PROPERTY(QVariantList sendArray READ sendArray)
@@ -35,29 +37,38 @@ class AppDelegate : public QObject, public WXApiDelegate
 
 public:
     /// Secure-store item of the device identifier.
+    // Kept name (stored): see docs/names.md
     static constexpr QLatin1StringView identifierAccount{"QDMRVL"};
     static constexpr QLatin1StringView identifierService{"LP"};
     /// Settings key of the working copy of the device identifier.
+    // Kept name (stored): see docs/names.md
     static constexpr QLatin1StringView identifierSettingsKey{"UUID"};
 
     AppDelegate(SettingsStore *settings, SecureStore *secureStore, ServiceClient *service,
                 WalletSdk *wallet, LocalNotifications *notifications, QObject *parent = nullptr);
 
     /// The launch sequence; the window is made by whoever answers windowNeeded().
+    // Kept name (traceability): see docs/names.md
     bool didFinishLaunchingWithOptions();
     /// Hands a URL that opened the app to the wallet; true when the wallet took it.
+    // Kept name (traceability): see docs/names.md
     bool handleOpenURL(const QUrl &url);
     /// Announces the device identifier in the settings to the company service.
+    // Kept name (traceability): see docs/names.md
     void updateInfo();
     /// A new device identifier: a random UUID, 36 characters, upper case, no braces.
+    // Kept name (traceability): see docs/names.md
     static QString uuid();
 
     /// The app went into the background: asks the service for the messages after `msgid`.
+    // Kept name (traceability): see docs/names.md
     void applicationDidEnterBackground();
     /// The app came back: the badge is cleared; scheduled notifications stay.
+    // Kept name (traceability): see docs/names.md
     void applicationWillEnterForeground();
     /// Schedules a notification, one second ahead, for each record from index `pushNumber`
     /// on, numbering the badge from `pushNumber` + 1.
+    // Kept name (traceability): see docs/names.md
     void addLocalNotification(const QVariantList &records);
 
     /// The clock that dates notifications; the system clock unless set.
@@ -65,6 +76,7 @@ public:
     /// Where the wallet's answers to payments go; they are only logged without it.
     void setPaymentResults(PaymentResults *results) { m_paymentResults = results; }
 
+    // Kept name (traceability): see docs/names.md
     void onResp(const PayResp &resp) override;
 
     QVariantMap dicnory() const { return m_dicnory; }

@@ -16,6 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
+// Kept name (wire): see docs/names.md
 const QStringList HomeViewController::wheelPicturePaths{
     u"/upfile/2015121063404641.jpg"_s,
     u"/upfile/2015121069247801.jpg"_s,

@@ -9,6 +9,7 @@
 
 /// The home screen, root of the navigation stack: the carousel and the menu of functions.
 /// It puts sign-in in front of itself when it loads.
+// Kept name (traceability): see docs/names.md
 class HomeViewController : public BaseViewController
 {
     Q_OBJECT
@@ -17,6 +18,7 @@ class HomeViewController : public BaseViewController
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Shell/HomeView.qml")
     Q_PROPERTY(KTWheelPhotoView *wheelPhotoView READ wheelPhotoView NOTIFY wheelPhotoViewChanged)
     /// How much shorter the content is laid out on a short screen.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(int heightConstraint READ heightConstraint NOTIFY heightConstraintChanged)
     /// Care mode (关怀模式): larger text and contrast everywhere, and home as four large
     /// actions with the others under "更多服务". Remembered once switched.
@@ -39,6 +41,7 @@ public:
     /// The window's height decides the short-screen layout.
     Q_INVOKABLE void layoutForScreenHeight(qreal height);
 
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void notificationBtnClick();
     Q_INVOKABLE void myHongBao();
     Q_INVOKABLE void changJianWenTi();

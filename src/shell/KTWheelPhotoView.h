@@ -13,11 +13,13 @@ class ImageCache;
 
 /// The home screen's carousel: pictures one page each, page dots, and an advance every two
 /// seconds that pauses while the user drags.
+// Kept name (traceability): see docs/names.md
 class KTWheelPhotoView : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QStringList picArray READ picArray CONSTANT)
     Q_PROPERTY(qreal HIGHT READ hight CONSTANT)
     Q_PROPERTY(QQmlListProperty<HomeWheelCell> cells READ cellList CONSTANT)
@@ -49,12 +51,14 @@ signals:
     void currentPageChanged();
     /// The view should scroll, animated, to this offset.
     void scrollRequested(qreal offset);
+    // Kept name (traceability): see docs/names.md
     void ktWheelPhotoDidselectedIndex(const QString &picName);
 
 private:
     QStringList m_picArray;
     qreal m_hight;
     QList<QObject *> m_cells;
+    // Kept name (traceability): see docs/names.md
     QTimer m_timer;
     qreal m_offset = 0;
     qreal m_pageWidth = 0;

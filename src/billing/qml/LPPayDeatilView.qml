@@ -40,6 +40,7 @@ ScreenPage {
             height: page.screenW * 80 / 320 * page.pt
 
             PrimaryButton {
+                // Kept name (traceability): see docs/names.md
                 objectName: "payBtn"
                 anchors.centerIn: parent
                 width: page.screenW * 150 / 320 * page.pt
@@ -57,6 +58,7 @@ ScreenPage {
     }
 
     Text {
+        // Kept name (traceability): see docs/names.md
         objectName: "tipLable"
         anchors.centerIn: parent
         width: parent.width

@@ -17,6 +17,7 @@ ScreenPage {
     onBackRequested: prompt.agreement.backClick()
 
     Rectangle {
+        // Kept name (traceability): see docs/names.md
         id: customView
         objectName: "agreementPanel"
         x: 40 * prompt.pt
@@ -50,6 +51,7 @@ ScreenPage {
 
             TextArea {
                 id: myTextView
+                // Kept name (traceability): see docs/names.md
                 objectName: "myTextView"
                 readOnly: true
                 activeFocusOnTab: false

@@ -1,3 +1,4 @@
+// Kept name (traceability): see docs/names.md
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -14,6 +15,7 @@ Column {
     spacing: 2 * cell.pt
 
     Text {
+        // Kept name (traceability): see docs/names.md
         objectName: "titleLabel"
         width: parent.width
         elide: Text.ElideRight
@@ -22,6 +24,7 @@ Column {
         font.pixelSize: Theme.typeSize(cell.tallScreen ? 14 : 11) * cell.pt
     }
     Text {
+        // Kept name (traceability): see docs/names.md
         objectName: "subTitleLabel"
         width: parent.width
         text: cell.entry.subTitle ?? ""

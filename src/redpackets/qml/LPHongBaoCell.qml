@@ -1,3 +1,4 @@
+// Kept name (traceability): see docs/names.md
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -43,6 +44,7 @@ Item {
 
     Image {
         id: tipBtn
+        // Kept name (traceability): see docs/names.md
         objectName: "tipBtn"
         anchors.right: parent.right
         anchors.rightMargin: 15 * cell.pt

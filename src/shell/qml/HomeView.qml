@@ -37,6 +37,7 @@ ScreenPage {
     Component.onCompleted: homeScreen.layoutForScreenHeight(height)
 
     Flickable {
+        // Kept name (traceability): see docs/names.md
         id: scrollView
         anchors.fill: parent
         contentWidth: width
@@ -47,6 +48,7 @@ ScreenPage {
             contentY = Math.max(0, contentHeight - height)
 
         Column {
+            // Kept name (traceability): see docs/names.md
             id: contenView
             width: scrollView.width
 
