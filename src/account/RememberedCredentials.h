@@ -23,8 +23,8 @@ public:
 
     RememberedCredentials(SettingsStore *settings, SecureStore *secureStore);
 
-    bool isRember() const;
-    void setRember(bool on);
+    bool remembersPassword() const;
+    void setRemembersPassword(bool on);
 
     QString account() const;
     QString password() const;

@@ -34,8 +34,8 @@ class LPPayViewController : public BaseViewController
     Q_PROPERTY(bool showsResult READ showsResult NOTIFY rowsChanged)
     Q_PROPERTY(
         bool mainTableViewEnabled READ mainTableViewEnabled NOTIFY mainTableViewEnabledChanged)
-    Q_PROPERTY(bool tipLableVisible READ tipLableVisible NOTIFY tipLableChanged)
-    Q_PROPERTY(QString tipLableText READ tipLableText NOTIFY tipLableChanged)
+    Q_PROPERTY(bool tipLabelVisible READ tipLabelVisible NOTIFY tipLabelChanged)
+    Q_PROPERTY(QString tipLabelText READ tipLabelText NOTIFY tipLabelChanged)
     /// The saved accounts under the field, most recently used first: maps of "account" and
     /// "label".
     Q_PROPERTY(QVariantList savedAccounts READ savedAccounts NOTIFY savedAccountsChanged)
@@ -52,8 +52,8 @@ public:
     QStringList infoB() const { return m_infoB; }
     bool showsResult() const { return m_showsResult; }
     bool mainTableViewEnabled() const { return m_mainTableViewEnabled; }
-    bool tipLableVisible() const { return m_tipLableVisible; }
-    QString tipLableText() const { return m_tipLableText; }
+    bool tipLabelVisible() const { return m_tipLabelVisible; }
+    QString tipLabelText() const { return m_tipLabelText; }
     QVariantList savedAccounts() const;
     bool canSaveResult() const;
 
@@ -86,7 +86,7 @@ signals:
     void seacrBarChanged();
     void rowsChanged();
     void mainTableViewEnabledChanged();
-    void tipLableChanged();
+    void tipLabelChanged();
     void savedAccountsChanged();
 
 private:
@@ -108,7 +108,7 @@ private:
     void openSavedAccountSheet(const QString &account);
     void showRows(const PayModel &model, bool showsResult);
     void setMainTableViewEnabled(bool enabled);
-    void setTipLable(bool visible, const QString &text);
+    void setTipLabel(bool visible, const QString &text);
     void endLoading();
 
     ScreenServices m_services;
@@ -122,8 +122,8 @@ private:
     QString m_hbid;
     bool m_showsResult = false;
     bool m_mainTableViewEnabled = true;
-    bool m_tipLableVisible = true;
-    QString m_tipLableText;
+    bool m_tipLabelVisible = true;
+    QString m_tipLabelText;
     QPointer<KTLoadingView> m_loadingView;
     /// A paid account to offer for saving once the look after the payment has ended.
     std::optional<QString> m_offerAccount;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HongBaoSelection.h"
 #include "RedPacketRecord.h"
+#include "RedPacketSelection.h"
 #include "shell/ViewController.h"
 
 #include <QList>
@@ -19,7 +19,7 @@ class LPHongBaoView : public ViewController
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
-    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/RedPackets/HongBaoSheet.qml")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/RedPackets/RedPacketSheet.qml")
     Q_PROPERTY(bool hasCard READ hasCard NOTIFY dataSourceChanged)
     // Kept name (traceability): see docs/names.md
     Q_PROPERTY(int flag READ flag NOTIFY dataSourceChanged)
@@ -59,7 +59,7 @@ public:
     bool isClosing() const { return m_closing; }
 
     /// Where card, title, line and list go in a window `windowWidth` points wide
-    /// (a HongBaoSheetGeometry; nothing without a card).
+    /// (a RedPacketSheetGeometry; nothing without a card).
     Q_INVOKABLE QVariant sheetGeometry(qreal windowWidth) const;
 
 signals:
@@ -71,6 +71,6 @@ private:
 
     QString m_hbid;
     BackBlock m_backBlock;
-    std::optional<HongBaoSelection> m_selection;
+    std::optional<RedPacketSelection> m_selection;
     bool m_closing = false;
 };

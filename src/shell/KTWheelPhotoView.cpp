@@ -13,7 +13,7 @@ KTWheelPhotoView::KTWheelPhotoView(qreal height, const QStringList &picArray, Im
                                    QObject *parent)
     : QObject(parent)
     , m_picArray(picArray)
-    , m_hight(height)
+    , m_height(height)
 {
     for (const QString &picName : picArray)
         m_cells.append(new HomeWheelCell(picName, cache, this));

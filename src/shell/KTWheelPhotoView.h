@@ -21,7 +21,7 @@ class KTWheelPhotoView : public QObject
     QML_UNCREATABLE("made by the app's C++")
     // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QStringList picArray READ picArray CONSTANT)
-    Q_PROPERTY(qreal HIGHT READ hight CONSTANT)
+    Q_PROPERTY(qreal HIGHT READ height CONSTANT)
     Q_PROPERTY(QQmlListProperty<HomeWheelCell> cells READ cellList CONSTANT)
     /// The page dot shown as current.
     Q_PROPERTY(int currentPage READ currentPage NOTIFY currentPageChanged)
@@ -31,7 +31,7 @@ public:
                      QObject *parent = nullptr);
 
     QStringList picArray() const { return m_picArray; }
-    qreal hight() const { return m_hight; }
+    qreal height() const { return m_height; }
     QList<QObject *> cells() const { return m_cells; }
     QQmlListProperty<HomeWheelCell> cellList();
     int currentPage() const { return m_currentPage; }
@@ -56,7 +56,7 @@ signals:
 
 private:
     QStringList m_picArray;
-    qreal m_hight;
+    qreal m_height;
     QList<QObject *> m_cells;
     // Kept name (traceability): see docs/names.md
     QTimer m_timer;

@@ -13,10 +13,10 @@
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
 #include "billing/PaymentResults.h"
-#include "billing/SavedAccountSheet.h"
-#include "billing/SavedAccounts.h"
 #include "billing/ReceiptFolder.h"
 #include "billing/ReceiptViewController.h"
+#include "billing/SavedAccountSheet.h"
+#include "billing/SavedAccounts.h"
 #include "billing/WithholdingAgreement.h"
 #include "platform/NotificationCenter.h"
 #include "redpackets/LPHongBaoView.h"
@@ -108,8 +108,8 @@ private slots:
         QVERIFY(screen->isShowWhiteBack());
         QCOMPARE(screen->seacrBar(), u"1000009"_s);
         QVERIFY(!screen->showsResult());
-        QVERIFY(screen->tipLableVisible());
-        QCOMPARE(screen->tipLableText(), u"暂无数据!"_s);
+        QVERIFY(screen->tipLabelVisible());
+        QCOMPARE(screen->tipLabelText(), u"暂无数据!"_s);
     }
 
     void resultShowsTheEightRows()
@@ -124,7 +124,7 @@ private slots:
                  (QStringList{u"李四"_s, u"青山区*2号院"_s, u"20.00元"_s, u"65.50元"_s, u"0.00元"_s,
                               u"1.20元"_s, u"不使用红包"_s, u"85.50元"_s}));
         QVERIFY(screen->showsResult());
-        QVERIFY(!screen->tipLableVisible());
+        QVERIFY(!screen->tipLabelVisible());
         QVERIFY(screen->loadingViews().isEmpty());
     }
 
@@ -164,8 +164,8 @@ private slots:
 
         QCOMPARE(m_navigator->lastAlert()->title, u"温馨提示"_s);
         QCOMPARE(m_navigator->lastAlert()->message, alert);
-        QVERIFY(screen->tipLableVisible());
-        QCOMPARE(screen->tipLableText(), tip);
+        QVERIFY(screen->tipLabelVisible());
+        QCOMPARE(screen->tipLabelText(), tip);
         QVERIFY(screen->loadingViews().isEmpty());
         // The earlier result and its packet go, so nothing stale can be paid.
         QVERIFY(!screen->showsResult());
@@ -366,7 +366,7 @@ private slots:
             new LPPayDeatilViewController(m_navigator.get(), services(), {}, {}, u"1000001"_s);
         detail->viewDidLoad();
         QVERIFY(!detail->footerVisible());
-        QVERIFY(detail->tipLableVisible());
+        QVERIFY(detail->tipLabelVisible());
         delete detail;
     }
 

@@ -88,7 +88,7 @@ private slots:
                               {u"HB2"_s, u"缴费满百红包"_s, u"10"_s, {}},
                               {u"HB3"_s, u"节日红包"_s, u"2.5"_s, {}}});
         sheet->show();
-        look(u"red-packet-sheet"_s, u"hongBaoCard"_s);
+        look(u"red-packet-sheet"_s, u"redPacketCard"_s);
         m_probe.pressKey(Qt::Key_Escape);
         QTRY_COMPARE(app.navigator().modals().size(), 0);
 
@@ -124,10 +124,10 @@ private slots:
         QVERIFY(m_probe.tapText(u"近12个月缴费"_s));
         QTRY_COMPARE(app.transport.requests().size(), asked + 1);
         app.transport.respond(
-            asked, BadReplies::documentReply(
-                       u"queryPayList"_s, u"<info><resultCode>1</resultCode><queryList><userbh>"
-                                          "1000001</userbh><jfrq>2016-11-30</jfrq><jfje>"
-                                          "123456.78</jfje></queryList></info>"_s));
+            asked, BadReplies::documentReply(u"queryPayList"_s,
+                                             u"<info><resultCode>1</resultCode><queryList><userbh>"
+                                             "1000001</userbh><jfrq>2016-11-30</jfrq><jfje>"
+                                             "123456.78</jfje></queryList></info>"_s));
         QTRY_VERIFY(m_probe.visibleText(u"合计 123456.78元"_s));
         look(u"months"_s);
         back(1);

@@ -179,11 +179,11 @@ ScreenPage {
         y: page.below(page.screenH / 2)
         width: parent.width
         height: page.px(50)
-        visible: page.payment.tipLableVisible
+        visible: page.payment.tipLabelVisible
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
-        text: page.payment.tipLableText
+        text: page.payment.tipLabelText
         color: Theme.outline
         font.pixelSize: page.px(Theme.typeSize(page.screenW * 15 / 320))
     }

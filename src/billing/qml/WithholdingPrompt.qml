@@ -73,7 +73,7 @@ ScreenPage {
             spacing: 16 * prompt.pt
 
             PrimaryButton {
-                objectName: "backBtn"
+                objectName: "declineButton"
                 width: (customView.width - 3 * 16 * prompt.pt) / 2
                 height: 40 * prompt.pt
                 pt: prompt.pt
@@ -86,7 +86,7 @@ ScreenPage {
                 onClicked: prompt.agreement.backClick()
             }
             PrimaryButton {
-                objectName: "agreenBtn"
+                objectName: "acceptButton"
                 width: (customView.width - 3 * 16 * prompt.pt) / 2
                 height: 40 * prompt.pt
                 pt: prompt.pt

@@ -25,7 +25,7 @@ Rectangle {
 
     Text {
         id: amountLabel
-        objectName: "hongBaoAmount"
+        objectName: "redPacketAmount"
         anchors.left: stripe.right
         anchors.leftMargin: 16 * cell.pt
         anchors.verticalCenter: parent.verticalCenter
@@ -48,7 +48,7 @@ Rectangle {
 
     Text {
         id: dateLabel
-        objectName: "hongBaoDate"
+        objectName: "redPacketDate"
         anchors.right: parent.right
         anchors.rightMargin: 16 * cell.pt
         anchors.left: amountLabel.right

@@ -31,7 +31,7 @@ Item {
 
     Text {
         id: titleLabel
-        objectName: "hongBaoRowTitle"
+        objectName: "redPacketRowTitle"
         anchors.left: parent.left
         anchors.leftMargin: 15 * cell.pt
         anchors.right: tipBtn.left
@@ -53,7 +53,7 @@ Item {
         height: width
         sourceSize.width: width
         sourceSize.height: height
-        source: "qrc:/tarvo/images/hongbao_tip.svg"
+        source: "qrc:/tarvo/images/redpacket_mark.svg"
         visible: cell.marked
     }
 

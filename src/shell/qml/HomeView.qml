@@ -15,7 +15,7 @@ ScreenPage {
           action: () => homeScreen.WaterPayBtnClick() },
         { text: qsTr("缴费记录"), icon: "menu_records", lead: true,
           action: () => homeScreen.PayReconderBtnClick() },
-        { text: qsTr("我的红包"), icon: "menu_hongbao", action: () => homeScreen.myHongBao() },
+        { text: qsTr("我的红包"), icon: "menu_redpackets", action: () => homeScreen.myHongBao() },
         { text: qsTr("公告通知"), icon: "menu_notices", lead: true,
           action: () => homeScreen.notificationBtnClick() },
         { text: qsTr("服务指南"), icon: "menu_guide", action: () => homeScreen.serviceGuaidBtnClick() },

@@ -1,4 +1,4 @@
-#include "HongBaoSelection.h"
+#include "RedPacketSelection.h"
 
 #include <algorithm>
 
@@ -16,17 +16,17 @@ int markedRow(const QList<RedPacketRecord> &packets, const QString &hbid)
 
 } // namespace
 
-HongBaoSelection::HongBaoSelection(QList<RedPacketRecord> dataSource, const QString &hbid)
+RedPacketSelection::RedPacketSelection(QList<RedPacketRecord> dataSource, const QString &hbid)
     : m_dataSource(std::move(dataSource))
     , m_flag(markedRow(m_dataSource, hbid))
 {}
 
-int HongBaoSelection::rowCount() const
+int RedPacketSelection::rowCount() const
 {
     return int(m_dataSource.size()) + 1;
 }
 
-QStringList HongBaoSelection::rowTitles() const
+QStringList RedPacketSelection::rowTitles() const
 {
     QStringList titles{u"不使用红包"_s};
     for (const RedPacketRecord &packet : m_dataSource)
@@ -34,7 +34,7 @@ QStringList HongBaoSelection::rowTitles() const
     return titles;
 }
 
-std::optional<QStringList> HongBaoSelection::choice(int row) const
+std::optional<QStringList> RedPacketSelection::choice(int row) const
 {
     if (row < 0 || row >= rowCount())
         return std::nullopt;

@@ -1,8 +1,8 @@
 // The red packet sheet and list: which packet is marked, what each row says and hands back,
 // and where the card and the list rows sit.
-#include "redpackets/HongBaoListRows.h"
-#include "redpackets/HongBaoSelection.h"
-#include "redpackets/HongBaoSheetGeometry.h"
+#include "redpackets/RedPacketListRows.h"
+#include "redpackets/RedPacketSelection.h"
+#include "redpackets/RedPacketSheetGeometry.h"
 
 #include <QTest>
 
@@ -27,7 +27,7 @@ QList<RedPacketRecord> threePackets()
 
 } // namespace
 
-class TestHongBaoSheet : public QObject
+class TestRedPacketSheet : public QObject
 {
     Q_OBJECT
 
@@ -57,7 +57,7 @@ private slots:
         QFETCH(QList<RedPacketRecord>, packets);
         QFETCH(QString, hbid);
         QFETCH(int, flag);
-        QCOMPARE(HongBaoSelection(packets, hbid).flag(), flag);
+        QCOMPARE(RedPacketSelection(packets, hbid).flag(), flag);
     }
 
     void rowTitles_data()
@@ -78,7 +78,7 @@ private slots:
     {
         QFETCH(QList<RedPacketRecord>, packets);
         QFETCH(QStringList, titles);
-        const HongBaoSelection selection(packets, {});
+        const RedPacketSelection selection(packets, {});
         QCOMPARE(selection.rowTitles(), titles);
         QCOMPARE(selection.rowCount(), titles.size());
     }
@@ -103,7 +103,7 @@ private slots:
         QFETCH(bool, inList);
         QFETCH(QStringList, choice);
         const std::optional<QStringList> chosen =
-            HongBaoSelection(threePackets(), u"HB2"_s).choice(row);
+            RedPacketSelection(threePackets(), u"HB2"_s).choice(row);
         QCOMPARE(chosen.has_value(), inList);
         if (inList)
             QCOMPARE(*chosen, choice);
@@ -111,7 +111,7 @@ private slots:
 
     void noPacketIsAnEmptyListEvenForPacketsWithoutTexts()
     {
-        const HongBaoSelection selection({packet({})}, {});
+        const RedPacketSelection selection({packet({})}, {});
         QCOMPARE(selection.choice(0)->size(), 0);
         QCOMPARE(*selection.choice(1), (QStringList{u""_s, u""_s, u""_s}));
     }
@@ -134,8 +134,8 @@ private slots:
         QFETCH(qsizetype, packets);
         QFETCH(qreal, windowWidth);
         QFETCH(qreal, height);
-        const std::optional<HongBaoSheetGeometry> geometry =
-            HongBaoSheetGeometry::forPackets(packets, windowWidth);
+        const std::optional<RedPacketSheetGeometry> geometry =
+            RedPacketSheetGeometry::forPackets(packets, windowWidth);
         QCOMPARE(geometry.has_value(), height > 0);
         if (!geometry)
             return;
@@ -161,10 +161,10 @@ private slots:
         QFETCH(int, section);
         QFETCH(qreal, rowHeight);
         QFETCH(qreal, headerHeight);
-        QCOMPARE(HongBaoListRows::rowHeight(windowWidth), rowHeight);
-        QCOMPARE(HongBaoListRows::sectionHeaderHeight(section, windowWidth), headerHeight);
+        QCOMPARE(RedPacketListRows::rowHeight(windowWidth), rowHeight);
+        QCOMPARE(RedPacketListRows::sectionHeaderHeight(section, windowWidth), headerHeight);
     }
 };
 
-QTEST_GUILESS_MAIN(TestHongBaoSheet)
-#include "tst_hongbaosheet.moc"
+QTEST_GUILESS_MAIN(TestRedPacketSheet)
+#include "tst_redpacketsheet.moc"

@@ -62,7 +62,7 @@ ScreenPage {
         objectName: "tipLable"
         anchors.centerIn: parent
         width: parent.width
-        visible: page.details.tipLableVisible
+        visible: page.details.tipLabelVisible
         horizontalAlignment: Text.AlignHCenter
         text: qsTr("暂无数据!")
         color: Theme.outline

@@ -8,7 +8,7 @@
 
 /// The rows of the red packet selection sheet and what choosing one hands back: row 0 is
 /// "不使用红包", row n the n-th packet in the order the query delivered them.
-class HongBaoSelection
+class RedPacketSelection
 {
     Q_GADGET
     // Kept name (traceability): see docs/names.md
@@ -17,9 +17,9 @@ class HongBaoSelection
     Q_PROPERTY(QStringList rowTitles READ rowTitles CONSTANT)
 
 public:
-    HongBaoSelection() = default;
+    RedPacketSelection() = default;
     /// `hbid` is the id of the packet currently chosen on the payment screen, empty for none.
-    HongBaoSelection(QList<RedPacketRecord> dataSource, const QString &hbid);
+    RedPacketSelection(QList<RedPacketRecord> dataSource, const QString &hbid);
 
     /// The row that carries the selection mark: 1 + the index of the first packet with the
     /// current id, 0 when none has it. No current id marks row 0, even next to a packet

@@ -1,4 +1,4 @@
-#include "HongBaoSheetGeometry.h"
+#include "RedPacketSheetGeometry.h"
 
 namespace {
 
@@ -17,14 +17,14 @@ qreal cardHeight(qsizetype packets)
 
 } // namespace
 
-std::optional<HongBaoSheetGeometry> HongBaoSheetGeometry::forPackets(qsizetype packets,
-                                                                     qreal windowWidth)
+std::optional<RedPacketSheetGeometry> RedPacketSheetGeometry::forPackets(qsizetype packets,
+                                                                         qreal windowWidth)
 {
     if (packets < 1)
         return std::nullopt;
     const qreal width = windowWidth - 2 * margin;
     const qreal height = cardHeight(packets);
-    HongBaoSheetGeometry geometry;
+    RedPacketSheetGeometry geometry;
     geometry.card = QRectF(margin, top, width, height);
     geometry.title = QRectF(titleInset, titleInset, width, titleHeight);
     geometry.line = QRectF(0, geometry.title.bottom(), width, lineHeight);

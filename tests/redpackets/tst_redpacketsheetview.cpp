@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestHongBaoSheetView : public QObject
+class TestRedPacketSheetView : public QObject
 {
     Q_OBJECT
 
@@ -35,8 +35,8 @@ private slots:
                                         [&chosen](const QStringList &c) { chosen.append(c); });
         sheet->setDataSource({{u"HB1"_s, u"A"_s, u"5"_s, {}}, {u"HB2"_s, u"B"_s, u"10"_s, {}}});
         sheet->show();
-        QTRY_COMPARE(probe.visibleNamed(u"hongBaoCard"_s).size(), 1);
-        QQuickItem *card = probe.visibleNamed(u"hongBaoCard"_s).constFirst();
+        QTRY_COMPARE(probe.visibleNamed(u"redPacketCard"_s).size(), 1);
+        QQuickItem *card = probe.visibleNamed(u"redPacketCard"_s).constFirst();
         QTRY_COMPARE(card->scale(), 1.0);
         QCOMPARE(card->size(), QSizeF(295, 200));
 
@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(marks.first()->parentItem()->property("title").toString(), u"B   10元"_s);
 
         QVERIFY(probe.tapText(tapOn));
-        QTRY_VERIFY(probe.visibleNamed(u"hongBaoCard"_s).isEmpty());
+        QTRY_VERIFY(probe.visibleNamed(u"redPacketCard"_s).isEmpty());
         QCOMPARE(chosen, choices);
         QVERIFY(m_main.navigator.modals().isEmpty());
     }
@@ -54,5 +54,5 @@ private:
     MainWindowFixture m_main;
 };
 
-QTEST_MAIN(TestHongBaoSheetView)
-#include "tst_hongbaosheetview.moc"
+QTEST_MAIN(TestRedPacketSheetView)
+#include "tst_redpacketsheetview.moc"

@@ -6,7 +6,7 @@
 
 /// Where the parts of the red packet selection card go, in points. The card is placed in the
 /// window; title, line and list are placed in the card.
-struct HongBaoSheetGeometry
+struct RedPacketSheetGeometry
 {
     Q_GADGET
     Q_PROPERTY(QRectF card MEMBER card)
@@ -25,5 +25,5 @@ public:
     /// The card for `packets` red packets in a window `windowWidth` points wide. It grows a
     /// row at a time up to five packets and then stays put, the list scrolling instead. No
     /// packets build no card.
-    static std::optional<HongBaoSheetGeometry> forPackets(qsizetype packets, qreal windowWidth);
+    static std::optional<RedPacketSheetGeometry> forPackets(qsizetype packets, qreal windowWidth);
 };

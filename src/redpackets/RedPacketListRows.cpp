@@ -1,8 +1,8 @@
-#include "HongBaoListRows.h"
+#include "RedPacketListRows.h"
 
 using namespace Qt::StringLiterals;
 
-namespace HongBaoListRows {
+namespace RedPacketListRows {
 
 namespace {
 
@@ -31,4 +31,4 @@ qreal sectionHeaderHeight(int section, qreal windowWidth)
     return section == 0 ? 1 : windowWidth * 2 / designWidth;
 }
 
-} // namespace HongBaoListRows
+} // namespace RedPacketListRows

@@ -6,7 +6,7 @@
 
 /// The rows of the "我的红包" list: one section per red packet, one row (`HongbaoCell`) in
 /// each. Sizes are in points for a window `windowWidth` points wide.
-namespace HongBaoListRows {
+namespace RedPacketListRows {
 
 /// The validity date exactly as received; an empty date still lists the packet.
 QString dateText(const RedPacketRecord &packet);
@@ -19,4 +19,4 @@ qreal rowHeight(qreal windowWidth);
 /// The first section sits almost flush under the top; the others are set apart a little.
 qreal sectionHeaderHeight(int section, qreal windowWidth);
 
-} // namespace HongBaoListRows
+} // namespace RedPacketListRows

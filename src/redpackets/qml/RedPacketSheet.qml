@@ -29,7 +29,7 @@ ScreenPage {
 
     Rectangle {
         id: card
-        objectName: "hongBaoCard"
+        objectName: "redPacketCard"
         visible: sheet.geometry !== undefined
         x: visible ? sheet.geometry.card.x * sheet.pt : 0
         y: sheet.cardY * sheet.pt
@@ -85,7 +85,7 @@ ScreenPage {
 
         ListView {
             id: list
-            objectName: "hongBaoList"
+            objectName: "redPacketList"
             y: listBackground.y
             width: listBackground.width
             height: listBackground.height
