@@ -1,5 +1,5 @@
 #include "Screenshots.h"
-#include "account/SignInSession.h"
+#include "common/SignInSession.h"
 #include "driver/ScreenshotTour.h"
 #include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"

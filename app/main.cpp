@@ -5,9 +5,9 @@
 #include "Screenshots.h"
 #include "ScriptedSignIn.h"
 #include "StartupProbe.h"
-#include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
 #include "billing/ReceiptFolder.h"
+#include "common/SignInSession.h"
 #include "driver/GuidedTour.h"
 #include "driver/ScreenshotTour.h"
 #include "platform/AppIdentity.h"
@@ -192,9 +192,8 @@ int main(int argc, char *argv[])
     ReceiptFolder receipts(options.receiptFolder, &fileOpener);
     qCInfo(lcApp).noquote() << "receipts folder:" << receipts.path();
     const ScreenServices screenServices{
-        accountServices, &imageCache,  options.websiteUrl, &notificationCenter, &wallet,
-        &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &careMode,
-        &receipts};
+        accountServices, &imageCache,     options.websiteUrl, &notificationCenter, &wallet,  &clock,
+        &pageFetcher,    &paymentResults, options.tileUrl,    &careMode,           &receipts};
     QmlNavigator navigator(nullptr);
     QQmlApplicationEngine engine;
     importQmlModules(engine);

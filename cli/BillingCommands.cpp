@@ -10,7 +10,7 @@
 #include "billing/PaymentRows.h"
 #include "billing/Receipt.h"
 #include "billing/ReceiptPdf.h"
-#include "billing/WeChatConfig.h"
+#include "common/WeChatConfig.h"
 #include "platform/Clock.h"
 #include "platform/SandboxWallet.h"
 #include "platform/WXApiDelegate.h"

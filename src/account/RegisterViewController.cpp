@@ -2,7 +2,7 @@
 
 #include "AccountLog.h"
 #include "MobileNumber.h"
-#include "billing/DataMD5.h"
+#include "common/DataMD5.h"
 #include "platform/Reachability.h"
 #include "platform/SettingsStore.h"
 #include "service/DocumentDictionary.h"

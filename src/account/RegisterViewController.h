@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AccountServices.h"
+#include "common/AccountServices.h"
 #include "shell/ViewController.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccountServices.h"
 #include "RememberedCredentials.h"
+#include "common/AccountServices.h"
 #include "shell/ViewController.h"
 
 #include <QString>

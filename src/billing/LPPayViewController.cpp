@@ -8,7 +8,7 @@
 #include "PaymentRows.h"
 #include "SavedAccountSheet.h"
 #include "SavedAccounts.h"
-#include "account/SignInSession.h"
+#include "common/SignInSession.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Reachability.h"
 #include "platform/SettingsStore.h"

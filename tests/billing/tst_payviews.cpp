@@ -7,9 +7,9 @@
 #include "FakeWalletSdk.h"
 #include "MainWindowFixture.h"
 #include "PlainScreen.h"
-#include "account/SignInSession.h"
 #include "billing/LPPayViewController.h"
 #include "billing/PaymentResults.h"
+#include "common/SignInSession.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 
