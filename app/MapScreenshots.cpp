@@ -1,7 +1,7 @@
 #include "Screenshots.h"
 #include "driver/ScreenshotTour.h"
-#include "info/MapPointViewController.h"
-#include "info/MapView.h"
+#include "map/MapPointViewController.h"
+#include "map/MapView.h"
 #include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
 

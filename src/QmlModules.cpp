@@ -11,6 +11,7 @@ Q_IMPORT_QML_PLUGIN(Tarvo_BillingPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_RedPacketsPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_RecordsPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_InfoPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvo_MapPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_WebPlugin)
 
 void importQmlModules(QQmlEngine &engine)

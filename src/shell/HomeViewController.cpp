@@ -6,13 +6,13 @@
 #include "account/SignViewController.h"
 #include "billing/LPPayViewController.h"
 #include "common/SignInSession.h"
-#include "info/AboutUsViewController.h"
-#include "info/LPServiceGuideViewController.h"
-#include "info/MapPointViewController.h"
-#include "info/NoticeListOpening.h"
+#include "map/MapPointViewController.h"
 #include "platform/Reachability.h"
 #include "records/LPPayRecordViewController.h"
 #include "redpackets/HongBaoViewController.h"
+#include "website/AboutUsViewController.h"
+#include "website/LPServiceGuideViewController.h"
+#include "website/NoticeListOpening.h"
 
 using namespace Qt::StringLiterals;
 

@@ -5,9 +5,9 @@
 #include "FakePageFetcher.h"
 #include "LocalHttpServer.h"
 #include "SiteCorpus.h"
-#include "info/AnnounceDetailViewController.h"
-#include "info/NoticeListLoader.h"
 #include "platform/NetworkPageFetcher.h"
+#include "website/AnnounceDetailViewController.h"
+#include "website/NoticeListLoader.h"
 
 #include <QNetworkAccessManager>
 #include <QTest>

@@ -1,7 +1,7 @@
 import QtQml
 import QtQuick
 import Tarvo.Ui
-import Tarvo.Info
+import Tarvo.Map
 
 // One marker: its image stands with the tip of the pin on the outlet.
 Image {

@@ -16,7 +16,7 @@ class MapPointViewController : public BaseViewController, public MapViewDelegate
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
-    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Info/MapPointView.qml")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Map/MapPointView.qml")
     Q_PROPERTY(MapView *mapView READ mapView NOTIFY mapViewChanged)
 
 public:

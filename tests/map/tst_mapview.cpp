@@ -1,7 +1,7 @@
 // The outlet map drawn in the real main window: taps, drags and the wheel reach the map.
 #include "MainWindowFixture.h"
-#include "info/MapPointViewController.h"
-#include "info/MapView.h"
+#include "map/MapPointViewController.h"
+#include "map/MapView.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>

@@ -1,12 +1,12 @@
 // Website pages and the outlet list as they may really arrive: empty, in an encoding other
 // than the one they declare, cut short, or without the structure the rules look for.
 #include "SitePages.h"
-#include "info/NoticeList.h"
-#include "info/OutletList.h"
-#include "info/PageFragments.h"
-#include "info/ServicePages.h"
-#include "info/WebsiteAddress.h"
+#include "map/OutletList.h"
 #include "platform/PageFetcher.h"
+#include "website/NoticeList.h"
+#include "website/PageFragments.h"
+#include "website/ServicePages.h"
+#include "website/WebsiteAddress.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,11 +1,11 @@
 // The outlet map: Web-Mercator maths, the screen's markers and callout, the sandbox's tiles.
 #include "FakeNavigator.h"
 #include "MapTiles.h"
-#include "info/MapPointViewController.h"
-#include "info/MapProjection.h"
-#include "info/MapView.h"
-#include "info/MyAnnotation.h"
-#include "info/MyAnnotationView.h"
+#include "map/MapPointViewController.h"
+#include "map/MapProjection.h"
+#include "map/MapView.h"
+#include "map/MyAnnotation.h"
+#include "map/MyAnnotationView.h"
 #include "platform/AppOptions.h"
 
 #include <QCommandLineParser>

@@ -3,10 +3,10 @@
 #include "FakePageFetcher.h"
 #include "MainWindowFixture.h"
 #include "PlainScreen.h"
-#include "info/AnnounceDetailViewController.h"
-#include "info/AnnouncementViewController.h"
-#include "info/LPServiceDetailViewController.h"
-#include "info/LPServiceGuideViewController.h"
+#include "website/AnnounceDetailViewController.h"
+#include "website/AnnouncementViewController.h"
+#include "website/LPServiceDetailViewController.h"
+#include "website/LPServiceGuideViewController.h"
 
 #include <QGuiApplication>
 #include <QQuickItem>

@@ -1,7 +1,7 @@
 import QtQml
 import QtQuick
 import Tarvo.Ui
-import Tarvo.Info
+import Tarvo.Map
 
 // The outlet map below the navigation bar: tiles, the markers over them and the open callout
 // on top. The map works in points; this view turns its points into pixels (pt) and its

@@ -1,7 +1,7 @@
 import QtQml
 import QtQuick
 import Tarvo.Ui
-import Tarvo.Info
+import Tarvo.Map
 
 // The open marker's callout: the outlet's name over its address, above the marker (below it
 // when the map has no room above), kept inside the map's sides.

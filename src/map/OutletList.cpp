@@ -1,6 +1,6 @@
 #include "OutletList.h"
 
-#include "InfoLog.h"
+#include "MapLog.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -38,7 +38,7 @@ QList<Outlet> fromJson(const QByteArray &json, bool *ok)
     if (ok)
         *ok = document.isArray();
     if (!document.isArray()) {
-        qCWarning(lcInfo) << "outlet list is no JSON array:" << error.errorString();
+        qCWarning(lcMap) << "outlet list is no JSON array:" << error.errorString();
         return {};
     }
     QList<Outlet> outlets;
@@ -58,7 +58,7 @@ QList<Outlet> fromFile(const QString &path, bool *ok)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcInfo) << "no outlet list at" << path << file.errorString();
+        qCWarning(lcMap) << "no outlet list at" << path << file.errorString();
         if (ok)
             *ok = false;
         return {};
