@@ -1,6 +1,6 @@
 #include "Screenshots.h"
 #include "driver/ScreenshotTour.h"
-#include "shell/HomeViewController.h"
+#include "home/HomeViewController.h"
 #include "shell/QmlNavigator.h"
 #include "website/AnnouncementViewController.h"
 #include "website/LPServiceGuideViewController.h"

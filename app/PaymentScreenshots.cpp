@@ -4,8 +4,8 @@
 #include "billing/SavedAccountSheet.h"
 #include "common/SignInSession.h"
 #include "driver/ScreenshotTour.h"
+#include "home/HomeViewController.h"
 #include "redpackets/LPHongBaoView.h"
-#include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
 
 #include <QCoreApplication>

@@ -6,6 +6,7 @@
 // The modules are static plugins: each import keeps its plugin in the linked program.
 Q_IMPORT_QML_PLUGIN(Tarvo_UiPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_ShellPlugin)
+Q_IMPORT_QML_PLUGIN(Tarvo_HomePlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_AccountPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_BillingPlugin)
 Q_IMPORT_QML_PLUGIN(Tarvo_RedPacketsPlugin)

@@ -12,12 +12,12 @@
 #include "account/SignViewController.h"
 #include "billing/PaymentResults.h"
 #include "common/SignInSession.h"
+#include "home/HomeViewController.h"
+#include "home/ImageCache.h"
+#include "home/KTWheelPhotoView.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
-#include "shell/HomeViewController.h"
-#include "shell/ImageCache.h"
 #include "shell/KTLoadingView.h"
-#include "shell/KTWheelPhotoView.h"
 #include "shell/QmlNavigator.h"
 
 #include <QNetworkAccessManager>

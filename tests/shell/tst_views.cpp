@@ -6,10 +6,10 @@
 #include "MainWindowFixture.h"
 #include "account/SignViewController.h"
 #include "common/SignInSession.h"
+#include "home/HomeViewController.h"
+#include "home/ImageCache.h"
+#include "home/ImageCacheProvider.h"
 #include "service/ServiceClient.h"
-#include "shell/HomeViewController.h"
-#include "shell/ImageCache.h"
-#include "shell/ImageCacheProvider.h"
 #include "shell/KTLoadingView.h"
 
 #include <QNetworkAccessManager>

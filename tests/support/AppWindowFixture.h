@@ -12,12 +12,12 @@
 #include "billing/PaymentResults.h"
 #include "billing/ReceiptFolder.h"
 #include "common/SignInSession.h"
+#include "home/HomeViewController.h"
+#include "home/ImageCache.h"
+#include "home/ImageCacheProvider.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 #include "shell/CareMode.h"
-#include "shell/HomeViewController.h"
-#include "shell/ImageCache.h"
-#include "shell/ImageCacheProvider.h"
 
 #include <QFile>
 #include <QNetworkAccessManager>

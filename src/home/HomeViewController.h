@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BaseViewController.h"
 #include "KTWheelPhotoView.h"
-#include "ScreenServices.h"
+#include "shell/BaseViewController.h"
+#include "shell/ScreenServices.h"
 
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
@@ -15,7 +15,7 @@ class HomeViewController : public BaseViewController
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
-    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Shell/HomeView.qml")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Home/HomeView.qml")
     Q_PROPERTY(KTWheelPhotoView *wheelPhotoView READ wheelPhotoView NOTIFY wheelPhotoViewChanged)
     /// How much shorter the content is laid out on a short screen.
     // Kept name (traceability): see docs/names.md

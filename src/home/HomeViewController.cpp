@@ -1,8 +1,6 @@
 #include "HomeViewController.h"
 
-#include "CareMode.h"
 #include "KTWheelPhotoView.h"
-#include "Navigator.h"
 #include "account/SignViewController.h"
 #include "billing/LPPayViewController.h"
 #include "common/SignInSession.h"
@@ -10,6 +8,8 @@
 #include "platform/Reachability.h"
 #include "records/LPPayRecordViewController.h"
 #include "redpackets/HongBaoViewController.h"
+#include "shell/CareMode.h"
+#include "shell/Navigator.h"
 #include "website/AboutUsViewController.h"
 #include "website/LPServiceGuideViewController.h"
 #include "website/NoticeListOpening.h"

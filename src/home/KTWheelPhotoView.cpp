@@ -1,7 +1,7 @@
 #include "KTWheelPhotoView.h"
 
 #include "HomeWheelCell.h"
-#include "ReadOnlyList.h"
+#include "shell/ReadOnlyList.h"
 
 #include <cmath>
 

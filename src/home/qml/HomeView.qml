@@ -1,7 +1,7 @@
 import QtQml
 import QtQuick
 import Tarvo.Ui
-import Tarvo.Shell
+import Tarvo.Home
 
 // The home screen: the carousel on top, the care mode switch, and the menu grid of the nine
 // functions. In care mode the carousel goes and four large actions lead; the other functions

@@ -1,6 +1,6 @@
 #include "ImageCache.h"
 
-#include "ShellLog.h"
+#include "shell/ShellLog.h"
 
 #include <QCryptographicHash>
 #include <QNetworkAccessManager>

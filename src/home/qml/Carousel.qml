@@ -1,7 +1,7 @@
 import QtQml
 import QtQuick
 import Tarvo.Ui
-import Tarvo.Shell
+import Tarvo.Home
 
 // The home carousel: one picture per page, page dots, and the timed advance that the
 // controller asks for.
