@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messages/MessagePolling.h"
 #include "platform/Clock.h"
 #include "platform/WXApiDelegate.h"
 
@@ -72,17 +73,17 @@ public:
     void addLocalNotification(const QVariantList &records);
 
     /// The clock that dates notifications; the system clock unless set.
-    void setClock(const Clock *clock) { m_clock = clock; }
+    void setClock(const Clock *clock) { m_messages.setClock(clock); }
     /// Where the wallet's answers to payments go; they are only logged without it.
     void setPaymentResults(PaymentResults *results) { m_paymentResults = results; }
 
     // Kept name (traceability): see docs/names.md
     void onResp(const PayResp &resp) override;
 
-    QVariantMap dicnory() const { return m_dicnory; }
-    QString msgid() const { return m_msgid; }
-    QVariantList sendArray() const { return m_sendArray; }
-    qint64 pushNumber() const { return m_pushNumber; }
+    QVariantMap dicnory() const { return m_messages.singleRecord(); }
+    QString msgid() const { return m_messages.lastId(); }
+    QVariantList sendArray() const { return m_messages.waiting(); }
+    qint64 pushNumber() const { return m_messages.pushNumber(); }
     qint64 flag() const { return m_flag; }
 
 signals:
@@ -92,9 +93,7 @@ signals:
 
 private:
     void restoreDeviceIdentifier();
-    void resetPollingState();
     void didReceiveReply(const ServiceReply &reply);
-    void takeGreaterId(const QVariantMap &message);
 
     SettingsStore *m_settings;
     SecureStore *m_secureStore;
@@ -102,12 +101,7 @@ private:
     WalletSdk *m_wallet;
     LocalNotifications *m_notifications;
     SystemClock m_systemClock;
-    const Clock *m_clock = &m_systemClock;
     PaymentResults *m_paymentResults = nullptr;
-
-    QVariantMap m_dicnory;
-    QString m_msgid = QStringLiteral("0");
-    QVariantList m_sendArray;
-    qint64 m_pushNumber = 0;
+    MessagePolling m_messages{m_notifications, &m_systemClock};
     qint64 m_flag = 0;
 };
