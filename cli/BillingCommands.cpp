@@ -76,6 +76,43 @@ struct WalletAnswer final : WXApiDelegate
     std::optional<PayResp> received;
 };
 
+/// The wallet as pay hands it the order: --tamper spoils the signature first, so that the
+/// wallet's refusal can be seen, and whether the wallet could be opened is kept.
+class PayingWallet final : public WalletSdk
+{
+public:
+    PayingWallet(WalletSdk &wallet, bool tamper)
+        : m_wallet(wallet)
+        , m_tamper(tamper)
+    {}
+
+    void registerApp(const QString &appId, const QString &description) override
+    {
+        m_wallet.registerApp(appId, description);
+    }
+    bool handleOpenURL(const QUrl &url, WXApiDelegate *delegate) override
+    {
+        return m_wallet.handleOpenURL(url, delegate);
+    }
+    bool isWXAppInstalled() const override { return m_wallet.isWXAppInstalled(); }
+    bool isWXAppSupportApi() const override { return m_wallet.isWXAppSupportApi(); }
+    bool sendReq(const PayReq &request) override
+    {
+        PayReq sent = request;
+        if (m_tamper)
+            sent.sign[0] = sent.sign[0] == u'0' ? u'1' : u'0';
+        m_opened = m_wallet.sendReq(sent);
+        return m_opened;
+    }
+
+    bool opened() const { return m_opened; }
+
+private:
+    WalletSdk &m_wallet;
+    bool m_tamper;
+    bool m_opened = false;
+};
+
 /// Runs one arrears query to its outcome: the model, the name of the notification, or
 /// exit status 3 when no reply came.
 void queryAccount(CliServices &services, const QString &account,
@@ -266,32 +303,31 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
             finish(*answer.received);
     });
 
-    auto handOff = [&](const ServiceReply &reply) {
-        const std::optional<QString> id = OrderCreation::prepayIdOf(reply.replyDocument);
-        if (!id) {
-            fail(u"the service created no order: "_s +
-                     OrderCreation::refusalOf(reply.replyDocument).value_or(u"no reason given"_s),
-                 1);
-            return;
-        }
-        prepayId = *id;
+    // The order is made and handed to the wallet as the pay buttons do.
+    PayingWallet payingWallet(wallet, payOptions.tamper);
+    OrderCreation creation(&services.client, &payingWallet, &clock);
+    QObject::connect(&creation, &OrderCreation::ordered, [&](const QString &id) {
+        prepayId = id;
         receipt.prepayId = prepayId;
         if (!json)
             CliOutput::print(
                 u"order %1: ypay %2 fen, spay %3 fen"_s.arg(prepayId, order.ypay, order.spay));
-        PayReq request = PayRequest::build(prepayId, clock.secondsSinceEpoch());
-        if (payOptions.tamper)
-            request.sign[0] = request.sign[0] == u'0' ? u'1' : u'0';
-        if (!wallet.sendReq(request))
-            fail(u"the wallet app is missing or cannot pay"_s, 1);
-    };
+    });
     auto createOrder = [&](const PayModel &model, const std::optional<RedPacketChoice> &packet) {
         order = OrderRequest::make(account, deviceId, model, packet);
         receipt = Receipt::make(model, order, packet);
         receipt.orderTime =
             QDateTime::fromMSecsSinceEpoch(qint64(clock.secondsSinceEpoch() * 1000));
-        services.client.call(ServiceOperation::createOrder, order.fields(), &services.network,
-                             handOff, [&] { fail(u"no reply to createOrder"_s, 3); });
+        creation.start(order, [&](const OrderCreation::Outcome &outcome) {
+            if (!outcome.answered)
+                fail(u"no reply to createOrder"_s, 3);
+            else if (!outcome.handedOff)
+                fail(u"the service created no order: "_s +
+                         outcome.refusal.value_or(u"no reason given"_s),
+                     1);
+            else if (!payingWallet.opened())
+                fail(u"the wallet app is missing or cannot pay"_s, 1);
+        });
     };
     auto choosePacket = [&](const PayModel &model) {
         if (payOptions.packetId.isEmpty()) {

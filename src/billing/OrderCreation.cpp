@@ -28,7 +28,7 @@ void OrderCreation::start(const OrderRequest &order, Completion done)
         },
         [done] {
             if (done)
-                done({false, {}, u"网络异常!"_s});
+                done({false, {}, u"网络异常!"_s, false, {}});
         });
 }
 
@@ -69,7 +69,7 @@ OrderCreation::Outcome OrderCreation::handOff(const std::optional<QVariantMap> &
         qCInfo(lcBilling).noquote()
             << "order reply without a prepay id" << reason.value_or(u"and without a reason"_s);
         if (reason)
-            return {false, {}, tr("订单创建失败：%1").arg(*reason)};
+            return {false, {}, tr("订单创建失败：%1").arg(*reason), true, reason};
         return {false, {}, tr("订单创建失败，请稍后再试")};
     }
     sendPayRequest(*prepayId, wallet, clock);
