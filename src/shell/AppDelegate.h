@@ -23,8 +23,9 @@ struct ServiceReply;
 /// At launch it makes sure the installation has its device identifier, announces it to
 /// the company service, registers with the wallet, asks for the main window and for
 /// notification permission. Afterwards it takes the URLs the wallet opens the app with,
-/// asks the service for messages whenever the app goes into the background, posts them
-/// as local notifications, and clears the badge when the app comes back.
+/// asks the service for messages whenever the app goes into the background, has
+/// MessagePolling post them as local notifications, and clears the badge when the app comes
+/// back.
 // Kept name (traceability): see docs/names.md
 class AppDelegate : public QObject, public WXApiDelegate
 {
