@@ -1,9 +1,9 @@
 #include "Screenshots.h"
 #include "driver/ScreenshotTour.h"
-#include "info/AnnouncementViewController.h"
-#include "info/LPServiceGuideViewController.h"
-#include "shell/HomeViewController.h"
+#include "home/HomeViewController.h"
 #include "shell/QmlNavigator.h"
+#include "website/AnnouncementViewController.h"
+#include "website/LPServiceGuideViewController.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,8 +1,8 @@
 #include "Screenshots.h"
 #include "driver/ScreenshotTour.h"
-#include "info/MapPointViewController.h"
-#include "info/MapView.h"
-#include "shell/HomeViewController.h"
+#include "home/HomeViewController.h"
+#include "map/MapPointViewController.h"
+#include "map/MapView.h"
 #include "shell/QmlNavigator.h"
 
 using namespace Qt::StringLiterals;

@@ -1,11 +1,11 @@
 #include "Screenshots.h"
-#include "account/SignInSession.h"
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
 #include "billing/SavedAccountSheet.h"
+#include "common/SignInSession.h"
 #include "driver/ScreenshotTour.h"
+#include "home/HomeViewController.h"
 #include "redpackets/LPHongBaoView.h"
-#include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
 
 #include <QCoreApplication>
@@ -53,13 +53,13 @@ void addPaymentScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignIn
         });
     });
     tour.add(
-        u"pay-hongbao-sheet"_s,
+        u"pay-redpacket-sheet"_s,
         [payScreen] {
             return on<Payment>(payScreen(), [](Payment *payment) { payment->didSelectRow(6); });
         },
         1500);
     tour.add(
-        u"pay-hongbao-chosen"_s,
+        u"pay-redpacket-chosen"_s,
         [topModal] {
             return on<LPHongBaoView>(topModal(), [](LPHongBaoView *sheet) { sheet->chooseRow(1); });
         },

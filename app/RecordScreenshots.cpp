@@ -1,8 +1,8 @@
 #include "Screenshots.h"
 #include "driver/ScreenshotTour.h"
+#include "home/HomeViewController.h"
 #include "records/LPDatePicker.h"
 #include "records/LPPayRecordViewController.h"
-#include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #include "Screenshots.h"
-#include "account/SignInSession.h"
+#include "common/SignInSession.h"
 #include "driver/ScreenshotTour.h"
-#include "shell/HomeViewController.h"
+#include "home/HomeViewController.h"
 #include "shell/QmlNavigator.h"
 
 using namespace Qt::StringLiterals;

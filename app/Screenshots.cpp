@@ -2,8 +2,8 @@
 
 #include "account/SignViewController.h"
 #include "driver/ScreenshotTour.h"
+#include "home/HomeViewController.h"
 #include "shell/CareMode.h"
-#include "shell/HomeViewController.h"
 #include "shell/KTLoadingView.h"
 #include "shell/QmlNavigator.h"
 

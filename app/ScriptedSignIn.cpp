@@ -1,7 +1,7 @@
 #include "ScriptedSignIn.h"
 
-#include "account/SignInSession.h"
 #include "account/SignViewController.h"
+#include "common/SignInSession.h"
 #include "shell/QmlNavigator.h"
 
 #include <QLoggingCategory>

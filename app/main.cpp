@@ -5,11 +5,14 @@
 #include "Screenshots.h"
 #include "ScriptedSignIn.h"
 #include "StartupProbe.h"
-#include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
 #include "billing/ReceiptFolder.h"
+#include "common/SignInSession.h"
 #include "driver/GuidedTour.h"
 #include "driver/ScreenshotTour.h"
+#include "home/HomeViewController.h"
+#include "home/ImageCache.h"
+#include "home/ImageCacheProvider.h"
 #include "platform/AppIdentity.h"
 #include "platform/AppOptions.h"
 #include "platform/Clock.h"
@@ -27,9 +30,6 @@
 #include "shell/AppDelegate.h"
 #include "shell/AppLifecycle.h"
 #include "shell/CareMode.h"
-#include "shell/HomeViewController.h"
-#include "shell/ImageCache.h"
-#include "shell/ImageCacheProvider.h"
 #include "shell/QmlNavigator.h"
 #include "tour/TourSteps.h"
 
@@ -192,9 +192,8 @@ int main(int argc, char *argv[])
     ReceiptFolder receipts(options.receiptFolder, &fileOpener);
     qCInfo(lcApp).noquote() << "receipts folder:" << receipts.path();
     const ScreenServices screenServices{
-        accountServices, &imageCache,  options.websiteUrl, &notificationCenter, &wallet,
-        &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &careMode,
-        &receipts};
+        accountServices, &imageCache,     options.websiteUrl, &notificationCenter, &wallet,  &clock,
+        &pageFetcher,    &paymentResults, options.tileUrl,    &careMode,           &receipts};
     QmlNavigator navigator(nullptr);
     QQmlApplicationEngine engine;
     importQmlModules(engine);

@@ -9,10 +9,10 @@
 
 #include "RatioReporter.h"
 #include "Website.h"
-#include "info/NoticeList.h"
-#include "info/PageFragments.h"
-#include "info/WebsiteAddress.h"
 #include "platform/PageFetcher.h"
+#include "website/NoticeList.h"
+#include "website/PageFragments.h"
+#include "website/WebsiteAddress.h"
 
 #include <QUrl>
 #include <QUrlQuery>

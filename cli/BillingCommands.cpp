@@ -10,7 +10,7 @@
 #include "billing/PaymentRows.h"
 #include "billing/Receipt.h"
 #include "billing/ReceiptPdf.h"
-#include "billing/WeChatConfig.h"
+#include "common/WeChatConfig.h"
 #include "platform/Clock.h"
 #include "platform/SandboxWallet.h"
 #include "platform/WXApiDelegate.h"
@@ -74,6 +74,43 @@ struct WalletAnswer final : WXApiDelegate
 {
     void onResp(const PayResp &resp) override { received = resp; }
     std::optional<PayResp> received;
+};
+
+/// The wallet as pay hands it the order: --tamper spoils the signature first, so that the
+/// wallet's refusal can be seen, and whether the wallet could be opened is kept.
+class PayingWallet final : public WalletSdk
+{
+public:
+    PayingWallet(WalletSdk &wallet, bool tamper)
+        : m_wallet(wallet)
+        , m_tamper(tamper)
+    {}
+
+    void registerApp(const QString &appId, const QString &description) override
+    {
+        m_wallet.registerApp(appId, description);
+    }
+    bool handleOpenURL(const QUrl &url, WXApiDelegate *delegate) override
+    {
+        return m_wallet.handleOpenURL(url, delegate);
+    }
+    bool isWXAppInstalled() const override { return m_wallet.isWXAppInstalled(); }
+    bool isWXAppSupportApi() const override { return m_wallet.isWXAppSupportApi(); }
+    bool sendReq(const PayReq &request) override
+    {
+        PayReq sent = request;
+        if (m_tamper)
+            sent.sign[0] = sent.sign[0] == u'0' ? u'1' : u'0';
+        m_opened = m_wallet.sendReq(sent);
+        return m_opened;
+    }
+
+    bool opened() const { return m_opened; }
+
+private:
+    WalletSdk &m_wallet;
+    bool m_tamper;
+    bool m_opened = false;
 };
 
 /// Runs one arrears query to its outcome: the model, the name of the notification, or
@@ -212,6 +249,7 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
 
     CliServices services(options);
     SandboxWallet wallet(&services.network, options.walletUrl(), options.walletAvailability);
+    // Kept name (traceability): see docs/names.md
     wallet.registerApp(WeChatConfig::appId, u"Morvel"_s);
     // The same check as the pay buttons, before any order exists.
     if (!wallet.isWXAppInstalled()) {
@@ -242,6 +280,7 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
             const QHash<QString, QString> fields = order.fields();
             for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
                 object.insert(it.key(), it.value());
+            // Kept name (wire): see docs/names.md
             object.insert(u"drives"_s, u"IOS1"_s);
             object.insert(u"prepayId"_s, prepayId);
             object.insert(u"errCode"_s, resp.errCode);
@@ -264,32 +303,31 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
             finish(*answer.received);
     });
 
-    auto handOff = [&](const ServiceReply &reply) {
-        const std::optional<QString> id = OrderCreation::prepayIdOf(reply.replyDocument);
-        if (!id) {
-            fail(u"the service created no order: "_s +
-                     OrderCreation::refusalOf(reply.replyDocument).value_or(u"no reason given"_s),
-                 1);
-            return;
-        }
-        prepayId = *id;
+    // The order is made and handed to the wallet as the pay buttons do.
+    PayingWallet payingWallet(wallet, payOptions.tamper);
+    OrderCreation creation(&services.client, &payingWallet, &clock);
+    QObject::connect(&creation, &OrderCreation::ordered, [&](const QString &id) {
+        prepayId = id;
         receipt.prepayId = prepayId;
         if (!json)
             CliOutput::print(
                 u"order %1: ypay %2 fen, spay %3 fen"_s.arg(prepayId, order.ypay, order.spay));
-        PayReq request = PayRequest::build(prepayId, clock.secondsSinceEpoch());
-        if (payOptions.tamper)
-            request.sign[0] = request.sign[0] == u'0' ? u'1' : u'0';
-        if (!wallet.sendReq(request))
-            fail(u"the wallet app is missing or cannot pay"_s, 1);
-    };
+    });
     auto createOrder = [&](const PayModel &model, const std::optional<RedPacketChoice> &packet) {
         order = OrderRequest::make(account, deviceId, model, packet);
         receipt = Receipt::make(model, order, packet);
         receipt.orderTime =
             QDateTime::fromMSecsSinceEpoch(qint64(clock.secondsSinceEpoch() * 1000));
-        services.client.call(ServiceOperation::createOrder, order.fields(), &services.network,
-                             handOff, [&] { fail(u"no reply to createOrder"_s, 3); });
+        creation.start(order, [&](const OrderCreation::Outcome &outcome) {
+            if (!outcome.answered)
+                fail(u"no reply to createOrder"_s, 3);
+            else if (!outcome.handedOff)
+                fail(u"the service created no order: "_s +
+                         outcome.refusal.value_or(u"no reason given"_s),
+                     1);
+            else if (!payingWallet.opened())
+                fail(u"the wallet app is missing or cannot pay"_s, 1);
+        });
     };
     auto choosePacket = [&](const PayModel &model) {
         if (payOptions.packetId.isEmpty()) {

@@ -7,6 +7,7 @@ using namespace Qt::StringLiterals;
 
 std::optional<QString> deviceIdentifier(const AppOptions &options, const QString &given)
 {
+    // Kept name (stored): see docs/names.md
     const QString deviceId =
         given.isEmpty() ? IniSettingsStore(options.home).string(u"UUID"_s) : given;
     if (deviceId.isEmpty()) {

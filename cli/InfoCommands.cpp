@@ -5,11 +5,11 @@
 #include "DeviceIdentifier.h"
 #include "GadgetJson.h"
 #include "billing/Money.h"
-#include "info/NoticeListLoader.h"
 #include "platform/NetworkPageFetcher.h"
 #include "records/PayRecordQuery.h"
 #include "records/PayRecordReply.h"
 #include "records/PaymentMonths.h"
+#include "website/NoticeListLoader.h"
 
 #include <QCoreApplication>
 #include <QDate>

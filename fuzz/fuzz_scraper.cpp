@@ -1,8 +1,8 @@
-#include "info/HtmlDocument.h"
-#include "info/NoticeList.h"
-#include "info/PageFragments.h"
-#include "info/StringPieces.h"
 #include "platform/PageFetcher.h"
+#include "website/HtmlDocument.h"
+#include "website/NoticeList.h"
+#include "website/PageFragments.h"
+#include "website/StringPieces.h"
 
 #include <QLoggingCategory>
 #include <QUrl>

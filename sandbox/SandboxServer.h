@@ -27,6 +27,7 @@ class SandboxServer : public QObject
     Q_OBJECT
 
 public:
+    // Kept name (wire): see docs/names.md
     static constexpr QLatin1StringView servicePath{"/trvo/ws/appService"};
 
     explicit SandboxServer(const Store &store, QObject *parent = nullptr);

@@ -2,8 +2,8 @@
 
 #include "SandboxLog.h"
 #include "Settlement.h"
-#include "billing/DataMD5.h"
-#include "billing/WeChatConfig.h"
+#include "common/DataMD5.h"
+#include "common/WeChatConfig.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

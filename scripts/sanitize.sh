@@ -8,7 +8,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh" --install-only
 
 build="$root/build-sanitize"
-areas=${TARVO_SANITIZE_AREAS:-'^(service|billing|redpackets|records|info|sandbox)$'}
+areas=${TARVO_SANITIZE_AREAS:-'^(service|billing|redpackets|records|website|map|sandbox)$'}
 skip='view|screen|tour|launch|load'
 cmake -S "$root" -B "$build" -G Ninja -DTARVO_SANITIZE=ON -DTARVO_BENCH=OFF -DTARVO_FUZZ=OFF \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" >/dev/null

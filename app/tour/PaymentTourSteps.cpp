@@ -112,9 +112,9 @@ GuidedTour::Expectation showsRows(const Rows &expected)
 QStringList billsShown(ViewProbe &probe)
 {
     QStringList shown;
-    for (const QQuickItem *month : fromTop(probe, u"dateLable"_s)) {
-        shown.append(textOf(month) + u' ' + textOf(ViewProbe::besideNamed(month, u"typeLable"_s)) +
-                     u' ' + textOf(ViewProbe::besideNamed(month, u"amountLable"_s)));
+    for (const QQuickItem *month : fromTop(probe, u"dateLabel"_s)) {
+        shown.append(textOf(month) + u' ' + textOf(ViewProbe::besideNamed(month, u"typeLabel"_s)) +
+                     u' ' + textOf(ViewProbe::besideNamed(month, u"amountLabel"_s)));
     }
     return shown;
 }
@@ -209,16 +209,16 @@ void addSavedAccountSteps(GuidedTour &tour)
 void addRedPacketSteps(GuidedTour &tour)
 {
     tour.add(
-        u"pay-hongbao-sheet"_s, [](ViewProbe &probe) { return probe.tapText(u"不使用红包"_s); },
+        u"pay-redpacket-sheet"_s, [](ViewProbe &probe) { return probe.tapText(u"不使用红包"_s); },
         [](ViewProbe &probe) {
-            const QList<QQuickItem *> card = probe.visibleNamed(u"hongBaoCard"_s);
+            const QList<QQuickItem *> card = probe.visibleNamed(u"redPacketCard"_s);
             if (card.isEmpty() || !probe.visibleText(u"红包信息"_s))
                 return u"no red packet sheet"_s;
             // Taps land where the rows are only once the card has sprung open.
             if (card.constFirst()->scale() != 1.0)
                 return u"the sheet is still opening"_s;
             QStringList titles;
-            for (const QQuickItem *title : fromTop(probe, u"hongBaoRowTitle"_s))
+            for (const QQuickItem *title : fromTop(probe, u"redPacketRowTitle"_s))
                 titles.append(textOf(title));
             // The service lists the packets in no fixed order; "不使用红包" always comes first.
             const QStringList packets{
@@ -231,19 +231,19 @@ void addRedPacketSteps(GuidedTour &tour)
             // Nothing chosen yet: the mark is on "不使用红包".
             const QList<QQuickItem *> marks = probe.visibleNamed(u"tipBtn"_s);
             if (marks.size() != 1 ||
-                textOf(ViewProbe::besideNamed(marks.constFirst(), u"hongBaoRowTitle"_s)) !=
+                textOf(ViewProbe::besideNamed(marks.constFirst(), u"redPacketRowTitle"_s)) !=
                     u"不使用红包"_s)
                 return u"the mark is not on 不使用红包 alone"_s;
             return QString();
         });
     tour.add(
-        u"pay-hongbao-chosen"_s,
+        u"pay-redpacket-chosen"_s,
         [](ViewProbe &probe) {
             return probe.tapText(u"%1   %2元"_s.arg(smallPacket, yuan(smallPacketFen)));
         },
         both(
             [](ViewProbe &probe) {
-                return probe.visibleNamed(u"hongBaoCard"_s).isEmpty()
+                return probe.visibleNamed(u"redPacketCard"_s).isEmpty()
                            ? QString()
                            : u"the sheet is still open"_s;
             },
@@ -269,7 +269,7 @@ void addDetailSteps(GuidedTour &tour)
     tour.add(
         u"pay-detail-scrolled"_s,
         [](ViewProbe &probe) {
-            const QList<QQuickItem *> rows = fromTop(probe, u"dateLable"_s);
+            const QList<QQuickItem *> rows = fromTop(probe, u"dateLabel"_s);
             return !rows.isEmpty() && probe.turnWheel(rows.constLast()->parentItem(), -8);
         },
         both(GuidedTour::showsTexts({u"缴费"_s}), [seen](ViewProbe &probe) {

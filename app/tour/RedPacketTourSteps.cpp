@@ -19,8 +19,8 @@ QString endOfMonth(QDate date)
 QMap<QString, QString> packetsShown(ViewProbe &probe)
 {
     QMap<QString, QString> shown;
-    for (const QQuickItem *amount : probe.visibleNamed(u"hongBaoAmount"_s)) {
-        const QQuickItem *date = ViewProbe::besideNamed(amount, u"hongBaoDate"_s);
+    for (const QQuickItem *amount : probe.visibleNamed(u"redPacketAmount"_s)) {
+        const QQuickItem *date = ViewProbe::besideNamed(amount, u"redPacketDate"_s);
         shown.insert(amount->property("text").toString(),
                      date ? date->property("text").toString() : QString());
     }
@@ -45,7 +45,7 @@ void addRedPacketTourSteps(GuidedTour &tour, const TourContext &)
     const QMap<QString, QString> packets{{u"5.00元"_s, endOfMonth(today.addMonths(6))},
                                          {u"10.00元"_s, endOfMonth(today.addMonths(12))}};
     tour.add(
-        u"hongbao-list"_s, [](ViewProbe &probe) { return probe.tapText(u"我的红包"_s); },
+        u"redpackets-list"_s, [](ViewProbe &probe) { return probe.tapText(u"我的红包"_s); },
         [packets](ViewProbe &probe) {
             const QString left = GuidedTour::lacksTexts({u"缴费记录"_s})(probe);
             if (!left.isEmpty())
@@ -55,5 +55,5 @@ void addRedPacketTourSteps(GuidedTour &tour, const TourContext &)
                                     : u"packets shown: [%1], expected [%2]"_s.arg(
                                           describe(shown), describe(packets));
         });
-    tour.add(u"hongbao-back-home"_s, TourNavigation::tapBack, TourNavigation::home);
+    tour.add(u"redpackets-back-home"_s, TourNavigation::tapBack, TourNavigation::home);
 }

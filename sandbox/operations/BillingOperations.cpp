@@ -23,6 +23,7 @@ const QString noArrearsInformation = u"Tarvo无欠费信息\uFF01"_s;
 
 OperationResult queryFailed(const QString &returnCode, const QString &message)
 {
+    // Kept name (wire): see docs/names.md
     return OperationResult::text(XmlBuilder(u"queryOweAmtYxResponse"_s)
                                      .element(u"replyCode"_s, u"01"_s)
                                      .element(u"returnCode"_s, returnCode)

@@ -66,6 +66,7 @@ Website::Website()
 
 QStringList Website::pagePaths()
 {
+    // Kept name (wire): see docs/names.md
     return {u"/reds/service.asp"_s, u"/reds/service_detail.asp"_s, u"/reds/main.asp"_s,
             u"/reds/about.asp"_s};
 }

@@ -21,6 +21,7 @@ public:
 
     /// The page scripts under /reds/ that answer, each routed to page().
     static QStringList pagePaths();
+    // Kept name (wire): see docs/names.md
     static constexpr QLatin1StringView picturePrefix{"/upfile/"};
 
     /// A page script with its query; 404 when the query names no page.

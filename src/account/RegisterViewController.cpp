@@ -2,7 +2,7 @@
 
 #include "AccountLog.h"
 #include "MobileNumber.h"
-#include "billing/DataMD5.h"
+#include "common/DataMD5.h"
 #include "platform/Reachability.h"
 #include "platform/SettingsStore.h"
 #include "service/DocumentDictionary.h"
@@ -45,6 +45,7 @@ void RegisterViewController::registerBtn()
         navigator()->notice(tr("密码或账号输入格式错误!"));
         return;
     }
+    // Kept name (stored): see docs/names.md
     const QString device = m_services.settings->string(u"UUID"_s);
     qCInfo(lcAccount) << "registering";
     m_services.service->call(
@@ -64,10 +65,12 @@ void RegisterViewController::registerBtn()
 
 void RegisterViewController::didRegister(const QVariantMap &reply)
 {
+    // Kept name (wire): see docs/names.md
     const QString flag = DocumentDictionary::textAt(reply, {u"info", u"flag"}).value_or(QString());
     qCInfo(lcAccount) << "registration answered with flag" << flag;
     const QString signIn = tr("登录");
     if (flag == u"1") {
+        // Kept name (wire): see docs/names.md
         const bool withRedPacket =
             DocumentDictionary::valueAt(reply, {u"info"}).toMap().contains(u"hb"_s);
         const QString message = withRedPacket

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AccountServices.h"
+#include "common/AccountServices.h"
 #include "shell/ViewController.h"
 
 #include <QString>
@@ -9,12 +9,14 @@
 
 /// The registration screen: a new user account from a mobile number and a password, one per
 /// device. Presented by sign-in; it stores nothing on the device.
+// Kept name (traceability): see docs/names.md
 class RegisterViewController : public ViewController
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Account/RegisterView.qml")
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString accountText READ accountText WRITE setAccountText NOTIFY accountTextChanged)
     Q_PROPERTY(
         QString passWordText READ passWordText WRITE setPassWordText NOTIFY passWordTextChanged)
@@ -29,8 +31,10 @@ public:
     void setPassWordText(const QString &text);
 
     /// Registers: network, then the fields, then the request.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void registerBtn();
     /// Back to sign-in without a request.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void loginBtn();
 
 signals:

@@ -9,12 +9,12 @@ RememberedCredentials::RememberedCredentials(SettingsStore *settings, SecureStor
     , m_secureStore(secureStore)
 {}
 
-bool RememberedCredentials::isRember() const
+bool RememberedCredentials::remembersPassword() const
 {
     return m_settings->value(rememberKey).toBool();
 }
 
-void RememberedCredentials::setRember(bool on)
+void RememberedCredentials::setRemembersPassword(bool on)
 {
     m_settings->setValue(rememberKey, on);
 }

@@ -10,18 +10,21 @@ class SettingsStore;
 class RememberedCredentials
 {
 public:
+    // Kept name (stored): see docs/names.md
     static constexpr QLatin1StringView rememberKey{"isRember"};
     static constexpr QLatin1StringView accountKey{"account"};
     /// Settings key under which older builds kept the password in plain text.
+    // Kept name (stored): see docs/names.md
     static constexpr QLatin1StringView legacyPasswordKey{"passWord"};
     /// Secure-store item of the remembered password.
+    // Kept name (stored): see docs/names.md
     static constexpr QLatin1StringView passwordAccount{"passWord"};
     static constexpr QLatin1StringView passwordService{"LP"};
 
     RememberedCredentials(SettingsStore *settings, SecureStore *secureStore);
 
-    bool isRember() const;
-    void setRember(bool on);
+    bool remembersPassword() const;
+    void setRemembersPassword(bool on);
 
     QString account() const;
     QString password() const;

@@ -3,8 +3,8 @@
 #include "AccountLog.h"
 #include "MobileNumber.h"
 #include "RegisterViewController.h"
-#include "SignInSession.h"
-#include "billing/DataMD5.h"
+#include "common/DataMD5.h"
+#include "common/SignInSession.h"
 #include "platform/Reachability.h"
 #include "service/ServiceClient.h"
 #include "shell/Navigator.h"
@@ -50,7 +50,7 @@ void SignViewController::viewDidLoad()
 
 void SignViewController::initInterface()
 {
-    if (!m_credentials.isRember())
+    if (!m_credentials.remembersPassword())
         return;
     setAccountText(m_credentials.account());
     setPassWordText(m_credentials.password());
@@ -88,7 +88,7 @@ void SignViewController::didCheckUser(const QString &returnText, const QString &
 {
     if (returnText == u"1") {
         qCInfo(lcAccount) << "signed in";
-        if (m_credentials.isRember())
+        if (m_credentials.remembersPassword())
             m_credentials.remember(account, password);
         m_services.session->signIn(account);
         navigator()->dismiss(this, true);
@@ -108,5 +108,5 @@ void SignViewController::riginBtn()
 void SignViewController::remerberPassword()
 {
     setMiMaKuang(!m_miMaKuang);
-    m_credentials.setRember(m_miMaKuang);
+    m_credentials.setRemembersPassword(m_miMaKuang);
 }

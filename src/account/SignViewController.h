@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AccountServices.h"
 #include "RememberedCredentials.h"
+#include "common/AccountServices.h"
 #include "shell/ViewController.h"
 
 #include <QString>
@@ -10,16 +10,19 @@
 /// The sign-in screen: the gate of the app, left only by a successful sign-in.
 ///
 /// It can remember the account and password for the next start, and opens registration.
+// Kept name (traceability): see docs/names.md
 class SignViewController : public ViewController
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Account/SignView.qml")
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString accountText READ accountText WRITE setAccountText NOTIFY accountTextChanged)
     Q_PROPERTY(
         QString passWordText READ passWordText WRITE setPassWordText NOTIFY passWordTextChanged)
     /// The remember-password toggle's selected state.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(bool miMaKuang READ miMaKuang NOTIFY miMaKuangChanged)
 
 public:
@@ -35,12 +38,16 @@ public:
     void viewDidLoad() override;
 
     /// Signs in: network, then the fields, then the request.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void loginBtn();
     /// Opens registration over this screen.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void riginBtn();
     /// Flips the remember-password option.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void remerberPassword();
     /// Fills in what was remembered.
+    // Kept name (traceability): see docs/names.md
     void initInterface();
 
 signals:

@@ -15,6 +15,7 @@ namespace {
 // put the wrong one on an order.
 constexpr int fieldsPerBill = 12;
 
+// Kept name (wire): see docs/names.md
 const QString rootName = u"queryOweAmtYxResponse"_s;
 const QString success = u"查询成功!"_s;
 
@@ -34,6 +35,7 @@ QString notificationFor(const QString &message)
 
 QList<queryListModel> billRecords(const QVariant &queryList)
 {
+    // Kept name (wire): see docs/names.md
     const QVariant inner = queryList.typeId() == QMetaType::QVariantMap
                                ? queryList.toMap().value(u"queryList"_s)
                                : QVariant();
@@ -55,6 +57,7 @@ Outcome read(const std::optional<QVariantMap> &replyDocument)
 {
     if (!replyDocument)
         return {noData, {}};
+    // Kept name (wire): see docs/names.md
     const std::optional<QString> message =
         DocumentDictionary::textAt(*replyDocument, {rootName, u"returnMsg"});
     if (!message)

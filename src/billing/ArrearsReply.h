@@ -9,6 +9,7 @@
 namespace ArrearsReply {
 
 /// The names under which a query that ends without a result is announced.
+// Kept name (traceability): see docs/names.md
 inline const QString noSuchUser = QStringLiteral("NOUserPostName");
 inline const QString noArrears = QStringLiteral("NoArrearage");
 inline const QString noInformation = QStringLiteral("Nomessage");

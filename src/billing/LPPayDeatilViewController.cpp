@@ -54,6 +54,7 @@ void LPPayDeatilViewController::viewDidLoad()
 void LPPayDeatilViewController::pay()
 {
     m_payAction->pay([this] {
+        // Kept name (stored): see docs/names.md
         return PayAction::Payment::of(m_userID, m_services.account.settings->string(u"UUID"_s),
                                       m_model);
     });

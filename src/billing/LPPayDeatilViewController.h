@@ -11,17 +11,18 @@ class PayAction;
 
 /// The arrears detail screen "欠费明细": the bills of an arrears result one by one, and a pay
 /// button that pays all of them, without red packet.
+// Kept name (traceability): see docs/names.md
 class LPPayDeatilViewController : public BaseViewController
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
-    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Billing/LPPayDeatilView.qml")
+    Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Billing/LPPayDetailView.qml")
     /// One entry per bill: date, type and amount texts.
     Q_PROPERTY(QVariantList rows READ rows CONSTANT)
     /// The footer with "缴费" shows only when there are bills; the tip otherwise.
     Q_PROPERTY(bool footerVisible READ footerVisible CONSTANT)
-    Q_PROPERTY(bool tipLableVisible READ tipLableVisible CONSTANT)
+    Q_PROPERTY(bool tipLabelVisible READ tipLabelVisible CONSTANT)
 
 public:
     /// `userID` is the account number whose bills these are.
@@ -34,10 +35,12 @@ public:
 
     QVariantList rows() const;
     bool footerVisible() const { return !m_dataSource.isEmpty(); }
-    bool tipLableVisible() const { return m_dataSource.isEmpty(); }
+    bool tipLabelVisible() const { return m_dataSource.isEmpty(); }
+    // Kept name (traceability): see docs/names.md
     QString userID() const { return m_userID; }
 
     void viewDidLoad() override;
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void pay();
 
 signals:
@@ -47,6 +50,7 @@ signals:
 private:
     ScreenServices m_services;
     PayAction *m_payAction;
+    // Kept name (traceability): see docs/names.md
     QList<queryListModel> m_dataSource;
     PayModel m_model;
     QString m_userID;

@@ -14,6 +14,7 @@ class ServiceClient;
 /// with the result, or one named notification. The tool lives as a child of the object
 /// that asked, so an outcome never reaches a screen that has gone, and it deletes itself
 /// once the outcome is delivered.
+// Kept name (traceability): see docs/names.md
 class LPPayInfoTool : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
 
 private:
     NotificationCenter *m_notifications;
+    // Kept name (traceability): see docs/names.md
     Success m_block;
     NoReply m_noReply;
 };

@@ -8,7 +8,7 @@
 #include "PaymentRows.h"
 #include "SavedAccountSheet.h"
 #include "SavedAccounts.h"
-#include "account/SignInSession.h"
+#include "common/SignInSession.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Reachability.h"
 #include "platform/SettingsStore.h"
@@ -24,6 +24,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Kept name (stored): see docs/names.md
 const QString userNumberKey = u"userNumber"_s;
 
 struct Refusal
@@ -56,7 +57,7 @@ LPPayViewController::LPPayViewController(Navigator *navigator, const ScreenServi
     : BaseViewController(navigator, parent)
     , m_services(services)
     , m_payAction(new PayAction(navigator, services, this))
-    , m_tipLableText(tr("暂无数据!"))
+    , m_tipLabelText(tr("暂无数据!"))
 {
     connect(m_payAction, &PayAction::paid, this, &LPPayViewController::didPay);
     if (services.notifications)
@@ -125,7 +126,7 @@ void LPPayViewController::didReceiveResult(const PayModel &model, const QString 
         loading->endAnimation();
         loading->deleteLater();
     }
-    setTipLable(false, m_tipLableText);
+    setTipLabel(false, m_tipLabelText);
     offerToSave();
 }
 
@@ -145,7 +146,7 @@ void LPPayViewController::didRefuse(const QString &notification)
         if (self)
             self->offerToSave();
     });
-    setTipLable(true, refusal->tip);
+    setTipLabel(true, refusal->tip);
 }
 
 void LPPayViewController::didSelectRow(int row)
@@ -226,6 +227,7 @@ void LPPayViewController::pay()
     // Made when the agreement is accepted: the account and the bills of the result on screen
     // then, which a search in between replaces together.
     m_payAction->pay([this] {
+        // Kept name (stored): see docs/names.md
         return PayAction::Payment::of(m_resultAccount,
                                       m_services.account.settings->string(u"UUID"_s), m_model,
                                       redPacketChoice());
@@ -331,7 +333,7 @@ void LPPayViewController::openSavedAccountSheet(const QString &account)
 void LPPayViewController::viewWillDisappear()
 {
     endLoading();
-    setTipLable(false, m_tipLableText);
+    setTipLabel(false, m_tipLabelText);
 }
 
 void LPPayViewController::showRows(const PayModel &model, bool showsResult)
@@ -350,13 +352,13 @@ void LPPayViewController::setMainTableViewEnabled(bool enabled)
     emit mainTableViewEnabledChanged();
 }
 
-void LPPayViewController::setTipLable(bool visible, const QString &text)
+void LPPayViewController::setTipLabel(bool visible, const QString &text)
 {
-    if (m_tipLableVisible == visible && m_tipLableText == text)
+    if (m_tipLabelVisible == visible && m_tipLabelText == text)
         return;
-    m_tipLableVisible = visible;
-    m_tipLableText = text;
-    emit tipLableChanged();
+    m_tipLabelVisible = visible;
+    m_tipLabelText = text;
+    emit tipLabelChanged();
 }
 
 void LPPayViewController::endLoading()

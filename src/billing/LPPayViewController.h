@@ -16,6 +16,7 @@ class PayAction;
 
 /// The payment screen "水电气缴费": search an account number, see what it owes in eight rows,
 /// optionally deduct a red packet, pay, or open the bills one by one.
+// Kept name (traceability): see docs/names.md
 class LPPayViewController : public BaseViewController
 {
     Q_OBJECT
@@ -23,16 +24,18 @@ class LPPayViewController : public BaseViewController
     QML_UNCREATABLE("made by the app's C++")
     Q_CLASSINFO("view", "qrc:/qt/qml/Tarvo/Billing/LPPayView.qml")
     /// The account number field's text.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString seacrBar READ seacrBar WRITE setSeacrBar NOTIFY seacrBarChanged)
     Q_PROPERTY(QStringList infoA READ infoA CONSTANT)
     /// The eight row values as shown.
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QStringList infoB READ infoB NOTIFY rowsChanged)
     /// The rows and the pay and detail buttons are shown once a result has arrived.
     Q_PROPERTY(bool showsResult READ showsResult NOTIFY rowsChanged)
     Q_PROPERTY(
         bool mainTableViewEnabled READ mainTableViewEnabled NOTIFY mainTableViewEnabledChanged)
-    Q_PROPERTY(bool tipLableVisible READ tipLableVisible NOTIFY tipLableChanged)
-    Q_PROPERTY(QString tipLableText READ tipLableText NOTIFY tipLableChanged)
+    Q_PROPERTY(bool tipLabelVisible READ tipLabelVisible NOTIFY tipLabelChanged)
+    Q_PROPERTY(QString tipLabelText READ tipLabelText NOTIFY tipLabelChanged)
     /// The saved accounts under the field, most recently used first: maps of "account" and
     /// "label".
     Q_PROPERTY(QVariantList savedAccounts READ savedAccounts NOTIFY savedAccountsChanged)
@@ -49,18 +52,21 @@ public:
     QStringList infoB() const { return m_infoB; }
     bool showsResult() const { return m_showsResult; }
     bool mainTableViewEnabled() const { return m_mainTableViewEnabled; }
-    bool tipLableVisible() const { return m_tipLableVisible; }
-    QString tipLableText() const { return m_tipLableText; }
+    bool tipLabelVisible() const { return m_tipLabelVisible; }
+    QString tipLabelText() const { return m_tipLabelText; }
     QVariantList savedAccounts() const;
     bool canSaveResult() const;
 
+    // Kept name (traceability): see docs/names.md
     const PayModel &model() const { return m_model; }
 
     void viewDidLoad() override;
     /// Queries the account number in the field.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void seacr();
     /// A tap on a result row; only the red packet row reacts.
     Q_INVOKABLE void didSelectRow(int row);
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void pay();
     Q_INVOKABLE void detail();
     /// The screen is about to go out of sight.
@@ -76,7 +82,7 @@ signals:
     void seacrBarChanged();
     void rowsChanged();
     void mainTableViewEnabledChanged();
-    void tipLableChanged();
+    void tipLabelChanged();
     void savedAccountsChanged();
 
 private:
@@ -98,7 +104,7 @@ private:
     void openSavedAccountSheet(const QString &account);
     void showRows(const PayModel &model, bool showsResult);
     void setMainTableViewEnabled(bool enabled);
-    void setTipLable(bool visible, const QString &text);
+    void setTipLabel(bool visible, const QString &text);
     void endLoading();
 
     ScreenServices m_services;
@@ -109,12 +115,13 @@ private:
     QString m_resultAccount;
     QStringList m_infoB;
     /// Empty, or the chosen packet's hbid, hbje and hbmc.
+    // Kept name (traceability): see docs/names.md
     QStringList m_hongbaoArray;
     QString m_hbid;
     bool m_showsResult = false;
     bool m_mainTableViewEnabled = true;
-    bool m_tipLableVisible = true;
-    QString m_tipLableText;
+    bool m_tipLabelVisible = true;
+    QString m_tipLabelText;
     QPointer<KTLoadingView> m_loadingView;
     /// A paid account to offer for saving once the look after the payment has ended.
     std::optional<QString> m_offerAccount;

@@ -28,7 +28,7 @@ void OrderCreation::start(const OrderRequest &order, Completion done)
         },
         [done] {
             if (done)
-                done({false, {}, u"网络异常!"_s});
+                done({false, {}, u"网络异常!"_s, false, {}});
         });
 }
 
@@ -36,6 +36,7 @@ std::optional<QString> OrderCreation::prepayIdOf(const std::optional<QVariantMap
 {
     if (!replyDocument)
         return std::nullopt;
+    // Kept name (wire): see docs/names.md
     const std::optional<QString> prepayId =
         DocumentDictionary::textAt(*replyDocument, {u"info", u"prepay_id"});
     // The wallet cannot do anything with a request that names no order.
@@ -48,6 +49,7 @@ std::optional<QString> OrderCreation::refusalOf(const std::optional<QVariantMap>
 {
     if (!replyDocument)
         return std::nullopt;
+    // Kept name (wire): see docs/names.md
     const QString reason = DocumentDictionary::textAt(*replyDocument, {u"info", u"resultMsg"})
                                .value_or(QString())
                                .trimmed();
@@ -67,7 +69,7 @@ OrderCreation::Outcome OrderCreation::handOff(const std::optional<QVariantMap> &
         qCInfo(lcBilling).noquote()
             << "order reply without a prepay id" << reason.value_or(u"and without a reason"_s);
         if (reason)
-            return {false, {}, tr("订单创建失败：%1").arg(*reason)};
+            return {false, {}, tr("订单创建失败：%1").arg(*reason), true, reason};
         return {false, {}, tr("订单创建失败，请稍后再试")};
     }
     sendPayRequest(*prepayId, wallet, clock);

@@ -22,7 +22,9 @@ public:
     {
         bool handedOff = false;
         QString prepayId;
-        QString message; ///< for the customer when not handed off
+        QString message;                ///< for the customer when not handed off
+        bool answered = true;           ///< false when the service did not reply in time
+        std::optional<QString> refusal; ///< the service's reason, when it gave one
     };
     using Completion = std::function<void(const Outcome &outcome)>;
 

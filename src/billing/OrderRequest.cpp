@@ -28,6 +28,7 @@ OrderRequest OrderRequest::make(const QString &account, const QString &deviceId,
 
 QHash<QString, QString> OrderRequest::fields() const
 {
+    // Kept name (wire): see docs/names.md
     return {{u"userbh"_s, userbh}, {u"uuid"_s, uuid}, {u"rcvblAmtId"_s, rcvblAmtId},
             {u"ypay"_s, ypay},     {u"spay"_s, spay}, {u"hbid"_s, hbid},
             {u"hbje"_s, hbje}};

@@ -10,6 +10,7 @@
 /// The values of one `createOrder` request; amounts in fen except the packet, in yuan.
 struct OrderRequest
 {
+    // Kept name (traceability): see docs/names.md
     QString userbh;
     QString uuid;
     QString rcvblAmtId;

@@ -7,9 +7,11 @@
 #include <QString>
 
 /// What one utility account owes: the customer, the totals and the outstanding bills.
+// Kept name (traceability): see docs/names.md
 struct PayModel
 {
     Q_GADGET
+    // Kept name (wire): see docs/names.md
     Q_PROPERTY(QString acctOrgName MEMBER acctOrgName)
     Q_PROPERTY(QString acctOrgNo MEMBER acctOrgNo)
     Q_PROPERTY(QString addr MEMBER addr)
@@ -46,5 +48,6 @@ public:
     QString totalPenAlty;
     QString totalRcvBlamt;
     QString totalRcvedAmt;
+    // Kept name (wire): see docs/names.md
     QList<queryListModel> queryList;
 };

@@ -1,9 +1,9 @@
 #include "PayRequest.h"
 
 #include "BillingLog.h"
-#include "DataMD5.h"
 #include "WXUtil.h"
-#include "WeChatConfig.h"
+#include "common/DataMD5.h"
+#include "common/WeChatConfig.h"
 #include "platform/Clock.h"
 #include "platform/WalletSdk.h"
 

@@ -17,4 +17,5 @@ PayReq build(const QString &prepayId, double secondsSinceEpoch);
 } // namespace PayRequest
 
 /// Builds, signs and hands the request to the wallet; its answer is not examined.
+// Kept name (traceability): see docs/names.md
 void sendPayRequest(const QString &prepayId, WalletSdk &wallet, const Clock &clock);

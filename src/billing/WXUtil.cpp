@@ -1,6 +1,6 @@
 #include "WXUtil.h"
 
-#include "DataMD5.h"
+#include "common/DataMD5.h"
 
 QString WXUtil::md5(const QString &text)
 {

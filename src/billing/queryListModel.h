@@ -4,9 +4,11 @@
 #include <QString>
 
 /// One outstanding bill of an account: a charge of water, electricity or gas.
+// Kept name (traceability): see docs/names.md
 struct queryListModel
 {
     Q_GADGET
+    // Kept name (wire): see docs/names.md
     Q_PROPERTY(QString oweAmt MEMBER oweAmt)
     Q_PROPERTY(QString rcvType MEMBER rcvType)
     Q_PROPERTY(QString rcvblAmt MEMBER rcvblAmt)

@@ -40,6 +40,7 @@ bool FileSecureStore::write(const QString &account, const QString &service, cons
     }
     QJsonObject root = *loaded;
     QJsonObject items = root.value(service).toObject();
+    // Kept name (stored): see docs/names.md
     items.insert(account, QJsonObject{{u"label"_s, label}, {u"secret"_s, secret}});
     root.insert(service, items);
 

@@ -12,6 +12,7 @@
 class FileSecureStore final : public SecureStore
 {
 public:
+    // Kept name (stored): see docs/names.md
     static constexpr QLatin1StringView fileName{"secure-store.json"};
 
     /// Secrets in `home`/secure-store.json.

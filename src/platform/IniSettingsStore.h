@@ -12,6 +12,7 @@
 class IniSettingsStore final : public SettingsStore
 {
 public:
+    // Kept name (stored): see docs/names.md
     static constexpr QLatin1StringView fileName{"settings.ini"};
 
     /// Settings in `home`/settings.ini; the file is created on the first change.

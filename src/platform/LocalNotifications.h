@@ -31,9 +31,11 @@ public:
     virtual ~LocalNotifications() = default;
 
     /// Asks permission to use the kinds in `typeMask`; asking again is harmless.
+    // Kept name (traceability): see docs/names.md
     virtual void registerUserNotificationSettings(int typeMask) = 0;
 
     /// Shows the notification once, at its fire date (at once when that has passed).
+    // Kept name (traceability): see docs/names.md
     virtual void scheduleLocalNotification(const LocalNotification &notification) = 0;
 
     /// Sets the number on the app's badge; 0 clears it. Scheduled notifications stay.

@@ -33,6 +33,7 @@ void SandboxWallet::setUrlOpener(std::function<void(const QUrl &)> opener)
 
 QJsonObject SandboxWallet::requestJson(const QString &appId, const PayReq &request)
 {
+    // Kept name (wire): see docs/names.md
     return {{u"appid"_s, appId},
             {u"partnerId"_s, request.partnerId},
             {u"prepayId"_s, request.prepayId},
@@ -57,6 +58,7 @@ bool SandboxWallet::handleOpenURL(const QUrl &url, WXApiDelegate *delegate)
 
     const QUrlQuery query(url);
     bool isNumber = false;
+    // Kept name (wire): see docs/names.md
     const int errCode = query.queryItemValue(u"ret"_s).toInt(&isNumber);
     if (!isNumber)
         return false;

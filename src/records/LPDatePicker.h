@@ -10,6 +10,7 @@ class Clock;
 
 /// The date picker over the whole window: a date-only wheel that cannot go past the moment
 /// the picker was made, "确定" to hand the date back, "取消" or the dimmed area to leave.
+// Kept name (traceability): see docs/names.md
 class LPDatePicker : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,7 @@ class LPDatePicker : public QObject
     Q_PROPERTY(bool open READ isOpen NOTIFY openChanged)
 
 public:
+    // Kept name (traceability): see docs/names.md
     using BackDateBlock = std::function<void(const QString &date)>;
 
     /// `date` is the wheel's first date as "yyyy-MM-dd"; none (or one that does not read)
@@ -31,6 +33,7 @@ public:
     LPDatePicker(const QString &date, BackDateBlock backDateBlock, const Clock *clock,
                  QObject *parent = nullptr);
 
+    // Kept name (traceability): see docs/names.md
     static QDate translateDateWithString(const QString &text);
     static QString translateStringWithDate(QDate date);
 
@@ -49,10 +52,13 @@ public:
     /// Whether the wheels may rest there: a real day, not after the latest date allowed.
     Q_INVOKABLE bool isSelectable(int year, int month, int day) const;
 
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void show();
     /// Hands the wheel's date back, then closes.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void sure();
     /// Closes without handing anything back.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void cancle();
 
 signals:

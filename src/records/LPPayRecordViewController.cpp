@@ -74,6 +74,7 @@ void LPPayRecordViewController::query()
     auto *loading = new KTLoadingView(this);
     loading->startAnimation();
     loading->setType(0);
+    // Kept name (stored): see docs/names.md
     m_service->call(
         ServiceOperation::queryPayList,
         PayRecordQuery::fields(m_startDateTitle, m_endDateTitle, m_settings->string(u"UUID"_s)),

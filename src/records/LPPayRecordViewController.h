@@ -18,6 +18,7 @@ struct ServiceReply;
 /// reaches the saved receipts and the sums of the last twelve months.
 ///
 /// The dates live in the titles of the two date buttons: a prompt until a date is chosen.
+// Kept name (traceability): see docs/names.md
 class LPPayRecordViewController : public BaseViewController
 {
     Q_OBJECT
@@ -42,9 +43,11 @@ public:
 
     void viewDidLoad() override;
 
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void showSelectStartDatePicker();
     Q_INVOKABLE void showSelectOverDatePicker();
     /// Checks the two dates, then asks the service for the payments between them.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void query();
     /// The saved receipts, newest first.
     Q_INVOKABLE void showReceipts();

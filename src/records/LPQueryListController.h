@@ -9,6 +9,7 @@
 
 /// The list of the payments a record query found: one rounded row per payment, in the
 /// order the service listed them.
+// Kept name (traceability): see docs/names.md
 class LPQueryListController : public BaseViewController
 {
     Q_OBJECT
@@ -21,6 +22,7 @@ class LPQueryListController : public BaseViewController
 public:
     using BaseViewController::BaseViewController;
 
+    // Kept name (traceability): see docs/names.md
     QList<PayRecord> dataSource() const { return m_dataSource; }
     /// Set before the screen is shown.
     void setDataSource(const QList<PayRecord> &dataSource);

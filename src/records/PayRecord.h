@@ -7,6 +7,7 @@
 struct PayRecord
 {
     Q_GADGET
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(QString userbh MEMBER userbh)
     Q_PROPERTY(QString jfrq MEMBER jfrq)
     Q_PROPERTY(QString jfje MEMBER jfje)

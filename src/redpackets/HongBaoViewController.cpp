@@ -1,6 +1,6 @@
 #include "HongBaoViewController.h"
 
-#include "HongBaoListRows.h"
+#include "RedPacketListRows.h"
 #include "RedPacketReply.h"
 #include "RedPacketsLog.h"
 #include "service/ServiceClient.h"
@@ -66,18 +66,18 @@ QVariantList HongBaoViewController::rows() const
 {
     QVariantList rows;
     for (const RedPacketRecord &packet : m_packets) {
-        rows.append(QVariantMap{{u"date"_s, HongBaoListRows::dateText(packet)},
-                                {u"amount"_s, HongBaoListRows::amountText(packet)}});
+        rows.append(QVariantMap{{u"date"_s, RedPacketListRows::dateText(packet)},
+                                {u"amount"_s, RedPacketListRows::amountText(packet)}});
     }
     return rows;
 }
 
 qreal HongBaoViewController::rowHeight(qreal windowWidth) const
 {
-    return HongBaoListRows::rowHeight(windowWidth);
+    return RedPacketListRows::rowHeight(windowWidth);
 }
 
 qreal HongBaoViewController::sectionHeaderHeight(int section, qreal windowWidth) const
 {
-    return HongBaoListRows::sectionHeaderHeight(section, windowWidth);
+    return RedPacketListRows::sectionHeaderHeight(section, windowWidth);
 }

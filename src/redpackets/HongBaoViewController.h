@@ -13,6 +13,7 @@ class ServiceClient;
 
 /// "我的红包": the red packets of the signed-in account, one section each, fetched once when
 /// the screen loads.
+// Kept name (traceability): see docs/names.md
 class HongBaoViewController : public BaseViewController
 {
     Q_OBJECT

@@ -10,6 +10,7 @@ class Navigator;
 class ServiceClient;
 
 /// One red packet query for the payment screen's choice of a packet.
+// Kept name (traceability): see docs/names.md
 class LPGetHongBaoTool : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "LPHongBaoView.h"
 
-#include "HongBaoSheetGeometry.h"
+#include "RedPacketSheetGeometry.h"
 #include "shell/Navigator.h"
 
 LPHongBaoView::LPHongBaoView(Navigator *navigator, const QString &kt_id, BackBlock backBlock,
@@ -62,7 +62,7 @@ QVariant LPHongBaoView::sheetGeometry(qreal windowWidth) const
     if (!m_selection)
         return {};
     const qsizetype packets = m_selection->rowCount() - 1;
-    const auto geometry = HongBaoSheetGeometry::forPackets(packets, windowWidth);
+    const auto geometry = RedPacketSheetGeometry::forPackets(packets, windowWidth);
     return geometry ? QVariant::fromValue(*geometry) : QVariant();
 }
 

@@ -7,6 +7,7 @@
 struct RedPacketRecord
 {
     Q_GADGET
+    // Kept name (wire): see docs/names.md
     Q_PROPERTY(QString hbid MEMBER hbid)
     Q_PROPERTY(QString hbmc MEMBER hbmc)
     Q_PROPERTY(QString hbje MEMBER hbje)

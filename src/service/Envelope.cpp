@@ -51,6 +51,7 @@ bool canCarry(QStringView value)
 
 QString argumentDocument(ServiceOperation operation, const QHash<QString, QString> &values)
 {
+    // Kept name (wire): see docs/names.md
     QString document = u"<?xml version='1.0' encoding='utf-8'?><info>"_s;
     for (const ServiceField &field : operationInfo(operation).fields) {
         const QString value = field.fixedValue.value_or(values.value(field.name));
@@ -63,6 +64,7 @@ QString argumentDocument(ServiceOperation operation, const QHash<QString, QStrin
 QString text(ServiceOperation operation, const QHash<QString, QString> &values)
 {
     const QString &name = operationInfo(operation).name;
+    // Kept name (wire): see docs/names.md
     return u"<s:Envelope xmlns:s=\""_s + soapNamespace + u"\"><s:Body><"_s + name + u" xmlns=\""_s +
            serviceNamespace + u"\" xmlns:i=\""_s + schemaInstanceNamespace +
            u"\"><arg0 xmlns=\"\">"_s + escapeText(argumentDocument(operation, values)) +

@@ -16,6 +16,7 @@ namespace Envelope {
 inline constexpr QLatin1StringView soapNamespace{"http://schemas.xmlsoap.org/soap/envelope/"};
 inline constexpr QLatin1StringView schemaInstanceNamespace{
     "http://www.w3.org/2001/XMLSchema-instance"};
+// Kept name (wire): see docs/names.md
 inline constexpr QLatin1StringView serviceNamespace{"http://service.trvo.tarvo.cn/"};
 
 /// The argument document: declaration and `info` element, values escaped once.

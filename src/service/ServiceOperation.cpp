@@ -4,6 +4,7 @@ using namespace Qt::StringLiterals;
 
 const QList<ServiceOperationInfo> &serviceOperations()
 {
+    // Kept name (wire): see docs/names.md
     static const QList<ServiceOperationInfo> operations = {
         {ServiceOperation::queryExpense,
          u"queryExpense"_s,

@@ -6,6 +6,7 @@
 
 /// The eight operations of the company web service.
 enum class ServiceOperation {
+    // Kept name (traceability): see docs/names.md
     queryExpense,
     createOrder,
     queryHbxx,

@@ -22,6 +22,7 @@ ServiceReply ServiceReply::unwrap(ServiceOperation operation, const QByteArray &
 
     const ServiceOperationInfo &info = operationInfo(operation);
     // The service's prefixes are part of the contract: other prefixes mean no return text.
+    // Kept name (wire): see docs/names.md
     const QString responseName = u"ns0:"_s + info.name + u"Response"_s;
     reply.returnText = DocumentDictionary::textAt(
         *envelope, {u"soap:Envelope", u"soap:Body", responseName, u"return"});

@@ -506,6 +506,7 @@ bool DictionaryBuilder::element(const pugi::xml_node &node, QVariantMap &parent,
     }
 
     if (!m_text.empty()) {
+        // Kept name (traceability): see docs/names.md
         static const QString textKey = u"text"_s;
         dictionary.insert(textKey, takeText());
     }

@@ -22,6 +22,7 @@
 /// - is larger than maximumInputSize, or nests elements more than 256 deep;
 /// - is neither UTF-8 nor in the encoding its declaration names (any the platform knows,
 ///   e.g. ISO-8859-1 or GBK): bytes that encoding cannot decode are refused.
+// Kept name (traceability): see docs/names.md
 class XMLReader
 {
 public:
@@ -29,10 +30,12 @@ public:
 
     /// The text as UTF-8; a null text, or one with unpaired surrogates, gives no result.
     /// The text is decoded already, so its declaration may name any known encoding.
+    // Kept name (traceability): see docs/names.md
     static std::optional<QVariantMap> dictionaryForXMLString(const QString &text,
                                                              QString *error = nullptr);
     /// Bytes in the encoding their declaration names, UTF-8 without one.
     /// On failure \a error, when given, says why (never quoting the document).
+    // Kept name (traceability): see docs/names.md
     static std::optional<QVariantMap> dictionaryForXMLData(const QByteArray &data,
                                                            QString *error = nullptr);
 };

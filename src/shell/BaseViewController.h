@@ -7,12 +7,14 @@
 
 /// The base of every screen on the navigation stack: its title in the navigation bar, the
 /// white back arrow and the short-lived message.
+// Kept name (traceability): see docs/names.md
 class BaseViewController : public ViewController
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
     Q_PROPERTY(QString title READ title NOTIFY titleChanged)
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(bool isShowWhiteBack READ isShowWhiteBack WRITE setIsShowWhiteBack NOTIFY
                    isShowWhiteBackChanged)
 
@@ -28,6 +30,7 @@ public:
     Q_INVOKABLE void back();
 
     /// A message over the screen: fades in, stays `time` seconds, fades out.
+    // Kept name (traceability): see docs/names.md
     Q_INVOKABLE void showAndriodAlertWithMessage(const QString &message, double time);
 
 signals:

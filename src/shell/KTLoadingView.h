@@ -10,19 +10,23 @@ class ViewController;
 /// layer that takes every touch on the screen beneath.
 ///
 /// One per wait: made with the screen, started, given its dot type, ended.
+// Kept name (traceability): see docs/names.md
 class KTLoadingView : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("made by the app's C++")
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(int type READ type NOTIFY typeChanged)
     Q_PROPERTY(bool circularDots READ circularDots NOTIFY typeChanged)
+    // Kept name (traceability): see docs/names.md
     Q_PROPERTY(double duration READ duration CONSTANT)
     Q_PROPERTY(int dotCount READ dotCount CONSTANT)
     Q_PROPERTY(bool animating READ isAnimating NOTIFY animatingChanged)
 
 public:
     /// Made for the screen it will cover; nothing is shown yet.
+    // Kept name (traceability): see docs/names.md
     explicit KTLoadingView(ViewController *spView);
     ~KTLoadingView() override;
 
@@ -36,6 +40,7 @@ public:
     int dotCount() const { return 15; }
     bool isAnimating() const { return m_animating; }
 
+    // Kept name (traceability): see docs/names.md
     void startAnimation();
     void endAnimation();
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "account/AccountServices.h"
+#include "common/AccountServices.h"
 
 #include <QUrl>
 

@@ -5,7 +5,7 @@
 #include "account/RegisterViewController.h"
 #include "account/RememberedCredentials.h"
 #include "account/SignViewController.h"
-#include "billing/DataMD5.h"
+#include "common/DataMD5.h"
 #include "service/Envelope.h"
 
 #include <QTest>

@@ -5,14 +5,14 @@
 #include "SandboxServer.h"
 #include "Store.h"
 #include "account/RegisterViewController.h"
-#include "account/SignInSession.h"
 #include "account/SignViewController.h"
+#include "common/SignInSession.h"
+#include "home/HomeViewController.h"
+#include "home/ImageCache.h"
 #include "platform/FileSecureStore.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/NetworkTransport.h"
 #include "service/ServiceClient.h"
-#include "shell/HomeViewController.h"
-#include "shell/ImageCache.h"
 
 #include <QNetworkAccessManager>
 #include <QStandardPaths>

@@ -8,7 +8,6 @@
 #include "FakeSettingsStore.h"
 #include "FakeTransport.h"
 #include "FakeWalletSdk.h"
-#include "account/SignInSession.h"
 #include "billing/LPPayDeatilViewController.h"
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
@@ -19,6 +18,7 @@
 #include "billing/SavedAccountSheet.h"
 #include "billing/SavedAccounts.h"
 #include "billing/WithholdingAgreement.h"
+#include "common/SignInSession.h"
 #include "platform/NotificationCenter.h"
 #include "redpackets/LPHongBaoView.h"
 #include "service/ServiceClient.h"
@@ -91,8 +91,8 @@ private slots:
         QVERIFY(screen->isShowWhiteBack());
         QCOMPARE(screen->seacrBar(), u"1000009"_s);
         QVERIFY(!screen->showsResult());
-        QVERIFY(screen->tipLableVisible());
-        QCOMPARE(screen->tipLableText(), u"暂无数据!"_s);
+        QVERIFY(screen->tipLabelVisible());
+        QCOMPARE(screen->tipLabelText(), u"暂无数据!"_s);
     }
 
     void resultShowsTheEightRows()
@@ -107,7 +107,7 @@ private slots:
                  (QStringList{u"李四"_s, u"青山区*2号院"_s, u"20.00元"_s, u"65.50元"_s, u"0.00元"_s,
                               u"1.20元"_s, u"不使用红包"_s, u"85.50元"_s}));
         QVERIFY(screen->showsResult());
-        QVERIFY(!screen->tipLableVisible());
+        QVERIFY(!screen->tipLabelVisible());
         QVERIFY(screen->loadingViews().isEmpty());
     }
 
@@ -147,8 +147,8 @@ private slots:
 
         QCOMPARE(m_navigator->lastAlert()->title, u"温馨提示"_s);
         QCOMPARE(m_navigator->lastAlert()->message, alert);
-        QVERIFY(screen->tipLableVisible());
-        QCOMPARE(screen->tipLableText(), tip);
+        QVERIFY(screen->tipLabelVisible());
+        QCOMPARE(screen->tipLabelText(), tip);
         QVERIFY(screen->loadingViews().isEmpty());
         // The earlier result and its packet go, so nothing stale can be paid.
         QVERIFY(!screen->showsResult());
@@ -358,7 +358,7 @@ private slots:
             new LPPayDeatilViewController(m_navigator.get(), services(), {}, {}, u"1000001"_s);
         detail->viewDidLoad();
         QVERIFY(!detail->footerVisible());
-        QVERIFY(detail->tipLableVisible());
+        QVERIFY(detail->tipLabelVisible());
         delete detail;
     }
 

@@ -8,9 +8,9 @@
 #include "MainWindowFixture.h"
 #include "PlainScreen.h"
 #include "TestData.h"
-#include "account/SignInSession.h"
 #include "billing/LPPayViewController.h"
 #include "billing/PaymentResults.h"
+#include "common/SignInSession.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 

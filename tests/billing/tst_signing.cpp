@@ -1,6 +1,6 @@
-#include "billing/DataMD5.h"
 #include "billing/PayRequest.h"
 #include "billing/WXUtil.h"
+#include "common/DataMD5.h"
 
 #include <QCryptographicHash>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "LocalHttpServer.h"
 #include "SiteCorpus.h"
 #include "SpawnedSandbox.h"
-#include "billing/DataMD5.h"
 #include "billing/PaymentRows.h"
+#include "common/DataMD5.h"
 #include "platform/IniSettingsStore.h"
 #include "service/Envelope.h"
 

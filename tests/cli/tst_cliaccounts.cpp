@@ -3,10 +3,10 @@
 #include "FakeNavigator.h"
 #include "FakeReachability.h"
 #include "FakeTransport.h"
-#include "account/SignInSession.h"
 #include "billing/LPPayViewController.h"
 #include "billing/SavedAccountSheet.h"
 #include "billing/SavedAccounts.h"
+#include "common/SignInSession.h"
 #include "platform/IniSettingsStore.h"
 #include "service/ServiceClient.h"
 

@@ -5,11 +5,11 @@
 #include "SeedOrders.h"
 #include "Store.h"
 #include "billing/ArrearsReply.h"
-#include "billing/DataMD5.h"
 #include "billing/Money.h"
 #include "billing/OrderRequest.h"
 #include "billing/PayRequest.h"
-#include "billing/WeChatConfig.h"
+#include "common/DataMD5.h"
+#include "common/WeChatConfig.h"
 #include "platform/SandboxWallet.h"
 #include "service/DocumentDictionary.h"
 

@@ -1,8 +1,8 @@
 #include "SandboxHarness.h"
-#include "info/NoticeList.h"
-#include "info/ServicePages.h"
-#include "info/WebsiteAddress.h"
 #include "platform/PageFetcher.h"
+#include "website/NoticeList.h"
+#include "website/ServicePages.h"
+#include "website/WebsiteAddress.h"
 
 #include <QStringDecoder>
 #include <QTest>

@@ -2,12 +2,12 @@
 // screen in the real window: four large actions that open their screens, the others one tap
 // away under "更多服务", and every text drawn larger.
 #include "AppWindowFixture.h"
-#include "info/AboutUsViewController.h"
-#include "info/LPServiceGuideViewController.h"
-#include "info/MapPointViewController.h"
+#include "map/MapPointViewController.h"
 #include "platform/IniSettingsStore.h"
 #include "records/LPPayRecordViewController.h"
 #include "redpackets/HongBaoViewController.h"
+#include "website/AboutUsViewController.h"
+#include "website/LPServiceGuideViewController.h"
 
 #include <QGuiApplication>
 #include <QQuickItem>

@@ -402,7 +402,7 @@ private:
                                             [this](const QStringList &c) { m_chosen.append(c); });
             sheet->setDataSource({{u"HB1"_s, u"红包A"_s, u"5"_s, {}}});
             sheet->show();
-            QTRY_COMPARE(m_probe.visibleNamed(u"hongBaoCard"_s).size(), 1);
+            QTRY_COMPARE(m_probe.visibleNamed(u"redPacketCard"_s).size(), 1);
         } else if (layer == Layer::DatePicker) {
             m_records->showSelectStartDatePicker();
             QTRY_VERIFY(pickerOpen());

@@ -4,12 +4,12 @@
 #include "FakeSettingsStore.h"
 #include "FakeTransport.h"
 #include "MainWindowFixture.h"
-#include "account/SignInSession.h"
 #include "account/SignViewController.h"
+#include "common/SignInSession.h"
+#include "home/HomeViewController.h"
+#include "home/ImageCache.h"
+#include "home/ImageCacheProvider.h"
 #include "service/ServiceClient.h"
-#include "shell/HomeViewController.h"
-#include "shell/ImageCache.h"
-#include "shell/ImageCacheProvider.h"
 #include "shell/KTLoadingView.h"
 
 #include <QNetworkAccessManager>

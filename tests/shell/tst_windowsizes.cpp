@@ -96,7 +96,7 @@ private:
                               {u"HB2"_s, u"缴费满百红包"_s, u"10"_s, {}},
                               {u"HB3"_s, u"节日红包"_s, u"2.5"_s, {}}});
         sheet->show();
-        look(u"red-packet-sheet"_s, u"hongBaoCard"_s);
+        look(u"red-packet-sheet"_s, u"redPacketCard"_s);
         m_probe.pressKey(Qt::Key_Escape);
         QTRY_COMPARE(app.navigator().modals().size(), 0);
 

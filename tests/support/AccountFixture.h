@@ -5,8 +5,8 @@
 #include "FakeSecureStore.h"
 #include "FakeSettingsStore.h"
 #include "FakeTransport.h"
-#include "account/AccountServices.h"
-#include "account/SignInSession.h"
+#include "common/AccountServices.h"
+#include "common/SignInSession.h"
 #include "service/ServiceClient.h"
 
 /// Sign-in and registration with fakes around them, on a device that has its identifier.

@@ -9,15 +9,15 @@
 #include "FakeTransport.h"
 #include "FakeWalletSdk.h"
 #include "MainWindowFixture.h"
-#include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
 #include "billing/ReceiptFolder.h"
+#include "common/SignInSession.h"
+#include "home/HomeViewController.h"
+#include "home/ImageCache.h"
+#include "home/ImageCacheProvider.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
 #include "shell/CareMode.h"
-#include "shell/HomeViewController.h"
-#include "shell/ImageCache.h"
-#include "shell/ImageCacheProvider.h"
 
 #include <QNetworkAccessManager>
 #include <QSignalSpy>

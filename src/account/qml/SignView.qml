@@ -77,6 +77,7 @@ ScreenPage {
                 anchors.verticalCenter: parent.verticalCenter
                 spacing: 8 * sign.pt
                 Image {
+                    // Kept name (traceability): see docs/names.md
                     objectName: "miMaKuang"
                     width: 20 * sign.pt
                     height: width

@@ -1,3 +1,4 @@
+// Kept name (traceability): see docs/names.md
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -31,6 +32,7 @@ Rectangle {
 
     Text {
         id: nameLable
+        // Kept name (traceability): see docs/names.md
         objectName: "nameLable"
         x: 10 * cell.pt
         width: cell.titleWidth
@@ -42,6 +44,7 @@ Rectangle {
 
     Text {
         id: contentlable
+        // Kept name (traceability): see docs/names.md
         objectName: "contentlable"
         anchors.left: nameLable.right
         anchors.right: parent.right

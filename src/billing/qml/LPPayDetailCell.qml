@@ -1,3 +1,4 @@
+// Kept name (traceability): see docs/names.md
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -6,9 +7,9 @@ import Tarvo.Ui
 Rectangle {
     id: cell
 
-    property alias date: dateLable.text
-    property alias type: typeLable.text
-    property alias amount: amountLable.text
+    property alias date: dateLabel.text
+    property alias type: typeLabel.text
+    property alias amount: amountLabel.text
     property real pt: 1
 
     radius: 5 * pt
@@ -19,8 +20,8 @@ Rectangle {
     Accessible.name: date + " " + type + " " + amount
 
     Text {
-        id: dateLable
-        objectName: "dateLable"
+        id: dateLabel
+        objectName: "dateLabel"
         x: 14 * cell.pt
         height: parent.height
         verticalAlignment: Text.AlignVCenter
@@ -29,16 +30,16 @@ Rectangle {
     }
 
     Text {
-        id: typeLable
-        objectName: "typeLable"
+        id: typeLabel
+        objectName: "typeLabel"
         anchors.centerIn: parent
         font.pixelSize: Theme.typeSize(16) * cell.pt
         color: Theme.text
     }
 
     Text {
-        id: amountLable
-        objectName: "amountLable"
+        id: amountLabel
+        objectName: "amountLabel"
         anchors.right: parent.right
         anchors.rightMargin: 14 * cell.pt
         height: parent.height

@@ -48,6 +48,7 @@ ScreenPage {
 
     TextInputRow {
         id: seacrBar
+        // Kept name (traceability): see docs/names.md
         objectName: "seacrBar"
         x: page.px(10)
         y: page.below(80)
@@ -71,6 +72,7 @@ ScreenPage {
 
     Rectangle {
         id: seacrBtn
+        // Kept name (traceability): see docs/names.md
         objectName: "seacrBtn"
         x: page.px(page.screenW - 50)
         y: page.below(80)
@@ -133,6 +135,7 @@ ScreenPage {
 
         ListView {
             id: rows
+            // Kept name (traceability): see docs/names.md
             objectName: "mainTableView"
             anchors.fill: parent
             clip: true
@@ -170,22 +173,24 @@ ScreenPage {
 
     Text {
         id: tipLable
+        // Kept name (traceability): see docs/names.md
         objectName: "tipLable"
         x: 0
         y: page.below(page.screenH / 2)
         width: parent.width
         height: page.px(50)
-        visible: page.payment.tipLableVisible
+        visible: page.payment.tipLabelVisible
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
-        text: page.payment.tipLableText
+        text: page.payment.tipLabelText
         color: Theme.outline
         font.pixelSize: page.px(Theme.typeSize(page.screenW * 15 / 320))
     }
 
     // "缴   费" on the left, "查看明细" on the right, in the same look.
     PrimaryButton {
+        // Kept name (traceability): see docs/names.md
         objectName: "payBtn"
         x: page.px(10)
         y: page.below(page.screenH - page.buttonH - 20)
@@ -202,6 +207,7 @@ ScreenPage {
         onClicked: page.payment.pay()
     }
     PrimaryButton {
+        // Kept name (traceability): see docs/names.md
         objectName: "detailBtn"
         x: page.px(page.screenW - 10 - page.buttonW)
         y: page.below(page.screenH - page.buttonH - 20)

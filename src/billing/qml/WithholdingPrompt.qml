@@ -17,6 +17,7 @@ ScreenPage {
     onBackRequested: prompt.agreement.backClick()
 
     Rectangle {
+        // Kept name (traceability): see docs/names.md
         id: customView
         objectName: "agreementPanel"
         x: 40 * prompt.pt
@@ -50,6 +51,7 @@ ScreenPage {
 
             TextArea {
                 id: myTextView
+                // Kept name (traceability): see docs/names.md
                 objectName: "myTextView"
                 readOnly: true
                 activeFocusOnTab: false
@@ -71,7 +73,7 @@ ScreenPage {
             spacing: 16 * prompt.pt
 
             PrimaryButton {
-                objectName: "backBtn"
+                objectName: "declineButton"
                 width: (customView.width - 3 * 16 * prompt.pt) / 2
                 height: 40 * prompt.pt
                 pt: prompt.pt
@@ -84,7 +86,7 @@ ScreenPage {
                 onClicked: prompt.agreement.backClick()
             }
             PrimaryButton {
-                objectName: "agreenBtn"
+                objectName: "acceptButton"
                 width: (customView.width - 3 * 16 * prompt.pt) / 2
                 height: 40 * prompt.pt
                 pt: prompt.pt

@@ -8,7 +8,7 @@ import Tarvo.RedPackets
 ScreenPage {
     id: page
 
-    readonly property HongBaoViewController hongBao: controller as HongBaoViewController
+    readonly property HongBaoViewController redPackets: controller as HongBaoViewController
     readonly property real points: column.width / pt
 
     Rectangle {
@@ -20,11 +20,11 @@ ScreenPage {
 
     ListView {
         id: list
-        objectName: "hongBaoList"
+        objectName: "redPacketList"
         anchors.fill: parent
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        model: page.hongBao.rows
+        model: page.redPackets.rows
         Accessible.role: Accessible.List
         Accessible.name: qsTr("我的红包")
         ScrollIndicator.vertical: ScrollIndicator {}
@@ -36,12 +36,12 @@ ScreenPage {
 
             Item {
                 width: parent.width
-                height: page.hongBao.sectionHeaderHeight(section.index, page.points) * page.pt
+                height: page.redPackets.sectionHeaderHeight(section.index, page.points) * page.pt
             }
 
             HongbaoCell {
                 width: parent.width
-                height: page.hongBao.rowHeight(page.points) * page.pt
+                height: page.redPackets.rowHeight(page.points) * page.pt
                 pt: page.pt
                 amount: section.modelData.amount
                 date: section.modelData.date
@@ -51,7 +51,7 @@ ScreenPage {
 
     Text {
         anchors.centerIn: parent
-        visible: page.hongBao.answered && list.count === 0
+        visible: page.redPackets.answered && list.count === 0
         text: qsTr("暂无红包")
         font.pixelSize: Theme.typeSize(16) * page.pt
         color: Theme.quietText

@@ -1,3 +1,4 @@
+// Kept name (traceability): see docs/names.md
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -24,7 +25,7 @@ Rectangle {
 
     Text {
         id: amountLabel
-        objectName: "hongBaoAmount"
+        objectName: "redPacketAmount"
         anchors.left: stripe.right
         anchors.leftMargin: 16 * cell.pt
         anchors.verticalCenter: parent.verticalCenter
@@ -47,7 +48,7 @@ Rectangle {
 
     Text {
         id: dateLabel
-        objectName: "hongBaoDate"
+        objectName: "redPacketDate"
         anchors.right: parent.right
         anchors.rightMargin: 16 * cell.pt
         anchors.left: amountLabel.right

@@ -1,3 +1,4 @@
+// Kept name (traceability): see docs/names.md
 import QtQml
 import QtQuick
 import Tarvo.Ui
@@ -30,7 +31,7 @@ Item {
 
     Text {
         id: titleLabel
-        objectName: "hongBaoRowTitle"
+        objectName: "redPacketRowTitle"
         anchors.left: parent.left
         anchors.leftMargin: 15 * cell.pt
         anchors.right: tipBtn.left
@@ -43,6 +44,7 @@ Item {
 
     Image {
         id: tipBtn
+        // Kept name (traceability): see docs/names.md
         objectName: "tipBtn"
         anchors.right: parent.right
         anchors.rightMargin: 15 * cell.pt
@@ -51,7 +53,7 @@ Item {
         height: width
         sourceSize.width: width
         sourceSize.height: height
-        source: "qrc:/tarvo/images/hongbao_tip.svg"
+        source: "qrc:/tarvo/images/redpacket_mark.svg"
         visible: cell.marked
     }
 

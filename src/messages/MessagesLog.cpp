@@ -1,0 +1,3 @@
+#include "MessagesLog.h"
+
+Q_LOGGING_CATEGORY(lcMessages, "tarvo.messages", QtInfoMsg)

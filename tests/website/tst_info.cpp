@@ -1,0 +1,431 @@
+#include "FakePageFetcher.h"
+#include "SitePages.h"
+#include "map/OutletList.h"
+#include "website/HtmlDocument.h"
+#include "website/InfoTexts.h"
+#include "website/NoticeList.h"
+#include "website/NoticeListLoader.h"
+#include "website/PageEncoding.h"
+#include "website/PageFragments.h"
+#include "website/ServicePages.h"
+#include "website/StringPieces.h"
+#include "website/WebsiteAddress.h"
+
+#include <QStringDecoder>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(std::optional<QStringList>)
+Q_DECLARE_METATYPE(std::optional<NoticeEntry>)
+Q_DECLARE_METATYPE(FragmentRule)
+
+namespace {
+
+const QUrl website(u"http://site.test:8080"_s);
+
+QByteArray sitePage(const QString &pathAndQuery)
+{
+    const QUrl url = WebsiteAddress::page(website, pathAndQuery);
+    return SitePages::served(url);
+}
+
+QString noticeRow(const QString &title, const QString &link, const QString &date)
+{
+    return u"<div><a title=\"%1\" style=\"float:left\" href=\"%2\">%1</a><div>[%3]</div></div>"_s
+        .arg(title, link, date);
+}
+
+QList<NoticeEntry> listed(const QString &content)
+{
+    return NoticeList::entries(
+               {SitePages::page(u"<div class='content'>"_s + content + u"</div>"_s)}, website)
+        .value_or(QList<NoticeEntry>{});
+}
+
+} // namespace
+
+/// Reading the website: string pieces, the notice list, the fragment rules, the outlets.
+class TestInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stringPieces_data()
+    {
+        QTest::addColumn<QString>("string");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<std::optional<QStringList>>("pieces");
+
+        QTest::newRow("one piece")
+            << u"a[b]c"_s << u"["_s << u"]"_s << std::optional(QStringList{u"b"_s});
+        QTest::newRow("two pieces")
+            << u"[a][b]"_s << u"["_s << u"]"_s << std::optional(QStringList{u"a"_s, u"b"_s});
+        // The next search starts after the previous start marker, not after its end.
+        QTest::newRow("overlapping")
+            << u"[a[b]"_s << u"["_s << u"]"_s << std::optional(QStringList{u"a[b"_s, u"b"_s});
+        QTest::newRow("no start") << u"abc"_s << u"["_s << u"]"_s << std::optional(QStringList{});
+        QTest::newRow("no end after start")
+            << u"]a[b"_s << u"["_s << u"]"_s << std::optional(QStringList{});
+        QTest::newRow("empty piece")
+            << u"[]"_s << u"["_s << u"]"_s << std::optional(QStringList{QString()});
+        QTest::newRow("same marker")
+            << u"\"a\"b\""_s << u"\""_s << u"\""_s << std::optional(QStringList{u"a"_s, u"b"_s});
+        QTest::newRow("empty start")
+            << u"[a]"_s << QString() << u"]"_s << std::optional<QStringList>();
+        QTest::newRow("empty end")
+            << u"[a]"_s << u"["_s << QString() << std::optional<QStringList>();
+    }
+
+    void stringPieces()
+    {
+        QFETCH(QString, string);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(std::optional<QStringList>, pieces);
+        QCOMPARE(componentsSeparatedFromString(string, from, to), pieces);
+        const std::optional<QString> first =
+            pieces && !pieces->isEmpty() ? std::optional(pieces->first()) : std::nullopt;
+        QCOMPARE(firstPieceBetween(string, from, to), first);
+    }
+
+    void htmlDocumentDumpsMatchesAsMarkup()
+    {
+        const HtmlDocument document = HtmlDocument::fromData(
+            SitePages::page(u"<div class='a'><p>x &amp; <b>y</b></p></div>"_s));
+        QCOMPARE(document.eval(u"//div[@class='a']/p"_s),
+                 QStringList{u"<p>x &amp; <b>y</b></p>"_s});
+        QCOMPARE(document.eval(u"//p/text()"_s), QStringList{u"x &amp; "_s});
+        QVERIFY(document.eval(u"//*["_s).isEmpty());
+        QVERIFY(document.eval(u"count(//p)"_s).isEmpty());
+        QVERIFY(HtmlDocument::fromData({}).isNull());
+        QVERIFY(HtmlDocument::fromData({}).eval(u"//p"_s).isEmpty());
+    }
+
+    void pageEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArray>("header"); // the Content-Type charset
+        QTest::addColumn<QByteArray>("encoding");
+
+        const QByteArray gbk = "<p>\xe9\x46\xb3\xc7</p>"; // 镕城, no UTF-8
+        const QByteArray utf8 = "<p>\xe5\x81\x9c\xe6\xb0\xb4</p>";
+        QTest::newRow("byte order mark over the header")
+            << "\xff\xfe<\0p\0>\0" + gbk << QByteArray("gbk") << QByteArray("UTF-16LE");
+        QTest::newRow("header over the meta")
+            << "<meta charset=gbk>" + utf8 << QByteArray("utf-8") << QByteArray("UTF-8");
+        QTest::newRow("unknown header label: the meta")
+            << "<meta charset=gbk>" + utf8 << QByteArray("x-nonsense") << QByteArray("GB18030");
+        QTest::newRow("meta after the title") << "<title>" + gbk +
+                                                     "</title><meta http-equiv='Content-Type' "
+                                                     "content='text/html; charset=GB2312'>" +
+                                                     gbk
+                                              << QByteArray() << QByteArray("GB18030");
+        QTest::newRow("meta beyond 1024 bytes")
+            << QByteArray(1020, ' ') + "<meta charset=windows-1252>" + gbk << QByteArray()
+            << QByteArray("GB18030");
+        QTest::newRow("meta in a comment")
+            << "<!-- <meta charset=big5> -->" + utf8 << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("meta without a known label: the next")
+            << "<meta charset=nonsense><meta charset=\"big5\">" + gbk << QByteArray()
+            << QByteArray("big5");
+        QTest::newRow("UTF-16 in a meta is UTF-8")
+            << "<meta charset=utf-16>" + gbk << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("Latin-1 is windows-1252")
+            << gbk << QByteArray("ISO-8859-1") << QByteArray("windows-1252");
+        QTest::newRow("no charset, valid UTF-8") << utf8 << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("no charset, other bytes") << gbk << QByteArray() << QByteArray("GB18030");
+    }
+
+    void pageEncoding()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, encoding);
+        QCOMPARE(PageEncoding::of(page, header), encoding);
+    }
+
+    void undecodableBytesDoNotEndThePage()
+    {
+        // A stray byte in a GBK page, as a browser shows it: one replacement character.
+        const QByteArray page = "<meta charset=gbk><p>\xcd\xa3\x81\x20\xcb\xae</p>";
+        QCOMPARE(HtmlDocument::fromData(page).eval(u"//p/text()"_s), QStringList{u"停\ufffd 水"_s});
+    }
+
+    void noticeEntry_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<std::optional<NoticeEntry>>("entry");
+
+        QTest::newRow("title, date, link")
+            << noticeRow(u"Water stop notice"_s, u"n.asp?id=1"_s, u"2016-01-05"_s)
+            << std::optional(NoticeEntry{u"Water stop notice"_s, u"2016-01-05"_s,
+                                         u"http://site.test:8080/reds/n.asp?id=1"_s});
+        QTest::newRow("escaped ampersand made plain")
+            << noticeRow(u"T"_s, u"service_detail.asp?types=news&amp;id=2400"_s, u"d"_s)
+            << std::optional(NoticeEntry{
+                   u"T"_s, u"d"_s,
+                   u"http://site.test:8080/reds/service_detail.asp?types=news&id=2400"_s});
+        QTest::newRow("no title attribute")
+            << u"<div><a href=\"x\">T</a>[d]</div>"_s << std::optional<NoticeEntry>();
+        QTest::newRow("empty title")
+            << noticeRow(u" "_s, u"x"_s, u"d"_s) << std::optional<NoticeEntry>();
+        QTest::newRow("no link") << u"<div><a title=\"T\" style=\"s\">T</a>[d]</div>"_s
+                                 << std::optional<NoticeEntry>();
+        QTest::newRow("no date") << u"<div><a title=\"T\" style=\"s\" href=\"x\">T</a></div>"_s
+                                 << std::optional<NoticeEntry>();
+        // The app would fetch these itself: local files, scripts.
+        QTest::newRow("link to a file")
+            << noticeRow(u"T"_s, u"file:///etc/passwd"_s, u"d"_s) << std::optional<NoticeEntry>();
+        QTest::newRow("link to no valid host")
+            << noticeRow(u"T"_s, u"http://www.site.test停水</a>/x"_s, u"d"_s)
+            << std::optional<NoticeEntry>();
+        QTest::newRow("link to a script")
+            << noticeRow(u"T"_s, u"javascript:open(1)"_s, u"d"_s) << std::optional<NoticeEntry>();
+    }
+
+    void noticeEntry()
+    {
+        QFETCH(QString, row);
+        QFETCH(std::optional<NoticeEntry>, entry);
+        const QList<NoticeEntry> entries = listed(row);
+        QCOMPARE(entries.isEmpty() ? std::nullopt : std::optional(entries.first()), entry);
+    }
+
+    void noticeListTakesEvenElementsUpToTen_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("notices");
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("nine") << 9 << 9;
+        QTest::newRow("ten") << 10 << 10;
+        QTest::newRow("eleven") << 11 << 10;
+        QTest::newRow("thirteen") << 13 << 10;
+    }
+
+    void noticeListTakesEvenElementsUpToTen()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, notices);
+        QString content;
+        for (int i = 0; i < rows; ++i)
+            content += noticeRow(u"N%1"_s.arg(i), u"x"_s, u"d"_s);
+        const QList<NoticeEntry> entries = listed(content);
+        QCOMPARE(entries.size(), notices);
+        for (int i = 0; i < notices; ++i)
+            QCOMPARE(entries[i].title, u"N%1"_s.arg(i));
+    }
+
+    void oddElementsAreSkippedWhateverTheyHold()
+    {
+        // 25 elements, the odd ones notices too: only 0, 2, ..., 18 count.
+        QString content;
+        for (int i = 0; i < 25; ++i)
+            content += u"<div><a title=\"N%1\" href=\"x\">N%1</a>[d]</div>"_s.arg(i);
+        const QList<NoticeEntry> entries = listed(content);
+        QCOMPARE(entries.size(), 10);
+        QCOMPARE(entries.last().title, u"N18"_s);
+    }
+
+    void gbkListPageOfTheSite()
+    {
+        const QByteArray bytes = sitePage(NoticeList::listPath.toString());
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString asUtf8 = utf8(bytes);
+        QVERIFY2(utf8.hasError(), "the list page is GBK, not UTF-8");
+        const QList<NoticeEntry> entries =
+            NoticeList::entries({bytes, 200, "gbk"}, website).value_or(QList<NoticeEntry>{});
+        QCOMPARE(entries.size(), 10);
+        QCOMPARE(
+            entries.first(),
+            (NoticeEntry{u"关于城北片区计划停水的通知"_s, u"2016-01-12"_s,
+                         u"http://site.test:8080/reds/service_detail.asp?types=news&id=2401"_s}));
+        for (const NoticeEntry &entry : entries) {
+            const QUrl url(entry.URL);
+            QCOMPARE(sandbox::Website().page(url.path(), QUrlQuery(url)).status, 200);
+        }
+    }
+
+    void loaderFetchesTheListWithItsEncodedQuery()
+    {
+        FakePageFetcher fetcher;
+        NoticeListLoader loader(&fetcher, website);
+        QObject receiver;
+        std::optional<QList<NoticeEntry>> received;
+        loader.getURLAndTitle(&receiver, [&](const QList<NoticeEntry> &list) { received = list; });
+        QCOMPARE(fetcher.requests().size(), 1);
+        QCOMPARE(fetcher.requests()[0].url.toEncoded(),
+                 "http://site.test:8080/reds/service.asp?classid=28&subid=29&classname="
+                 "%CB%AE%B5%E7%C6%F8%B9%AB%B8%E6");
+        QVERIFY(!received); // nothing waits on the fetch
+        fetcher.respond(0, sitePage(NoticeList::listPath.toString()));
+        QTRY_VERIFY(received);
+        QCOMPARE(received->size(), 10);
+    }
+
+    void loaderFailure()
+    {
+        FakePageFetcher fetcher;
+        NoticeListLoader loader(&fetcher, website);
+        QObject receiver;
+        std::optional<QList<NoticeEntry>> listed;
+        QString reason;
+        loader.getURLAndTitle(&receiver, [&](const QList<NoticeEntry> &list) { listed = list; });
+        loader.getURLAndTitle(
+            &receiver, [&](const QList<NoticeEntry> &) { QFAIL("no list after a failure"); },
+            [&](const QString &why) { reason = why; });
+        fetcher.fail(0);
+        fetcher.fail(1, u"timed out"_s);
+        QTRY_COMPARE(reason, u"timed out"_s);
+        QVERIFY(listed && listed->isEmpty()); // the screen opens without rows
+    }
+
+    void fragmentRules_data()
+    {
+        using PageFragments::ServiceList;
+        QTest::addColumn<FragmentRule>("rule");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QStringList>("pieces");
+
+        const QByteArray paragraphs = SitePages::page(
+            u"<div class='ny_right'><div>x</div><p>A</p><p>B</p><div><p>no</p></div></div>"_s);
+        const QStringList twoParagraphs{u"<p>A</p>"_s, u"<p>B</p>"_s};
+        QTest::newRow("guide 0: paragraphs")
+            << PageFragments::serviceDetail(ServiceList::guide, 0) << paragraphs << twoParagraphs;
+        QTest::newRow("guide 1: paragraphs")
+            << PageFragments::serviceDetail(ServiceList::guide, 1) << paragraphs << twoParagraphs;
+        QTest::newRow("about: paragraphs")
+            << PageFragments::aboutUs() << paragraphs << twoParagraphs;
+        QTest::newRow("guide 2: Section1")
+            << PageFragments::serviceDetail(ServiceList::guide, 2)
+            << SitePages::page(
+                   u"<div class='ny_right'><p>A</p><div class='Section1'><p>W</p></div></div>"_s)
+            << QStringList{u"<div class=\"Section1\"><p>W</p></div>"_s};
+        QTest::newRow("publicity 0: six pieces lose the fourth")
+            << PageFragments::serviceDetail(ServiceList::publicity, 0) << SitePages::article(4)
+            << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s, u"<p>P0</p>"_s, u"<p>P2</p>"_s,
+                           u"<p>P3</p>"_s};
+        QTest::newRow("publicity 0: three pieces keep all")
+            << PageFragments::serviceDetail(ServiceList::publicity, 0) << SitePages::article(1)
+            << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s, u"<p>P0</p>"_s};
+        QTest::newRow("publicity 3: five pieces lose the last")
+            << PageFragments::serviceDetail(ServiceList::publicity, 3)
+            << SitePages::page(
+                   u"<div class='ny_right'><div>h</div><div><div>1</div><div>2</div><div>3</div>"
+                   u"<div>4</div><div>5</div></div></div>"_s)
+            << QStringList{u"<div>1</div>"_s, u"<div>2</div>"_s, u"<div>3</div>"_s,
+                           u"<div>4</div>"_s};
+        QTest::newRow("publicity 6: nested match shown twice")
+            << PageFragments::serviceDetail(ServiceList::publicity, 6)
+            << SitePages::page(u"<div class='ny_right'><div>h</div><div><div>a<div>b</div></div>"
+                               u"<div>s</div></div></div>"_s)
+            << QStringList{u"<div>a<div>b</div></div>"_s, u"<div>b</div>"_s};
+        QTest::newRow("publicity 1: no pieces")
+            << PageFragments::serviceDetail(ServiceList::publicity, 1)
+            << SitePages::page(u"<div class='ny_right'><p>nothing</p></div>"_s) << QStringList{};
+        QTest::newRow("notice detail: three blocks, no share bar")
+            << PageFragments::noticeDetail() << SitePages::article(2)
+            << QStringList{u"<div>T</div>"_s, u"<div>I</div>"_s,
+                           u"<div><p>P0</p><p>P1</p></div>"_s};
+    }
+
+    void fragmentRules()
+    {
+        QFETCH(FragmentRule, rule);
+        QFETCH(QByteArray, page);
+        QFETCH(QStringList, pieces);
+        QCOMPARE(PageFragments::pieces(HtmlDocument::fromData(page), rule), pieces);
+        QCOMPARE(PageFragments::markup({page}, rule), pieces.join(QString()));
+    }
+
+    void sitePagesGiveTheirBodies_data()
+    {
+        using PageFragments::ServiceList;
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<FragmentRule>("rule");
+        QTest::addColumn<QString>("title");
+
+        // The guide pages carry their title in the frame; their bodies begin with these.
+        const QStringList guideOpenings{u"低压用电开户"_s, u"新装用水"_s, u"天然气业务办理指南"_s};
+        const QList<ServicePages::Page> &guide = ServicePages::guide();
+        for (int row = 0; row < guide.size(); ++row)
+            QTest::addRow("guide %d", row)
+                << guide[row].path << PageFragments::serviceDetail(ServiceList::guide, row)
+                << guideOpenings[row];
+        const QList<ServicePages::Page> &publicity = ServicePages::publicity();
+        for (int row = 0; row < publicity.size(); ++row)
+            QTest::addRow("publicity %d", row)
+                << publicity[row].path << PageFragments::serviceDetail(ServiceList::publicity, row)
+                << publicity[row].title;
+        QTest::newRow("about") << ServicePages::aboutPath.toString() << PageFragments::aboutUs()
+                               << u"塔沃公用事业有限公司成立于"_s;
+        QTest::newRow("notice") << u"/reds/service_detail.asp?types=news&id=2395"_s
+                                << PageFragments::noticeDetail() << u"阶梯水价"_s;
+    }
+
+    void sitePagesGiveTheirBodies()
+    {
+        QFETCH(QString, path);
+        QFETCH(FragmentRule, rule);
+        QFETCH(QString, title);
+        const QString markup =
+            PageFragments::markup({sitePage(path), 200, "gbk"}, rule).value_or(QString());
+        QVERIFY2(markup.contains(title), qPrintable(markup.left(200)));
+        // What lies around the body stays out: the site's frame, its share bar, the picture.
+        QVERIFY(!markup.contains(u"当前位置"_s));
+        QVERIFY(!markup.contains(u"分享到"_s));
+        QVERIFY(!markup.contains(u"<img src=\"/upfile/2015120154213360.jpg\""_s));
+    }
+
+    void viewportScript()
+    {
+        QCOMPARE(InfoTexts::viewportScript(375),
+                 u"document.getElementsByName(\"viewport\")[0].content = \"width=375.000000, "
+                 u"initial-scale=1.0, minimum-scale=1.0, maximum-scale=1.0, user-scalable=no\""_s);
+    }
+
+    void outlets_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QList<Outlet>>("outlets");
+
+        QTest::newRow("numbers")
+            << QByteArray(
+                   "[{\"lat\":30.5,\"lng\":104.25,\"name\":\"A\",\"address\":\"B\",\"x\":1}]")
+            << QList<Outlet>{{30.5, 104.25, u"A"_s, u"B"_s}};
+        QTest::newRow("numbers as texts") << QByteArray("[{\"lat\":\"30.5\",\"lng\":\" 104.25 \"}]")
+                                          << QList<Outlet>{{30.5, 104.25, {}, {}}};
+        QTest::newRow("not numeric, missing")
+            << QByteArray("[{\"lat\":\"north\",\"name\":7}]") << QList<Outlet>{{0, 0, {}, {}}};
+        QTest::newRow("texts that are no finite numbers")
+            << QByteArray("[{\"lat\":\"nan\",\"lng\":\"inf\"}]") << QList<Outlet>{{0, 0, {}, {}}};
+        QTest::newRow("not objects")
+            << QByteArray("[1,\"a\",{\"lat\":1}]") << QList<Outlet>{{1, 0, {}, {}}};
+        QTest::newRow("empty array") << QByteArray("[]") << QList<Outlet>{};
+        QTest::newRow("object") << QByteArray("{\"lat\":1}") << QList<Outlet>{};
+        QTest::newRow("not JSON") << QByteArray("[{") << QList<Outlet>{};
+    }
+
+    void outlets()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QList<Outlet>, outlets);
+        QCOMPARE(OutletList::fromJson(json), outlets);
+    }
+
+    void bundledOutletsLieAroundTheCentre()
+    {
+        const QList<Outlet> outlets = OutletList::bundled();
+        QVERIFY(outlets.size() >= 3);
+        for (const Outlet &outlet : outlets) {
+            QVERIFY(outlet.name && outlet.address);
+            // Within the opening region: 9 km is about 0.08 degrees here.
+            QVERIFY(qAbs(outlet.lat - OutletList::mapCentre.latitude) < 0.04);
+            QVERIFY(qAbs(outlet.lng - OutletList::mapCentre.longitude) < 0.045);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInfo)
+#include "tst_info.moc"
