@@ -5,7 +5,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
@@ -386,12 +389,54 @@ std::string_view declaredEncoding(std::string_view bytes)
     return declaration.substr(1, close - 1);
 }
 
+const QString textKey = u"text"_s;
+
+// An element dictionary while it is built: QVariantMap is a std::map underneath, and
+// building on that directly finds a child's slot with one search instead of two.
+using Dictionary = std::map<QString, QVariant>;
+
+// Element and attribute names as QStrings. The same few names recur in every reply, so they
+// are kept for the thread's later documents too. Only names of a sensible length are kept,
+// and a document of endless distinct names starts the cache afresh instead of growing it.
+class NameCache
+{
+public:
+    static constexpr std::size_t capacity = 1024;
+    static constexpr std::size_t longestKept = 64;
+
+    // Null for a name XML does not allow; each distinct name is checked once.
+    std::optional<QString> find(std::string_view name)
+    {
+        const auto found = m_names.find(name);
+        if (found != m_names.end())
+            return found->second;
+        if (!isXmlName(name))
+            return std::nullopt;
+        if (name.size() > longestKept)
+            return toQString(name);
+        if (m_names.size() >= capacity)
+            m_names.clear();
+        return m_names.emplace(name, toQString(name)).first->second;
+    }
+
+private:
+    struct Hash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const
+        {
+            return std::hash<std::string_view>()(name);
+        }
+    };
+    std::unordered_map<std::string, QString, Hash, std::equal_to<>> m_names;
+};
+
 class DictionaryBuilder
 {
 public:
     const char *failure = nullptr;
 
-    bool element(const pugi::xml_node &node, QVariantMap &parent, int depth);
+    bool element(const pugi::xml_node &node, Dictionary &parent, int depth);
 
 private:
     bool fail(const char *why)
@@ -399,30 +444,32 @@ private:
         failure = why;
         return false;
     }
-    const QString *nameFor(const char *name);
     QString takeText();
-    static void addChild(QVariantMap &parent, const QString &name, const QVariantMap &child);
+    QVariant leaf();
+    static void addChild(Dictionary &parent, QString &&name, const QVariant &child);
 
     // Character data since the last element end, decoded, as UTF-8.
     std::string m_text;
     std::string m_attribute;
-    // The same few names repeat throughout a reply; converting each once saves ~10 %.
-    // The keys point into the pugixml document, which outlives the builder.
-    std::unordered_map<std::string_view, QString> m_names;
-};
+    NameCache &m_names = names();
 
-// Null for a name XML does not allow; each distinct name is checked once.
-const QString *DictionaryBuilder::nameFor(const char *name)
-{
-    const std::string_view key(name);
-    auto found = m_names.find(key);
-    if (found == m_names.end()) {
-        if (!isXmlName(key))
-            return nullptr;
-        found = m_names.emplace(key, toQString(key)).first;
+    static NameCache &names()
+    {
+        thread_local NameCache cache;
+        return cache;
     }
-    return &found->second;
-}
+
+    // The dictionary of an element with text and nothing else depends on that text alone, and
+    // short texts (codes, amounts, months) recur across the entries of a reply: such elements
+    // share one dictionary, as implicitly shared values do. Kept for one document only.
+    struct Leaf
+    {
+        std::string text; // as collected, before trimming; short enough never to allocate
+        QVariantMap dictionary;
+    };
+    static constexpr std::size_t leafTextLimit = 15; // what std::string holds in place
+    std::array<Leaf, 128> m_leaves;
+};
 
 QString DictionaryBuilder::takeText()
 {
@@ -443,14 +490,41 @@ QString DictionaryBuilder::takeText()
     return text;
 }
 
-void DictionaryBuilder::addChild(QVariantMap &parent, const QString &name, const QVariantMap &child)
+QVariantMap textOnly(QString &&text)
 {
-    auto slot = parent.lowerBound(name);
-    if (slot == parent.end() || slot.key() != name) {
-        parent.insert(slot, name, child);
-        return;
+    Dictionary dictionary;
+    dictionary.try_emplace(textKey, std::move(text));
+    return QVariantMap(std::move(dictionary));
+}
+
+// The dictionary of an element that holds nothing but the text collected so far.
+QVariant DictionaryBuilder::leaf()
+{
+    if (m_text.size() > leafTextLimit)
+        return textOnly(takeText());
+    // FNV-1a: the texts are a few bytes long.
+    std::uint32_t hash = 2166136261u;
+    for (const char c : m_text)
+        hash = (hash ^ std::uint8_t(c)) * 16777619u;
+    Leaf &slot = m_leaves[hash % m_leaves.size()];
+    if (!slot.dictionary.isEmpty() && slot.text == m_text) {
+        m_text.clear();
+        return slot.dictionary;
     }
-    QVariant &existing = slot.value();
+    slot.text = m_text;
+    slot.dictionary = textOnly(takeText());
+    return slot.dictionary;
+}
+
+void DictionaryBuilder::addChild(Dictionary &parent, QString &&name, const QVariant &child)
+{
+    // Services tend to write fields in alphabetical order, and then a new child's place
+    // is the end, which costs one comparison to confirm.
+    const std::size_t before = parent.size();
+    const auto slot = parent.try_emplace(parent.end(), std::move(name), child);
+    if (parent.size() > before)
+        return;
+    QVariant &existing = slot->second;
     if (existing.typeId() == QMetaType::QVariantList) {
         // Appended where it lies: copying the list for every element would be quadratic.
         static_cast<QVariantList *>(existing.data())->append(child);
@@ -463,22 +537,20 @@ void DictionaryBuilder::addChild(QVariantMap &parent, const QString &name, const
     existing = std::move(list);
 }
 
-bool DictionaryBuilder::element(const pugi::xml_node &node, QVariantMap &parent, int depth)
+bool DictionaryBuilder::element(const pugi::xml_node &node, Dictionary &parent, int depth)
 {
     if (depth > maximumDepth)
         return fail("elements nested too deeply");
 
-    QVariantMap dictionary;
+    Dictionary dictionary;
     for (const pugi::xml_attribute &attribute : node.attributes()) {
-        const QString *name = nameFor(attribute.name());
+        std::optional<QString> name = m_names.find(attribute.name());
         if (!name)
             return fail("malformed attribute name");
         m_attribute.clear();
         if (!appendDecoded(m_attribute, attribute.value(), Content::attribute))
             return fail("malformed attribute value or undefined entity");
-        const qsizetype before = dictionary.size();
-        dictionary.insert(*name, toQString(m_attribute));
-        if (dictionary.size() == before)
+        if (!dictionary.try_emplace(std::move(*name), toQString(m_attribute)).second)
             return fail("duplicate attribute");
     }
 
@@ -505,14 +577,19 @@ bool DictionaryBuilder::element(const pugi::xml_node &node, QVariantMap &parent,
         }
     }
 
-    if (!m_text.empty()) {
-        static const QString textKey = u"text"_s;
-        dictionary.insert(textKey, takeText());
+    QVariant value;
+    if (m_text.empty()) {
+        value = QVariantMap(std::move(dictionary));
+    } else if (dictionary.empty()) {
+        value = leaf();
+    } else {
+        dictionary.insert_or_assign(textKey, takeText());
+        value = QVariantMap(std::move(dictionary));
     }
-    const QString *name = nameFor(node.name());
+    std::optional<QString> name = m_names.find(node.name());
     if (!name)
         return fail("malformed element name");
-    addChild(parent, *name, dictionary);
+    addChild(parent, std::move(*name), value);
     return true;
 }
 
@@ -598,11 +675,11 @@ std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &enco
     if (!root)
         return refuse(error, "no root element");
 
-    QVariantMap dictionary;
+    Dictionary dictionary;
     DictionaryBuilder builder;
     if (!builder.element(root, dictionary, 1))
         return refuse(error, builder.failure);
-    return dictionary;
+    return QVariantMap(std::move(dictionary));
 }
 
 } // namespace
