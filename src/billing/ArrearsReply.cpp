@@ -37,16 +37,16 @@ QList<queryListModel> billRecords(const QVariant &queryList)
     const QVariant inner = queryList.typeId() == QMetaType::QVariantMap
                                ? queryList.toMap().value(u"queryList"_s)
                                : QVariant();
+    const QList<QVariantMap> entries = DocumentDictionary::elements(inner);
     QList<queryListModel> records;
-    for (const QVariantMap &entry : DocumentDictionary::elements(inner)) {
+    records.reserve(entries.size());
+    for (const QVariantMap &entry : entries) {
         const qsizetype fields = DocumentDictionary::childElementCount(entry);
         if (fields != fieldsPerBill) {
             qCWarning(lcBilling) << "bill entry with" << fields << "fields ignored";
             continue;
         }
-        queryListModel record;
-        assignTexts(record, DocumentDictionary::childTexts(entry));
-        records.append(record);
+        assignChildTexts(records.emplace_back(), entry);
     }
     return records;
 }
@@ -63,10 +63,9 @@ Outcome read(const std::optional<QVariantMap> &replyDocument)
         return {notificationFor(*message), {}};
 
     const QVariantMap response = replyDocument->value(rootName).toMap();
-    QVariantMap texts = DocumentDictionary::childTexts(response);
-    texts.remove(u"queryList"_s);
     Outcome outcome;
-    assignTexts(outcome.model, texts);
+    // The bill list is no text property: it is read on its own below.
+    assignChildTexts(outcome.model, response);
     outcome.model.queryList = billRecords(response.value(u"queryList"_s));
     return outcome;
 }

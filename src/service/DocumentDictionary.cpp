@@ -60,14 +60,4 @@ qsizetype childElementCount(const QVariantMap &element)
     return count;
 }
 
-QVariantMap childTexts(const QVariantMap &element)
-{
-    QVariantMap texts;
-    for (auto it = element.constBegin(); it != element.constEnd(); ++it) {
-        if (it.value().typeId() == QMetaType::QVariantMap)
-            texts.insert(it.key(), it.value().toMap().value(u"text"_s));
-    }
-    return texts;
-}
-
 } // namespace DocumentDictionary

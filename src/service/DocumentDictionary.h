@@ -26,8 +26,4 @@ QList<QVariantMap> elements(const QVariant &value);
 /// no children.
 qsizetype childElementCount(const QVariantMap &element);
 
-/// The texts of an element's children that occur once, by name (an invalid value for a
-/// child without text). Attributes, the element's own text and repeated children are left out.
-QVariantMap childTexts(const QVariantMap &element);
-
 } // namespace DocumentDictionary

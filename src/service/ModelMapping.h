@@ -5,10 +5,11 @@
 #include <QMetaProperty>
 #include <QVariantMap>
 
-/// Filling a gadget's text properties from names and texts, as a reply names its fields.
+/// Filling a gadget's text properties from an element's children, as a reply names its fields.
 ///
-/// Names that are no text property of the gadget are dropped; properties without an entry
-/// keep their value.
+/// A child element that occurs once and carries a text sets the text property of its name.
+/// Children that name no text property, repeated children, attributes and the element's own
+/// text are dropped; properties without such a child keep their value.
 
 /// The gadget's text properties by name, looked up once per gadget type.
 template<typename Gadget> const QHash<QString, QMetaProperty> &textProperties()
@@ -25,18 +26,21 @@ template<typename Gadget> const QHash<QString, QMetaProperty> &textProperties()
     return properties;
 }
 
-template<typename Gadget> void assignText(Gadget &gadget, const QString &name, const QVariant &text)
+template<typename Gadget> void assignChildTexts(Gadget &gadget, const QVariantMap &element)
 {
-    if (text.typeId() != QMetaType::QString)
-        return;
+    static const QString textKey = QStringLiteral("text");
     const QHash<QString, QMetaProperty> &properties = textProperties<Gadget>();
-    const auto found = properties.constFind(name);
-    if (found != properties.constEnd())
-        found->writeOnGadget(&gadget, text);
-}
-
-template<typename Gadget> void assignTexts(Gadget &gadget, const QVariantMap &texts)
-{
-    for (auto it = texts.constBegin(); it != texts.constEnd(); ++it)
-        assignText(gadget, it.key(), it.value());
+    for (auto it = element.constBegin(); it != element.constEnd(); ++it) {
+        // Read in place: a reply holds thousands of these, and copies would cost reference
+        // counting on every one.
+        if (it.value().typeId() != QMetaType::QVariantMap)
+            continue;
+        const auto property = properties.constFind(it.key());
+        if (property == properties.constEnd())
+            continue;
+        const auto &child = *static_cast<const QVariantMap *>(it.value().constData());
+        const auto text = child.constFind(textKey);
+        if (text != child.constEnd() && text->typeId() == QMetaType::QString)
+            property->writeOnGadget(&gadget, *text);
+    }
 }
