@@ -6,13 +6,14 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <map>
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -395,40 +396,53 @@ const QString textKey = u"text"_s;
 // building on that directly finds a child's slot with one search instead of two.
 using Dictionary = std::map<QString, QVariant>;
 
+// A hash for the short strings of a document (names, codes, amounts): its first and last eight
+// bytes and its length. Cheap where a general hash would take longer than the lookup it serves;
+// strings that share all three only share a cache slot.
+std::size_t shortHash(std::string_view text)
+{
+    const auto word = [&](std::size_t from) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, text.data() + from, std::min<std::size_t>(8, text.size() - from));
+        return bytes;
+    };
+    const std::uint64_t last = text.size() > 8 ? word(text.size() - 8) : 0;
+    const std::uint64_t mixed = (word(0) ^ std::rotl(last, 29) ^ text.size()) * 0x9E3779B97F4A7C15u;
+    return std::size_t(mixed >> 32);
+}
+
 // Element and attribute names as QStrings. The same few names recur in every reply, so they
-// are kept for the thread's later documents too. Only names of a sensible length are kept,
-// and a document of endless distinct names starts the cache afresh instead of growing it.
+// are kept for the thread's later documents too, one per slot: a name that meets another in
+// its slot takes the slot over, so nothing grows whatever the documents hold.
 class NameCache
 {
 public:
-    static constexpr std::size_t capacity = 1024;
-    static constexpr std::size_t longestKept = 64;
-
-    // Null for a name XML does not allow; each distinct name is checked once.
+    // Null for a name XML does not allow.
     std::optional<QString> find(std::string_view name)
     {
-        const auto found = m_names.find(name);
-        if (found != m_names.end())
-            return found->second;
+        Slot &slot = m_slots[shortHash(name) % slotCount];
+        if (!slot.name.isNull() && slot.key == name)
+            return slot.name;
         if (!isXmlName(name))
             return std::nullopt;
-        if (name.size() > longestKept)
-            return toQString(name);
-        if (m_names.size() >= capacity)
-            m_names.clear();
-        return m_names.emplace(name, toQString(name)).first->second;
+        QString converted = toQString(name);
+        if (name.size() <= longestKept) {
+            slot.key.assign(name);
+            slot.name = converted;
+        }
+        return converted;
     }
 
 private:
-    struct Hash
+    static constexpr std::size_t slotCount = 1024;
+    static constexpr std::size_t longestKept = 64;
+
+    struct Slot
     {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const
-        {
-            return std::hash<std::string_view>()(name);
-        }
+        std::string key;
+        QString name;
     };
-    std::unordered_map<std::string, QString, Hash, std::equal_to<>> m_names;
+    std::vector<Slot> m_slots = std::vector<Slot>(slotCount);
 };
 
 class DictionaryBuilder
@@ -445,8 +459,8 @@ private:
         return false;
     }
     QString takeText();
-    QVariant leaf();
-    static void addChild(Dictionary &parent, QString &&name, const QVariant &child);
+    QVariantMap leaf();
+    static void addChild(Dictionary &parent, QString &&name, const QVariantMap &child);
 
     // Character data since the last element end, decoded, as UTF-8.
     std::string m_text;
@@ -498,15 +512,11 @@ QVariantMap textOnly(QString &&text)
 }
 
 // The dictionary of an element that holds nothing but the text collected so far.
-QVariant DictionaryBuilder::leaf()
+QVariantMap DictionaryBuilder::leaf()
 {
     if (m_text.size() > leafTextLimit)
         return textOnly(takeText());
-    // FNV-1a: the texts are a few bytes long.
-    std::uint32_t hash = 2166136261u;
-    for (const char c : m_text)
-        hash = (hash ^ std::uint8_t(c)) * 16777619u;
-    Leaf &slot = m_leaves[hash % m_leaves.size()];
+    Leaf &slot = m_leaves[shortHash(m_text) % m_leaves.size()];
     if (!slot.dictionary.isEmpty() && slot.text == m_text) {
         m_text.clear();
         return slot.dictionary;
@@ -516,7 +526,7 @@ QVariant DictionaryBuilder::leaf()
     return slot.dictionary;
 }
 
-void DictionaryBuilder::addChild(Dictionary &parent, QString &&name, const QVariant &child)
+void DictionaryBuilder::addChild(Dictionary &parent, QString &&name, const QVariantMap &child)
 {
     // Services tend to write fields in alphabetical order, and then a new child's place
     // is the end, which costs one comparison to confirm.
@@ -577,7 +587,7 @@ bool DictionaryBuilder::element(const pugi::xml_node &node, Dictionary &parent, 
         }
     }
 
-    QVariant value;
+    QVariantMap value;
     if (m_text.empty()) {
         value = QVariantMap(std::move(dictionary));
     } else if (dictionary.empty()) {
