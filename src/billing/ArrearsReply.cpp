@@ -41,12 +41,13 @@ QList<queryListModel> billRecords(const QVariant &queryList)
     QList<queryListModel> records;
     records.reserve(entries.size());
     for (const QVariantMap &entry : entries) {
-        const qsizetype fields = DocumentDictionary::childElementCount(entry);
+        queryListModel record;
+        const qsizetype fields = assignChildTexts(record, entry);
         if (fields != fieldsPerBill) {
             qCWarning(lcBilling) << "bill entry with" << fields << "fields ignored";
             continue;
         }
-        assignChildTexts(records.emplace_back(), entry);
+        records.append(std::move(record));
     }
     return records;
 }

@@ -46,18 +46,4 @@ QList<QVariantMap> elements(const QVariant &value)
     return result;
 }
 
-// Child elements are the only values that are dictionaries or lists of them; attributes and
-// "text" are strings.
-qsizetype childElementCount(const QVariantMap &element)
-{
-    qsizetype count = 0;
-    for (const QVariant &value : element) {
-        if (value.typeId() == QMetaType::QVariantMap)
-            ++count;
-        else if (value.typeId() == QMetaType::QVariantList)
-            count += value.toList().size();
-    }
-    return count;
-}
-
 } // namespace DocumentDictionary

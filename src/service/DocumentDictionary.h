@@ -21,9 +21,4 @@ std::optional<QString> textAt(const QVariantMap &dictionary,
 /// gives its dictionaries, anything else gives an empty list.
 QList<QVariantMap> elements(const QVariant &value);
 
-/// How many child elements an element has, each repetition counted. Its attributes and
-/// its own text (white space between children included) share the dictionary but are
-/// no children.
-qsizetype childElementCount(const QVariantMap &element);
-
 } // namespace DocumentDictionary

@@ -26,15 +26,24 @@ template<typename Gadget> const QHash<QString, QMetaProperty> &textProperties()
     return properties;
 }
 
-template<typename Gadget> void assignChildTexts(Gadget &gadget, const QVariantMap &element)
+/// Returns how many child elements the element has, each repetition counted, found on the
+/// same walk: attributes and the element's own text share its dictionary but are no children.
+template<typename Gadget> qsizetype assignChildTexts(Gadget &gadget, const QVariantMap &element)
 {
     static const QString textKey = QStringLiteral("text");
     const QHash<QString, QMetaProperty> &properties = textProperties<Gadget>();
+    qsizetype children = 0;
     for (auto it = element.constBegin(); it != element.constEnd(); ++it) {
         // Read in place: a reply holds thousands of these, and copies would cost reference
         // counting on every one.
-        if (it.value().typeId() != QMetaType::QVariantMap)
+        const int type = it.value().typeId();
+        if (type == QMetaType::QVariantList) {
+            children += static_cast<const QVariantList *>(it.value().constData())->size();
             continue;
+        }
+        if (type != QMetaType::QVariantMap)
+            continue;
+        ++children;
         const auto property = properties.constFind(it.key());
         if (property == properties.constEnd())
             continue;
@@ -43,4 +52,5 @@ template<typename Gadget> void assignChildTexts(Gadget &gadget, const QVariantMa
         if (text != child.constEnd() && text->typeId() == QMetaType::QString)
             property->writeOnGadget(&gadget, *text);
     }
+    return children;
 }
