@@ -5,7 +5,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -253,16 +252,15 @@ bool appendDecoded(std::string &out, std::string_view in, Content content)
     char *dst = out.data() + start;
     const char *src = in.data();
     const char *const end = src + in.size();
+    // Byte by byte: escaped markup (the return text of a reply) has a reference every few
+    // bytes, where finding and copying each stretch through library calls costs more.
     while (src < end) {
-        const char *amp = static_cast<const char *>(std::memchr(src, '&', end - src));
-        if (!amp)
-            amp = end;
-        std::memcpy(dst, src, amp - src);
-        dst += amp - src;
-        if (amp == end)
-            break;
+        if (*src != '&') {
+            *dst++ = *src++;
+            continue;
+        }
         char32_t c;
-        src = decodeReference(amp + 1, end, &c);
+        src = decodeReference(src + 1, end, &c);
         if (!src)
             return false;
         dst = writeUtf8(dst, c);
@@ -448,6 +446,12 @@ private:
 class DictionaryBuilder
 {
 public:
+    // The table of shared leaves grows with the document: a few slots cost nothing to set up
+    // for a small reply, and a large one has many more distinct short texts to keep.
+    explicit DictionaryBuilder(std::size_t documentSize)
+        : m_leaves(std::bit_ceil(std::clamp<std::size_t>(documentSize / 64, 16, 1024)))
+    {}
+
     const char *failure = nullptr;
 
     bool element(const pugi::xml_node &node, Dictionary &parent, int depth);
@@ -482,7 +486,7 @@ private:
         QVariantMap dictionary;
     };
     static constexpr std::size_t leafTextLimit = 15; // what std::string holds in place
-    std::array<Leaf, 128> m_leaves;
+    std::vector<Leaf> m_leaves;                      // a power of two in size
 };
 
 QString DictionaryBuilder::takeText()
@@ -516,7 +520,7 @@ QVariantMap DictionaryBuilder::leaf()
 {
     if (m_text.size() > leafTextLimit)
         return textOnly(takeText());
-    Leaf &slot = m_leaves[shortHash(m_text) % m_leaves.size()];
+    Leaf &slot = m_leaves[shortHash(m_text) & (m_leaves.size() - 1)];
     if (!slot.dictionary.isEmpty() && slot.text == m_text) {
         m_text.clear();
         return slot.dictionary;
@@ -686,7 +690,7 @@ std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &enco
         return refuse(error, "no root element");
 
     Dictionary dictionary;
-    DictionaryBuilder builder;
+    DictionaryBuilder builder(bytes.size());
     if (!builder.element(root, dictionary, 1))
         return refuse(error, builder.failure);
     return QVariantMap(std::move(dictionary));
