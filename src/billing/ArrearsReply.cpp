@@ -37,18 +37,16 @@ QList<queryListModel> billRecords(const QVariant &queryList)
     const QVariant inner = queryList.typeId() == QMetaType::QVariantMap
                                ? queryList.toMap().value(u"queryList"_s)
                                : QVariant();
-    const QList<QVariantMap> entries = DocumentDictionary::elements(inner);
     QList<queryListModel> records;
-    records.reserve(entries.size());
-    for (const QVariantMap &entry : entries) {
+    DocumentDictionary::forEachElement(inner, [&records](const QVariantMap &entry) {
         queryListModel record;
         const qsizetype fields = assignChildTexts(record, entry);
         if (fields != fieldsPerBill) {
             qCWarning(lcBilling) << "bill entry with" << fields << "fields ignored";
-            continue;
+            return;
         }
         records.append(std::move(record));
-    }
+    });
     return records;
 }
 

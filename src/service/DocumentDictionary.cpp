@@ -33,16 +33,8 @@ std::optional<QString> textAt(const QVariantMap &dictionary,
 
 QList<QVariantMap> elements(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::QVariantMap)
-        return {value.toMap()};
     QList<QVariantMap> result;
-    if (value.typeId() == QMetaType::QVariantList) {
-        const QVariantList list = value.toList();
-        for (const QVariant &item : list) {
-            if (item.typeId() == QMetaType::QVariantMap)
-                result.append(item.toMap());
-        }
-    }
+    forEachElement(value, [&result](const QVariantMap &element) { result.append(element); });
     return result;
 }
 
