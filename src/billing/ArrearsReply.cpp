@@ -38,9 +38,10 @@ QList<queryListModel> billRecords(const QVariant &queryList)
                                ? queryList.toMap().value(u"queryList"_s)
                                : QVariant();
     QList<queryListModel> records;
-    DocumentDictionary::forEachElement(inner, [&records](const QVariantMap &entry) {
+    ChildTextMapping<queryListModel> mapping;
+    DocumentDictionary::forEachElement(inner, [&](const QVariantMap &entry) {
         queryListModel record;
-        const qsizetype fields = assignChildTexts(record, entry);
+        const qsizetype fields = mapping.assign(record, entry);
         if (fields != fieldsPerBill) {
             qCWarning(lcBilling) << "bill entry with" << fields << "fields ignored";
             return;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QMetaObject>
 #include <QMetaProperty>
+#include <QVarLengthArray>
 #include <QVariantMap>
 
 /// Filling a gadget's text properties from an element's children, as a reply names its fields.
@@ -26,31 +27,72 @@ template<typename Gadget> const QHash<QString, QMetaProperty> &textProperties()
     return properties;
 }
 
-/// Returns how many child elements the element has, each repetition counted, found on the
-/// same walk: attributes and the element's own text share its dictionary but are no children.
+/// One mapping serves every element of a list. The entries of a reply name their fields alike
+/// and the reader makes each name's text once, so a name met at the same place in the previous
+/// element is known by the address of its text, without being looked up again.
+template<typename Gadget> class ChildTextMapping
+{
+public:
+    /// Returns how many child elements the element has, each repetition counted, found on the
+    /// same walk: attributes and the element's own text share its dictionary but are no
+    /// children.
+    qsizetype assign(Gadget &gadget, const QVariantMap &element)
+    {
+        qsizetype children = 0;
+        qsizetype place = 0;
+        for (auto it = element.constBegin(); it != element.constEnd(); ++it, ++place) {
+            // Read in place: a reply holds thousands of these, and copies would cost
+            // reference counting on every one.
+            const int type = it.value().typeId();
+            if (type == QMetaType::QVariantList) {
+                children += static_cast<const QVariantList *>(it.value().constData())->size();
+                continue;
+            }
+            if (type != QMetaType::QVariantMap)
+                continue;
+            ++children;
+            const QMetaProperty *property = propertyAt(place, it.key());
+            if (!property)
+                continue;
+            const auto &child = *static_cast<const QVariantMap *>(it.value().constData());
+            const auto text = child.constFind(textKey());
+            if (text != child.constEnd() && text->typeId() == QMetaType::QString)
+                property->writeOnGadget(&gadget, *text);
+        }
+        return children;
+    }
+
+private:
+    static const QString &textKey()
+    {
+        static const QString key = QStringLiteral("text");
+        return key;
+    }
+
+    const QMetaProperty *propertyAt(qsizetype place, const QString &name)
+    {
+        if (place < m_seen.size() && m_seen[place].name.constData() == name.constData() &&
+            m_seen[place].name.size() == name.size())
+            return m_seen[place].property;
+        const QHash<QString, QMetaProperty> &properties = textProperties<Gadget>();
+        const auto found = properties.constFind(name);
+        const QMetaProperty *property = found == properties.constEnd() ? nullptr : &*found;
+        if (place >= m_seen.size())
+            m_seen.resize(place + 1);
+        m_seen[place] = {name, property};
+        return property;
+    }
+
+    struct Seen
+    {
+        QString name; // held, so that its address cannot pass to another text meanwhile
+        const QMetaProperty *property = nullptr;
+    };
+    QVarLengthArray<Seen, 32> m_seen;
+};
+
+/// The same for a single element.
 template<typename Gadget> qsizetype assignChildTexts(Gadget &gadget, const QVariantMap &element)
 {
-    static const QString textKey = QStringLiteral("text");
-    const QHash<QString, QMetaProperty> &properties = textProperties<Gadget>();
-    qsizetype children = 0;
-    for (auto it = element.constBegin(); it != element.constEnd(); ++it) {
-        // Read in place: a reply holds thousands of these, and copies would cost reference
-        // counting on every one.
-        const int type = it.value().typeId();
-        if (type == QMetaType::QVariantList) {
-            children += static_cast<const QVariantList *>(it.value().constData())->size();
-            continue;
-        }
-        if (type != QMetaType::QVariantMap)
-            continue;
-        ++children;
-        const auto property = properties.constFind(it.key());
-        if (property == properties.constEnd())
-            continue;
-        const auto &child = *static_cast<const QVariantMap *>(it.value().constData());
-        const auto text = child.constFind(textKey);
-        if (text != child.constEnd() && text->typeId() == QMetaType::QString)
-            property->writeOnGadget(&gadget, *text);
-    }
-    return children;
+    return ChildTextMapping<Gadget>().assign(gadget, element);
 }
