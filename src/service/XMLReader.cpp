@@ -619,14 +619,16 @@ std::optional<QVariantMap> refuse(QString *error, const char *why, qsizetype off
 }
 
 // Reads UTF-8 bytes; `encodings` says which encoding the declaration may name.
-std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &encodings,
-                                QString *error)
+// Parses in place: bytes the caller still shares are copied first, as pugixml would copy them,
+// and text the reader encoded itself is not copied at all.
+std::optional<QVariantMap> read(QByteArray data, const EncodingRule &encodings, QString *error)
 {
     if (data.isEmpty())
         return refuse(error, "empty input");
     if (data.size() > XMLReader::maximumInputSize)
         return refuse(error, "input too large", data.size());
-    const std::string_view bytes(data.constData(), data.size());
+    char *const buffer = data.data();
+    const std::string_view bytes(buffer, data.size());
     if (!isXmlText(bytes))
         return refuse(error, "not UTF-8, or holds characters XML does not allow");
 
@@ -636,9 +638,13 @@ std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &enco
     if (last == std::string_view::npos || bytes[last] != '>')
         return refuse(error, "document does not end with markup");
 
+    const std::string_view afterBom = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+    const bool startsWithDeclaration =
+        afterBom.size() > 5 && afterBom.starts_with("<?xml") && isXmlSpace(afterBom[5]);
+
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =
-        document.load_buffer(data.constData(), data.size(), parseOptions, pugi::encoding_utf8);
+        document.load_buffer_inplace(buffer, bytes.size(), parseOptions, pugi::encoding_utf8);
     if (!parsed)
         return refuse(error, parsed.description(), parsed.offset);
 
@@ -646,9 +652,6 @@ std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &enco
     // checked here instead of being silently dropped.
     pugi::xml_node root;
     bool doctypeSeen = false;
-    const std::string_view afterBom = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-    const bool startsWithDeclaration =
-        afterBom.size() > 5 && afterBom.starts_with("<?xml") && isXmlSpace(afterBom[5]);
     for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
         switch (node.type()) {
         case pugi::node_element:
@@ -703,10 +706,10 @@ std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text
     if (text.isNull())
         return refuse(error, "no text");
     QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    const QByteArray data = encoder.encode(text);
+    QByteArray data = encoder.encode(text);
     if (encoder.hasError())
         return refuse(error, "text holds unpaired surrogates");
-    return read(data, {{}, true}, error);
+    return read(std::move(data), {{}, true}, error);
 }
 
 std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &data, QString *error)
