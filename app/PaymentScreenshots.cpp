@@ -2,11 +2,13 @@
 #include "account/SignInSession.h"
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
+#include "billing/SavedAccountSheet.h"
 #include "driver/ScreenshotTour.h"
 #include "redpackets/LPHongBaoView.h"
 #include "shell/HomeViewController.h"
 #include "shell/QmlNavigator.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +43,15 @@ void addPaymentScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignIn
             });
         },
         1500);
+    tour.add(u"pay-save-account"_s, [payScreen] {
+        return on<Payment>(payScreen(), [](Payment *payment) { payment->saveResult(); });
+    });
+    tour.add(u"pay-saved-account"_s, [topModal] {
+        return on<SavedAccountSheet>(topModal(), [](SavedAccountSheet *sheet) {
+            sheet->setLabel(QCoreApplication::translate("Screenshots", "家"));
+            sheet->save();
+        });
+    });
     tour.add(
         u"pay-hongbao-sheet"_s,
         [payScreen] {

@@ -43,4 +43,17 @@ void addRecordScreenshots(ScreenshotTour &tour, QmlNavigator &navigator)
     tour.add(
         u"records-list"_s,
         [screen] { return on<Screen>(screen(), [](Screen *records) { records->query(); }); }, 1500);
+    // The receipt the payment shots kept, and the last twelve months with its payment.
+    tour.add(u"records-receipts"_s, [&navigator, screen] {
+        while (navigator.stack().size() > 2)
+            navigator.pop(false);
+        return on<Screen>(screen(), [](Screen *records) { records->showReceipts(); });
+    });
+    tour.add(
+        u"records-months"_s,
+        [&navigator, screen] {
+            navigator.pop(false);
+            return on<Screen>(screen(), [](Screen *records) { records->showMonthlyPayments(); });
+        },
+        1500);
 }

@@ -2,6 +2,7 @@
 
 #include "account/SignViewController.h"
 #include "driver/ScreenshotTour.h"
+#include "shell/CareMode.h"
 #include "shell/HomeViewController.h"
 #include "shell/KTLoadingView.h"
 #include "shell/QmlNavigator.h"
@@ -11,7 +12,8 @@
 
 using namespace Qt::StringLiterals;
 
-void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session)
+void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session,
+                    CareMode &careMode)
 {
     const auto home = [&navigator] {
         return navigator.stack().value(0);
@@ -69,6 +71,16 @@ void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession
     addRecordScreenshots(tour, navigator);
     addInformationScreenshots(tour, navigator);
     addMapScreenshots(tour, navigator);
+
+    // Care mode last, for this run only: the home of four large actions, then the payment
+    // screen in larger text.
+    tour.add(u"home-care"_s, [&navigator, &careMode] {
+        returnHome(navigator);
+        careMode.enableForRun();
+        return true;
+    });
+    tour.add(u"pay-care"_s,
+             [&navigator] { return fromHome(navigator, &HomeViewController::WaterPayBtnClick); });
 }
 
 bool fromHome(QmlNavigator &navigator, void (HomeViewController::*open)())

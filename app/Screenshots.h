@@ -1,5 +1,6 @@
 #pragma once
 
+class CareMode;
 class HomeViewController;
 class QObject;
 class QmlNavigator;
@@ -7,8 +8,10 @@ class ScreenshotTour;
 class SignInSession;
 
 /// The screens `tarvo --screenshot DIR` renders, in order; each shot starts from where the one
-/// before it left the app. A new screen adds one line to its area's file.
-void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session);
+/// before it left the app. A new screen adds one line to its area's file. The last shots are
+/// in care mode, switched on for the run only.
+void addScreenshots(ScreenshotTour &tour, QmlNavigator &navigator, SignInSession &session,
+                    CareMode &careMode);
 
 // Each area starts from the home screen (whatever the step before left pushed is popped
 // first) and leaves its own screens behind for the next area to pop.

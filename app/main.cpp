@@ -7,11 +7,13 @@
 #include "StartupProbe.h"
 #include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
+#include "billing/ReceiptFolder.h"
 #include "driver/GuidedTour.h"
 #include "driver/ScreenshotTour.h"
 #include "platform/AppIdentity.h"
 #include "platform/AppOptions.h"
 #include "platform/Clock.h"
+#include "platform/DesktopFileOpener.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/NetworkPageFetcher.h"
@@ -24,6 +26,7 @@
 #include "service/ServiceClient.h"
 #include "shell/AppDelegate.h"
 #include "shell/AppLifecycle.h"
+#include "shell/CareMode.h"
 #include "shell/HomeViewController.h"
 #include "shell/ImageCache.h"
 #include "shell/ImageCacheProvider.h"
@@ -105,6 +108,11 @@ int main(int argc, char *argv[])
         u"simulate-background"_s,
         u"Minimise and restore the window in turn, every SECONDS (scripted runs)."_s, u"SECONDS"_s);
     parser.addOption(simulateBackgroundOption);
+    const QCommandLineOption careOption(
+        u"care"_s,
+        u"Care mode for this run: larger text, stronger contrast, four large actions on home "
+        u"(the switch on home remembers it for later runs)."_s);
+    parser.addOption(careOption);
     parser.addPositionalArgument(u"url"_s, u"A URL the wallet opens the app with."_s, u"[url]"_s);
     parser.process(app);
 
@@ -175,13 +183,23 @@ int main(int argc, char *argv[])
     NotificationCenter notificationCenter;
     const SystemClock clock;
     NetworkPageFetcher pageFetcher(&network);
-    const ScreenServices screenServices{accountServices,     &imageCache,     options.websiteUrl,
-                                        &notificationCenter, &wallet,         &clock,
-                                        &pageFetcher,        &paymentResults, options.tileUrl};
+    CareMode careMode(&settings);
+    if (parser.isSet(careOption))
+        careMode.enableForRun();
+    qCInfo(lcApp).nospace() << "care mode " << (careMode.isEnabled() ? "on" : "off") << ", text at "
+                            << careMode.textFactor() << "x";
+    DesktopFileOpener fileOpener;
+    ReceiptFolder receipts(options.receiptFolder, &fileOpener);
+    qCInfo(lcApp).noquote() << "receipts folder:" << receipts.path();
+    const ScreenServices screenServices{
+        accountServices, &imageCache,  options.websiteUrl, &notificationCenter, &wallet,
+        &clock,          &pageFetcher, &paymentResults,    options.tileUrl,     &careMode,
+        &receipts};
     QmlNavigator navigator(nullptr);
     QQmlApplicationEngine engine;
     importQmlModules(engine);
     navigator.serve(engine);
+    careMode.serve(engine);
     // Where the desktop has no notification service, the window shows notifications itself.
     engine.setInitialProperties(
         {{u"notifications"_s, QVariant::fromValue<QObject *>(&notifications)}});
@@ -236,7 +254,7 @@ int main(int argc, char *argv[])
     } else if (parser.isSet(screenshotOption)) {
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
         auto *tour = new ScreenshotTour(window, parser.value(screenshotOption), &app);
-        addScreenshots(*tour, navigator, session);
+        addScreenshots(*tour, navigator, session, careMode);
         QObject::connect(tour, &ScreenshotTour::finished, &app,
                          [](bool allSaved) { QCoreApplication::exit(allSaved ? 0 : 1); });
         tour->start();

@@ -8,6 +8,8 @@
 #include "billing/OrderCreation.h"
 #include "billing/PayRequest.h"
 #include "billing/PaymentRows.h"
+#include "billing/Receipt.h"
+#include "billing/ReceiptPdf.h"
 #include "billing/WeChatConfig.h"
 #include "platform/Clock.h"
 #include "platform/SandboxWallet.h"
@@ -16,6 +18,10 @@
 #include "service/Envelope.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 
 using namespace Qt::StringLiterals;
@@ -84,6 +90,37 @@ void queryAccount(CliServices &services, const QString &account,
         CliOutput::error(u"no reply from %1"_s.arg(url.toString()));
         QCoreApplication::exit(3);
     });
+}
+
+/// Why a receipt could not be written to `path` after the payment; checked before paying,
+/// so that no payment is made whose receipt has nowhere to go.
+std::optional<QString> receiptTrouble(const QString &path)
+{
+    const QFileInfo file(path);
+    if (file.exists())
+        return u"%1 exists already; a receipt never replaces a file"_s.arg(path);
+    if (!file.absoluteDir().exists())
+        return u"there is no folder %1 for the receipt"_s.arg(file.absolutePath());
+    if (!ReceiptPdf::chineseFontFamily())
+        return u"no font for Chinese text is installed (fonts-wqy-microhei): the receipt "
+               u"cannot be written"_s;
+    return std::nullopt;
+}
+
+/// Writes the receipt into a new file; false, with a message, when it cannot.
+bool writeReceipt(const Receipt &receipt, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        CliOutput::error(u"cannot create %1: %2"_s.arg(path, file.errorString()));
+        return false;
+    }
+    if (const std::optional<QString> error = ReceiptPdf::write(receipt, &file)) {
+        file.remove();
+        CliOutput::error(*error);
+        return false;
+    }
+    return true;
 }
 
 /// Says so when the account number cannot travel in a request.
@@ -166,6 +203,12 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
     if (!device)
         return 2;
     const QString deviceId = *device;
+    if (!payOptions.receiptFile.isEmpty()) {
+        if (const std::optional<QString> trouble = receiptTrouble(payOptions.receiptFile)) {
+            CliOutput::error(*trouble);
+            return 2;
+        }
+    }
 
     CliServices services(options);
     SandboxWallet wallet(&services.network, options.walletUrl(), options.walletAvailability);
@@ -183,12 +226,17 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
     SystemClock clock;
     OrderRequest order;
     QString prepayId;
+    Receipt receipt;
 
     auto fail = [](const QString &message, int status) {
         CliOutput::error(message);
         QCoreApplication::exit(status);
     };
     auto finish = [&](const PayResp &resp) {
+        // Only a payment that went through has a receipt; the payment stands even when its
+        // receipt cannot be written (status 4).
+        const bool wantsReceipt = resp.errCode == 0 && !payOptions.receiptFile.isEmpty();
+        const bool receiptWritten = wantsReceipt && writeReceipt(receipt, payOptions.receiptFile);
         if (json) {
             QJsonObject object;
             const QHash<QString, QString> fields = order.fields();
@@ -197,13 +245,17 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
             object.insert(u"drives"_s, u"IOS1"_s);
             object.insert(u"prepayId"_s, prepayId);
             object.insert(u"errCode"_s, resp.errCode);
+            if (receiptWritten)
+                object.insert(u"receipt"_s, payOptions.receiptFile);
             CliOutput::printJson(object);
         } else {
             CliOutput::print(u"wallet: %1 (%2)%3"_s.arg(
                 QString::number(resp.errCode), walletResultText(resp.errCode),
                 resp.errStr.isEmpty() ? QString() : u" "_s + resp.errStr));
+            if (receiptWritten)
+                CliOutput::print(u"receipt: "_s + payOptions.receiptFile);
         }
-        QCoreApplication::exit(resp.errCode == 0 ? 0 : 1);
+        QCoreApplication::exit(resp.errCode != 0 ? 1 : wantsReceipt && !receiptWritten ? 4 : 0);
     };
     wallet.setUrlOpener([&](const QUrl &url) {
         if (!wallet.handleOpenURL(url, &answer) || !answer.received)
@@ -221,6 +273,7 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
             return;
         }
         prepayId = *id;
+        receipt.prepayId = prepayId;
         if (!json)
             CliOutput::print(
                 u"order %1: ypay %2 fen, spay %3 fen"_s.arg(prepayId, order.ypay, order.spay));
@@ -232,6 +285,9 @@ int pay(const QStringList &arguments, const AppOptions &options, const PayOption
     };
     auto createOrder = [&](const PayModel &model, const std::optional<RedPacketChoice> &packet) {
         order = OrderRequest::make(account, deviceId, model, packet);
+        receipt = Receipt::make(model, order, packet);
+        receipt.orderTime =
+            QDateTime::fromMSecsSinceEpoch(qint64(clock.secondsSinceEpoch() * 1000));
         services.client.call(ServiceOperation::createOrder, order.fields(), &services.network,
                              handOff, [&] { fail(u"no reply to createOrder"_s, 3); });
     };

@@ -4,12 +4,15 @@
 #include "CliServices.h"
 #include "DeviceIdentifier.h"
 #include "GadgetJson.h"
+#include "billing/Money.h"
 #include "info/NoticeListLoader.h"
 #include "platform/NetworkPageFetcher.h"
 #include "records/PayRecordQuery.h"
 #include "records/PayRecordReply.h"
+#include "records/PaymentMonths.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QJsonArray>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +28,27 @@ QString recordsText(const QList<PayRecord> &records)
         blocks.append(u"缴费编号 %1\n缴费日期 %2\n缴费金额 %3"_s.arg(record.userbh, record.jfrq,
                                                                      record.amountText()));
     return blocks.join(u"\n\n"_s);
+}
+
+QString monthsText(const QList<MonthTotal> &months)
+{
+    QString text;
+    for (const MonthTotal &month : months)
+        text += month.month.toString(u"yyyy-MM"_s) + u"  "_s + Money::yuanText(month.fen) + u'\n';
+    return text + u"total    "_s + Money::yuanText(PaymentMonths::total(months));
+}
+
+QJsonObject monthsJson(const QList<MonthTotal> &months)
+{
+    QJsonArray list;
+    for (const MonthTotal &month : months)
+        list.append(QJsonObject{{u"month"_s, month.month.toString(u"yyyy-MM"_s)},
+                                {u"fen"_s, month.fen},
+                                {u"amount"_s, Money::yuanText(month.fen)},
+                                {u"payments"_s, month.payments.size()}});
+    const qint64 total = PaymentMonths::total(months);
+    return {{u"months"_s, list},
+            {u"total"_s, QJsonObject{{u"fen"_s, total}, {u"amount"_s, Money::yuanText(total)}}}};
 }
 
 QString noticesText(const QList<NoticeEntry> &notices)
@@ -45,7 +69,8 @@ template<typename Gadget> QJsonArray jsonList(const QList<Gadget> &items)
 
 } // namespace
 
-int records(const QStringList &arguments, const AppOptions &options, const QString &uuid, bool json)
+int records(const QStringList &arguments, const AppOptions &options, const QString &uuid,
+            bool byMonth, bool json)
 {
     if (arguments.size() > 2) {
         CliOutput::error(u"records needs a start and an end date, yyyy-MM-dd"_s);
@@ -58,6 +83,12 @@ int records(const QStringList &arguments, const AppOptions &options, const QStri
         CliOutput::error(*refusal);
         return 1;
     }
+    // The sums go by calendar month, so both ends must be real days.
+    if (byMonth && (!QDate::fromString(start, u"yyyy-MM-dd"_s).isValid() ||
+                    !QDate::fromString(end, u"yyyy-MM-dd"_s).isValid())) {
+        CliOutput::error(u"--by-month needs dates of the form yyyy-MM-dd"_s);
+        return 2;
+    }
     const std::optional<QString> deviceId = deviceIdentifier(options, uuid);
     if (!deviceId)
         return 2;
@@ -66,8 +97,25 @@ int records(const QStringList &arguments, const AppOptions &options, const QStri
     services.client.call(
         ServiceOperation::queryPayList, PayRecordQuery::fields(start, end, *deviceId),
         &services.network,
-        [json](const ServiceReply &reply) {
+        [json, byMonth, start, end](const ServiceReply &reply) {
             const PayRecordOutcome outcome = PayRecordReply::read(reply.replyDocument);
+            if (byMonth) {
+                // Zeros from a reply that could not be read would be sums that are not so.
+                if (!reply.replyDocument) {
+                    CliOutput::error(u"the reply to queryPayList could not be read"_s);
+                    QCoreApplication::exit(3);
+                    return;
+                }
+                const QList<MonthTotal> months =
+                    PaymentMonths::sum(outcome.records, QDate::fromString(start, u"yyyy-MM-dd"_s),
+                                       QDate::fromString(end, u"yyyy-MM-dd"_s));
+                if (json)
+                    CliOutput::printJson(monthsJson(months));
+                else
+                    CliOutput::print(monthsText(months));
+                QCoreApplication::exit(0);
+                return;
+            }
             if (outcome.noRecords) {
                 CliOutput::error(PayRecordQuery::noRecordsMessage.toString());
                 QCoreApplication::exit(1);

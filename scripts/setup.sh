@@ -15,7 +15,7 @@ packages=(
     qml6-module-qtqml qml6-module-qtqml-models
     qt6-webengine-dev qml6-module-qtwebengine qml6-module-qtwebchannel qt6-svg-dev
     qml6-module-qtquick-shapes qt6-qpa-plugins fonts-wqy-microhei desktop-file-utils
-    libpugixml-dev libxml2-dev libsqlite3-dev libbenchmark-dev
+    libpugixml-dev libxml2-dev libsqlite3-dev libbenchmark-dev poppler-utils
     dbus-daemon gnome-keyring openssl
 )
 

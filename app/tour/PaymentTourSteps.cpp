@@ -165,6 +165,47 @@ void addSearchSteps(GuidedTour &tour)
                   GuidedTour::lacksTexts({u"暂无数据!"_s}))));
 }
 
+// The account searched is saved as "家"; later another account is typed, and one tap on the
+// saved one searches it again.
+void addSavedAccountSteps(GuidedTour &tour)
+{
+    tour.add(
+        u"pay-save-account"_s,
+        [](ViewProbe &probe) {
+            return probe.tap(probe.visibleNamed(u"saveAccountChip"_s).value(0));
+        },
+        GuidedTour::showsTexts({u"保存为常用户号"_s, u"户号："_s + account, u"保存"_s}));
+    tour.add(
+        u"pay-saved-account"_s,
+        [](ViewProbe &probe) {
+            probe.typeText(u"家"_s);
+            return probe.tapText(u"保存"_s);
+        },
+        both(both(GuidedTour::showsTexts({u"家"_s, account}),
+                  GuidedTour::lacksTexts({u"保存为常用户号"_s, u"＋ 保存此户号"_s})),
+             showsRows(resultRows(u"不使用红包"_s, yuan(owed()) + u"元"_s))));
+    tour.add(
+        u"pay-pick-saved-account"_s,
+        [](ViewProbe &probe) {
+            // Another account typed but not searched; the saved one is a tap away.
+            const QList<QQuickItem *> field = probe.visibleNamed(u"seacrBar"_s);
+            auto *input = field.isEmpty()
+                              ? nullptr
+                              : field.constFirst()->property("input").value<QQuickItem *>();
+            if (!probe.tap(input))
+                return false;
+            QMetaObject::invokeMethod(input, "selectAll");
+            probe.typeText(u"1000002"_s);
+            return textOf(input) == u"1000002"_s && probe.tapText(u"家"_s);
+        },
+        [](ViewProbe &probe) {
+            const QList<QQuickItem *> field = probe.visibleNamed(u"seacrBar"_s);
+            if (field.isEmpty() || textOf(field.constFirst()) != account)
+                return u"the field does not hold the saved account"_s;
+            return showsRows(resultRows(u"不使用红包"_s, yuan(owed()) + u"元"_s))(probe);
+        });
+}
+
 void addRedPacketSteps(GuidedTour &tour)
 {
     tour.add(
@@ -262,14 +303,22 @@ void addPaySteps(GuidedTour &tour)
     // Accepting creates the order; the wallet settles it and sends the app its answer.
     tour.add(
         u"pay-outcome"_s, [](ViewProbe &probe) { return probe.tapText(u"同意并缴费"_s); },
-        both(GuidedTour::showsTexts({u"支付结果"_s, u"支付成功!"_s, u"确定"_s}),
+        both(GuidedTour::showsTexts({u"支付结果"_s, u"支付成功!"_s, u"确定"_s, u"查看凭证"_s}),
              GuidedTour::lacksTexts({u"同意并缴费"_s, u"正在创建订单"_s})),
         10000);
-    // After reading the outcome the customer sees the account again: it owes nothing now.
+    // The receipt kept for the payment: the bills, the packet and what was paid.
     tour.add(
-        u"pay-owes-nothing"_s, [](ViewProbe &probe) { return probe.tapText(u"确定"_s); },
-        both(GuidedTour::showsTexts({u"用户欠费数据为0!"_s, u"该用户欠费为0!"_s, account}),
-             GuidedTour::lacksTexts({u"支付结果"_s, u"应缴金额:"_s, u"缴   费"_s})));
+        u"pay-receipt"_s, [](ViewProbe &probe) { return probe.tapText(u"查看凭证"_s); },
+        both(GuidedTour::showsTexts(
+                 {u"电子凭证"_s, u"电子缴费凭证"_s, account, u"王*国"_s, u"青禾市*01室"_s,
+                  bills.constFirst().month, yuan(bills.constFirst().fen), u"应缴金额"_s,
+                  yuan(owed()) + u"元"_s, u"%1  -%2元"_s.arg(smallPacket, yuan(smallPacketFen)),
+                  u"实付金额"_s, yuan(owed() - smallPacketFen) + u"元"_s}),
+             GuidedTour::lacksTexts({u"支付结果"_s, u"王建国"_s})));
+    // Back from the receipt the customer sees the account again: it owes nothing now.
+    tour.add(u"pay-owes-nothing"_s, TourNavigation::tapBack,
+             both(GuidedTour::showsTexts({u"用户欠费数据为0!"_s, u"该用户欠费为0!"_s, account}),
+                  GuidedTour::lacksTexts({u"支付结果"_s, u"应缴金额:"_s, u"缴   费"_s})));
     tour.add(
         u"pay-notice-closed"_s, [](ViewProbe &probe) { return probe.tapText(u"确定"_s); },
         both(GuidedTour::showsTexts({u"用户欠费数据为0!"_s}),
@@ -282,6 +331,7 @@ void addPaySteps(GuidedTour &tour)
 void addPaymentTourSteps(GuidedTour &tour, const TourContext &)
 {
     addSearchSteps(tour);
+    addSavedAccountSteps(tour);
     addRedPacketSteps(tour);
     addDetailSteps(tour);
     addPaySteps(tour);

@@ -104,6 +104,49 @@ GuidedTour::Action tapEntry(const QString &name, const QString &entry)
     };
 }
 
+/// The receipts kept on this device: the one of the payment a moment ago, and back.
+void addReceiptSteps(GuidedTour &tour, const GuidedTour::Expectation &queryScreenShown)
+{
+    const QString row = u"户号 "_s + paidAccount;
+    tour.add(
+        u"records-receipts"_s, [](ViewProbe &probe) { return probe.tapText(u"电子凭证"_s); },
+        GuidedTour::showsTexts({u"电子凭证"_s, row, paidAmount}));
+    tour.add(
+        u"records-receipt"_s, [row](ViewProbe &probe) { return probe.tapText(row); },
+        GuidedTour::showsTexts({u"电子缴费凭证"_s, u"实付金额"_s, paidAmount}));
+    tour.add(u"records-receipt-back"_s, TourNavigation::tapBack, [row](ViewProbe &probe) {
+        const QString shown = GuidedTour::showsTexts({row, paidAmount})(probe);
+        return shown.isEmpty() ? GuidedTour::lacksTexts({u"电子缴费凭证"_s})(probe) : shown;
+    });
+    tour.add(u"records-receipts-back"_s, TourNavigation::tapBack, queryScreenShown);
+}
+
+/// The last twelve months: this month holds the payment, and its row lists it.
+void addMonthSteps(GuidedTour &tour, const GuidedTour::Expectation &queryScreenShown)
+{
+    const QString thisMonth = u"%1月"_s.arg(QDate::currentDate().month());
+    tour.add(
+        u"records-months"_s, [](ViewProbe &probe) { return probe.tapText(u"近12个月缴费"_s); },
+        [thisMonth](ViewProbe &probe) {
+            const QString shown = GuidedTour::showsTexts(
+                {u"近12个月"_s, u"合计 "_s + paidAmount, thisMonth, paidAmount})(probe);
+            if (!shown.isEmpty())
+                return shown;
+            // Twelve rows, each with a bar as long as its share: this month's is the longest.
+            const QList<QQuickItem *> bars = probe.visibleNamed(u"monthBar"_s);
+            return bars.size() == 1 && bars.constFirst()->width() > 100
+                       ? QString()
+                       : u"%1 bars shown, expected one full bar"_s.arg(bars.size());
+        });
+    tour.add(
+        u"records-month"_s, [thisMonth](ViewProbe &probe) { return probe.tapText(thisMonth); },
+        GuidedTour::showsTexts({u"缴费编号"_s, paidAccount, u"缴费日期"_s,
+                                isoDate(QDate::currentDate()), u"缴费金额"_s, paidAmount}));
+    tour.add(u"records-month-back"_s, TourNavigation::tapBack,
+             GuidedTour::showsTexts({u"近12个月"_s, u"合计 "_s + paidAmount}));
+    tour.add(u"records-months-back"_s, TourNavigation::tapBack, queryScreenShown);
+}
+
 } // namespace
 
 void addRecordTourSteps(GuidedTour &tour, const TourContext &)
@@ -145,5 +188,7 @@ void addRecordTourSteps(GuidedTour &tour, const TourContext &)
         const QString shown = queryScreen(isoDate(monthBack), isoDate(today))(probe);
         return shown.isEmpty() ? GuidedTour::lacksTexts({paidAmount})(probe) : shown;
     });
+    addReceiptSteps(tour, queryScreen(isoDate(monthBack), isoDate(today)));
+    addMonthSteps(tour, queryScreen(isoDate(monthBack), isoDate(today)));
     tour.add(u"records-home"_s, TourNavigation::tapBack, TourNavigation::home);
 }

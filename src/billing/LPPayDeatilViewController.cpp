@@ -1,6 +1,5 @@
 #include "LPPayDeatilViewController.h"
 
-#include "OrderRequest.h"
 #include "PayAction.h"
 #include "platform/SettingsStore.h"
 #include "shell/Navigator.h"
@@ -14,8 +13,7 @@ LPPayDeatilViewController::LPPayDeatilViewController(Navigator *navigator,
                                                      QObject *parent)
     : BaseViewController(navigator, parent)
     , m_services(services)
-    , m_payAction(new PayAction(navigator, services.account.service, services.wallet,
-                                services.clock, services.paymentResults, this))
+    , m_payAction(new PayAction(navigator, services, this))
     , m_dataSource(dataSource)
     , m_model(model)
     , m_userID(userID)
@@ -56,7 +54,7 @@ void LPPayDeatilViewController::viewDidLoad()
 void LPPayDeatilViewController::pay()
 {
     m_payAction->pay([this] {
-        return OrderRequest::make(m_userID, m_services.account.settings->string(u"UUID"_s),
-                                  m_model);
+        return PayAction::Payment::of(m_userID, m_services.account.settings->string(u"UUID"_s),
+                                      m_model);
     });
 }

@@ -4,9 +4,10 @@
 #include "BillingLog.h"
 #include "LPPayDeatilViewController.h"
 #include "LPPayInfoTool.h"
-#include "OrderRequest.h"
 #include "PayAction.h"
 #include "PaymentRows.h"
+#include "SavedAccountSheet.h"
+#include "SavedAccounts.h"
 #include "account/SignInSession.h"
 #include "platform/NotificationCenter.h"
 #include "platform/Reachability.h"
@@ -16,6 +17,8 @@
 #include "service/Envelope.h"
 #include "shell/KTLoadingView.h"
 #include "shell/Navigator.h"
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -52,11 +55,10 @@ LPPayViewController::LPPayViewController(Navigator *navigator, const ScreenServi
                                          QObject *parent)
     : BaseViewController(navigator, parent)
     , m_services(services)
-    , m_payAction(new PayAction(navigator, services.account.service, services.wallet,
-                                services.clock, services.paymentResults, this))
+    , m_payAction(new PayAction(navigator, services, this))
     , m_tipLableText(tr("暂无数据!"))
 {
-    connect(m_payAction, &PayAction::paid, this, &LPPayViewController::lookAgain);
+    connect(m_payAction, &PayAction::paid, this, &LPPayViewController::didPay);
     if (services.notifications)
         connect(services.notifications, &NotificationCenter::posted, this,
                 &LPPayViewController::didRefuse);
@@ -92,6 +94,8 @@ void LPPayViewController::seacr()
         return;
     }
     m_services.account.settings->setValue(userNumberKey, m_seacrBar);
+    SavedAccounts(m_services.account.settings).use(m_seacrBar);
+    emit savedAccountsChanged();
     // The cover of a running indicator keeps the button from being tapped twice; a search
     // started from code still leaves only one indicator running.
     endLoading();
@@ -116,11 +120,13 @@ void LPPayViewController::didReceiveResult(const PayModel &model, const QString 
     clearRedPacket();
     m_resultAccount = account;
     showRows(model, true);
+    emit savedAccountsChanged();
     if (loading) {
         loading->endAnimation();
         loading->deleteLater();
     }
     setTipLable(false, m_tipLableText);
+    offerToSave();
 }
 
 void LPPayViewController::didRefuse(const QString &notification)
@@ -133,7 +139,12 @@ void LPPayViewController::didRefuse(const QString &notification)
     // longer names, or one that owes nothing any more.
     clearRedPacket();
     showRows({}, false);
-    navigator()->notice(refusal->alert);
+    emit savedAccountsChanged();
+    QPointer<LPPayViewController> self(this);
+    navigator()->notice(refusal->alert, [self] {
+        if (self)
+            self->offerToSave();
+    });
     setTipLable(true, refusal->tip);
 }
 
@@ -215,8 +226,9 @@ void LPPayViewController::pay()
     // Made when the agreement is accepted: the account and the bills of the result on screen
     // then, which a search in between replaces together.
     m_payAction->pay([this] {
-        return OrderRequest::make(m_resultAccount, m_services.account.settings->string(u"UUID"_s),
-                                  m_model, redPacketChoice());
+        return PayAction::Payment::of(m_resultAccount,
+                                      m_services.account.settings->string(u"UUID"_s), m_model,
+                                      redPacketChoice());
     });
 }
 
@@ -227,7 +239,7 @@ void LPPayViewController::detail()
     auto *screen = new LPPayDeatilViewController(navigator(), m_services, m_model.queryList,
                                                  m_model, m_resultAccount);
     // A payment made there is looked at again here once the customer comes back.
-    connect(screen, &LPPayDeatilViewController::paid, this, &LPPayViewController::lookAgain);
+    connect(screen, &LPPayDeatilViewController::paid, this, &LPPayViewController::didPay);
     navigator()->push(screen, true);
 }
 
@@ -248,6 +260,72 @@ void LPPayViewController::lookAgain(const QString &account)
     // After a payment the customer sees what the account still owes.
     setSeacrBar(account);
     seacr();
+}
+
+void LPPayViewController::didPay(const QString &account)
+{
+    SavedAccounts saved(m_services.account.settings);
+    saved.use(account);
+    // Offered after what the look again shows (often "该用户欠费为0!"), not stacked under it.
+    if (!saved.find(account) && !SavedAccounts::accountRefusal(account))
+        m_offerAccount = account;
+    lookAgain(account);
+}
+
+void LPPayViewController::offerToSave()
+{
+    const std::optional<QString> account = std::exchange(m_offerAccount, std::nullopt);
+    if (!account || SavedAccounts(m_services.account.settings).find(*account))
+        return;
+    QPointer<LPPayViewController> self(this);
+    navigator()->alert(tr("保存常用户号"),
+                       tr("是否将户号%1保存为常用户号？下次缴费时点一下即可查询。").arg(*account),
+                       {{tr("暂不保存"), {}}, {tr("保存"), [self, account] {
+                                                   if (self)
+                                                       self->openSavedAccountSheet(*account);
+                                               }}});
+}
+
+QVariantList LPPayViewController::savedAccounts() const
+{
+    QVariantList accounts;
+    for (const SavedAccount &saved : SavedAccounts(m_services.account.settings).list())
+        accounts.append(QVariantMap{{u"account"_s, saved.account}, {u"label"_s, saved.label}});
+    return accounts;
+}
+
+bool LPPayViewController::canSaveResult() const
+{
+    return m_showsResult && !SavedAccounts::accountRefusal(m_resultAccount) &&
+           !SavedAccounts(m_services.account.settings).find(m_resultAccount);
+}
+
+void LPPayViewController::searchSaved(const QString &account)
+{
+    setSeacrBar(account);
+    seacr();
+}
+
+void LPPayViewController::saveResult()
+{
+    if (m_showsResult)
+        openSavedAccountSheet(m_resultAccount);
+}
+
+void LPPayViewController::editSaved(const QString &account)
+{
+    if (SavedAccounts(m_services.account.settings).find(account))
+        openSavedAccountSheet(account);
+}
+
+void LPPayViewController::openSavedAccountSheet(const QString &account)
+{
+    QPointer<LPPayViewController> self(this);
+    auto *sheet = new SavedAccountSheet(navigator(), m_services.account.settings, account, [self] {
+        if (self)
+            emit self->savedAccountsChanged();
+    });
+    sheet->show();
 }
 
 void LPPayViewController::viewWillDisappear()

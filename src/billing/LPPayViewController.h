@@ -7,6 +7,7 @@
 
 #include <QPointer>
 #include <QStringList>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 #include <optional>
 
@@ -32,6 +33,11 @@ class LPPayViewController : public BaseViewController
         bool mainTableViewEnabled READ mainTableViewEnabled NOTIFY mainTableViewEnabledChanged)
     Q_PROPERTY(bool tipLableVisible READ tipLableVisible NOTIFY tipLableChanged)
     Q_PROPERTY(QString tipLableText READ tipLableText NOTIFY tipLableChanged)
+    /// The saved accounts under the field, most recently used first: maps of "account" and
+    /// "label".
+    Q_PROPERTY(QVariantList savedAccounts READ savedAccounts NOTIFY savedAccountsChanged)
+    /// The account of the result on screen is not saved yet: the screen offers to save it.
+    Q_PROPERTY(bool canSaveResult READ canSaveResult NOTIFY savedAccountsChanged)
 
 public:
     LPPayViewController(Navigator *navigator, const ScreenServices &services,
@@ -45,6 +51,8 @@ public:
     bool mainTableViewEnabled() const { return m_mainTableViewEnabled; }
     bool tipLableVisible() const { return m_tipLableVisible; }
     QString tipLableText() const { return m_tipLableText; }
+    QVariantList savedAccounts() const;
+    bool canSaveResult() const;
 
     const PayModel &model() const { return m_model; }
     /// Empty, or the chosen packet's hbid, hbje and hbmc.
@@ -60,12 +68,19 @@ public:
     Q_INVOKABLE void detail();
     /// The screen is about to go out of sight.
     Q_INVOKABLE void viewWillDisappear();
+    /// A tap on a saved account: it goes into the field and is searched.
+    Q_INVOKABLE void searchSaved(const QString &account);
+    /// Opens the sheet that saves the result's account under a label.
+    Q_INVOKABLE void saveResult();
+    /// Opens the sheet that renames or removes a saved account.
+    Q_INVOKABLE void editSaved(const QString &account);
 
 signals:
     void seacrBarChanged();
     void rowsChanged();
     void mainTableViewEnabledChanged();
     void tipLableChanged();
+    void savedAccountsChanged();
 
 private:
     void didReceiveResult(const PayModel &model, const QString &account, KTLoadingView *loading);
@@ -78,6 +93,12 @@ private:
     /// so and searches the field's account.
     bool fieldNamesResult();
     void lookAgain(const QString &account);
+    /// A payment for `account` succeeded: a saved account moves up, and the account is looked
+    /// at again; one not saved is offered for saving once that look has been read.
+    void didPay(const QString &account);
+    /// The offer after a payment, if one waits and its account is still not saved.
+    void offerToSave();
+    void openSavedAccountSheet(const QString &account);
     void showRows(const PayModel &model, bool showsResult);
     void setMainTableViewEnabled(bool enabled);
     void setTipLable(bool visible, const QString &text);
@@ -97,4 +118,6 @@ private:
     bool m_tipLableVisible = true;
     QString m_tipLableText;
     QPointer<KTLoadingView> m_loadingView;
+    /// A paid account to offer for saving once the look after the payment has ended.
+    std::optional<QString> m_offerAccount;
 };

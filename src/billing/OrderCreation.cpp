@@ -20,6 +20,8 @@ void OrderCreation::start(const OrderRequest &order, Completion done)
     m_client->call(
         ServiceOperation::createOrder, order.fields(), this,
         [this, done](const ServiceReply &reply) {
+            if (const std::optional<QString> prepayId = prepayIdOf(reply.replyDocument))
+                emit ordered(*prepayId);
             const Outcome outcome = handOff(reply.replyDocument, *m_wallet, *m_clock);
             if (done)
                 done(outcome);

@@ -38,6 +38,11 @@ public:
     static Outcome handOff(const std::optional<QVariantMap> &replyDocument, WalletSdk &wallet,
                            const Clock &clock);
 
+signals:
+    /// The service made the order; sent before the hand-off, which the wallet may answer
+    /// before it returns.
+    void ordered(const QString &prepayId);
+
 private:
     ServiceClient *m_client;
     WalletSdk *m_wallet;

@@ -46,8 +46,9 @@ void AppOptions::addTo(QCommandLineParser &parser)
 {
     parser.addOption({u"service"_s, u"Company service URL."_s, u"URL"_s});
     parser.addOption({u"website"_s, u"Company website URL."_s, u"URL"_s});
-    parser.addOption(
-        {u"home"_s, u"Folder for settings and the secure-store fallback."_s, u"DIR"_s});
+    parser.addOption({u"home"_s,
+                      u"Folder for settings, the secure-store fallback and the app's receipts."_s,
+                      u"DIR"_s});
     parser.addOption({u"wallet"_s,
                       u"The wallet app as the app finds it: installed, missing or unsupported."_s,
                       u"STATE"_s});
@@ -71,9 +72,13 @@ AppOptions AppOptions::from(const QCommandLineParser &parser)
         QUrl(pick(u"service"_s, "TARVO_SERVICE_URL", defaultServiceUrl().toString()));
     options.websiteUrl =
         QUrl(pick(u"website"_s, "TARVO_WEBSITE_URL", defaultWebsiteUrl().toString()));
-    options.home = QDir(pick(u"home"_s, "TARVO_HOME",
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
-                       .absolutePath();
+    const QString defaultHome = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString home = pick(u"home"_s, "TARVO_HOME", {});
+    options.home = QDir(home.isEmpty() ? defaultHome : home).absolutePath();
+    options.receiptFolder =
+        home.isEmpty() ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                             .filePath(u"Tarvo/收据"_s)
+                       : QDir(options.home).filePath(u"收据"_s);
     QString website = options.websiteUrl.toString();
     if (website.endsWith(u'/'))
         website.chop(1);

@@ -16,6 +16,10 @@ struct AppOptions
     QUrl serviceUrl;
     QUrl websiteUrl;
     QString home;
+    /// Where the receipts of payments are kept: "收据" in the home folder when one is given
+    /// (--home or TARVO_HOME: a profile of its own keeps its receipts with it), otherwise
+    /// "Tarvo/收据" in the user's documents folder, where a customer looks for them.
+    QString receiptFolder;
     WalletAvailability walletAvailability = WalletAvailability::installed;
     /// Where the outlet map's tiles come from: a URL template with "{z}", "{x}" and "{y}".
     /// By default the website's stand-in draws them: the website URL + "/tiles/{z}/{x}/{y}.png".

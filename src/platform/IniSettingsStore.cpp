@@ -14,6 +14,9 @@ IniSettingsStore::IniSettingsStore(const QString &home)
 
 QVariant IniSettingsStore::value(const QString &key) const
 {
+    // Another process (tarvo-cli) may have changed the file since: read it again if so, or a
+    // later change here would write back what it had replaced.
+    m_settings.sync();
     return m_settings.value(key);
 }
 

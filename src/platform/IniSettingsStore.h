@@ -7,7 +7,8 @@
 /// The app's settings as an INI file in the profile folder.
 ///
 /// Every change is written through at once, so a process that is killed keeps what it
-/// stored. A damaged file is read as far as it parses and rewritten on the next change.
+/// stored, and every read sees what another process wrote. A damaged file is read as far as
+/// it parses and rewritten on the next change.
 class IniSettingsStore final : public SettingsStore
 {
 public:
@@ -23,5 +24,5 @@ public:
 private:
     void writeThrough();
 
-    QSettings m_settings;
+    mutable QSettings m_settings;
 };

@@ -2,9 +2,11 @@
 
 #include "LPDatePicker.h"
 #include "LPQueryListController.h"
+#include "MonthlyPaymentsViewController.h"
 #include "PayRecordQuery.h"
 #include "PayRecordReply.h"
 #include "RecordsLog.h"
+#include "billing/ReceiptListViewController.h"
 #include "platform/SettingsStore.h"
 #include "service/ServiceClient.h"
 #include "shell/KTLoadingView.h"
@@ -14,11 +16,12 @@ using namespace Qt::StringLiterals;
 
 LPPayRecordViewController::LPPayRecordViewController(Navigator *navigator, ServiceClient *service,
                                                      SettingsStore *settings, const Clock *clock,
-                                                     QObject *parent)
+                                                     const ReceiptFolder *receipts, QObject *parent)
     : BaseViewController(navigator, parent)
     , m_service(service)
     , m_settings(settings)
     , m_clock(clock)
+    , m_receipts(receipts)
     , m_startDateTitle(PayRecordQuery::startPrompt.toString())
     , m_endDateTitle(PayRecordQuery::endPrompt.toString())
 {}
@@ -107,4 +110,15 @@ void LPPayRecordViewController::didQueryPayList(const ServiceReply &reply)
     auto *list = new LPQueryListController(navigator());
     list->setDataSource(outcome.records);
     navigator()->push(list, true);
+}
+
+void LPPayRecordViewController::showReceipts()
+{
+    navigator()->push(new ReceiptListViewController(navigator(), m_receipts), true);
+}
+
+void LPPayRecordViewController::showMonthlyPayments()
+{
+    navigator()->push(
+        new MonthlyPaymentsViewController(navigator(), m_service, m_settings, m_clock), true);
 }

@@ -1,5 +1,6 @@
 #include "HomeViewController.h"
 
+#include "CareMode.h"
 #include "KTWheelPhotoView.h"
 #include "Navigator.h"
 #include "account/SignInSession.h"
@@ -25,7 +26,11 @@ HomeViewController::HomeViewController(Navigator *navigator, const ScreenService
                                        QObject *parent)
     : BaseViewController(navigator, parent)
     , m_services(services)
-{}
+{
+    if (m_services.careMode)
+        connect(m_services.careMode, &CareMode::changed, this,
+                &HomeViewController::careModeChanged);
+}
 
 void HomeViewController::viewDidLoad()
 {
@@ -48,6 +53,17 @@ void HomeViewController::layoutForScreenHeight(qreal height)
         return;
     m_heightConstraint = constraint;
     emit heightConstraintChanged();
+}
+
+bool HomeViewController::careMode() const
+{
+    return m_services.careMode && m_services.careMode->isEnabled();
+}
+
+void HomeViewController::setCareMode(bool on)
+{
+    if (m_services.careMode)
+        m_services.careMode->setEnabled(on);
 }
 
 void HomeViewController::notificationBtnClick()
@@ -80,7 +96,8 @@ void HomeViewController::WaterPayBtnClick()
 void HomeViewController::PayReconderBtnClick()
 {
     navigator()->push(new LPPayRecordViewController(navigator(), m_services.account.service,
-                                                    m_services.account.settings, m_services.clock),
+                                                    m_services.account.settings, m_services.clock,
+                                                    m_services.receipts),
                       true);
 }
 

@@ -18,6 +18,9 @@ class HomeViewController : public BaseViewController
     Q_PROPERTY(KTWheelPhotoView *wheelPhotoView READ wheelPhotoView NOTIFY wheelPhotoViewChanged)
     /// How much shorter the content is laid out on a short screen.
     Q_PROPERTY(int heightConstraint READ heightConstraint NOTIFY heightConstraintChanged)
+    /// Care mode (关怀模式): larger text and contrast everywhere, and home as four large
+    /// actions with the others under "更多服务". Remembered once switched.
+    Q_PROPERTY(bool careMode READ careMode WRITE setCareMode NOTIFY careModeChanged)
 
 public:
     /// Paths of the carousel pictures on the company website, in display order.
@@ -29,6 +32,8 @@ public:
 
     KTWheelPhotoView *wheelPhotoView() const { return m_wheelPhotoView; }
     int heightConstraint() const { return m_heightConstraint; }
+    bool careMode() const;
+    void setCareMode(bool on);
 
     void viewDidLoad() override;
     /// The window's height decides the short-screen layout.
@@ -47,6 +52,7 @@ public:
 signals:
     void wheelPhotoViewChanged();
     void heightConstraintChanged();
+    void careModeChanged();
 
 private:
     ScreenServices m_services;

@@ -43,6 +43,7 @@ public:
     /// A short-lived message over the screen, fully visible for `seconds`.
     virtual void showMessage(ViewController *screen, const QString &message, double seconds) = 0;
 
-    /// The usual message box: title "温馨提示" and one button "确定" that only closes it.
-    void notice(const QString &message);
+    /// The usual message box: title "温馨提示" and one button "确定" that closes it, then runs
+    /// `afterwards` if given.
+    void notice(const QString &message, std::function<void()> afterwards = {});
 };

@@ -4,11 +4,13 @@
 
 #include <QUrl>
 
+class CareMode;
 class Clock;
 class ImageCache;
 class NotificationCenter;
 class PageFetcher;
 class PaymentResults;
+class ReceiptFolder;
 class WalletSdk;
 
 /// Everything the screens opened from home reach outside themselves. Home hands each screen
@@ -27,4 +29,8 @@ struct ScreenServices
     PaymentResults *paymentResults = nullptr;
     /// Where the outlet map's tiles come from: a URL with "{z}", "{x}" and "{y}".
     QString tileUrl = {};
+    /// Larger text and stronger contrast; switched on the home screen.
+    CareMode *careMode = nullptr;
+    /// Where the receipts of successful payments are kept; none are kept without it.
+    ReceiptFolder *receipts = nullptr;
 };

@@ -1,6 +1,6 @@
 // The payment screen and the arrears detail screen driven through their controllers: search,
-// refusals, red packet choice, the pay action with its alerts, the order sent, the overlay and
-// the wallet's answer.
+// refusals, red packet choice, the pay action with its alerts, the order sent, the overlay,
+// the wallet's answer, and the saved accounts under the field.
 #include "BadReplies.h"
 #include "FakeClock.h"
 #include "FakeNavigator.h"
@@ -13,12 +13,18 @@
 #include "billing/LPPayViewController.h"
 #include "billing/LPWithholdAlertView.h"
 #include "billing/PaymentResults.h"
+#include "billing/SavedAccountSheet.h"
+#include "billing/SavedAccounts.h"
+#include "billing/ReceiptFolder.h"
+#include "billing/ReceiptViewController.h"
 #include "billing/WithholdingAgreement.h"
 #include "platform/NotificationCenter.h"
 #include "redpackets/LPHongBaoView.h"
 #include "service/ServiceClient.h"
 
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -90,6 +96,8 @@ private slots:
         m_session->signIn(u"13912345678"_s);
         m_wallet = {};
         m_results = std::make_unique<PaymentResults>();
+        m_receipts.reset();
+        m_clock = FakeClock();
     }
 
     void loadFillsTheFieldAndShowsOnlyTheTip()
@@ -455,7 +463,8 @@ private slots:
         QCOMPARE(m_transport->requests().size(), sent);
         QVERIFY(!m_navigator->kinds().contains(u"showProgress"_s));
         // An edited field is first searched again (and said so); the search refuses it too.
-        QVERIFY(m_navigator->alertMessages().contains(u"户号中含有无法识别的字符，请检查后重新输入"_s));
+        QVERIFY(
+            m_navigator->alertMessages().contains(u"户号中含有无法识别的字符，请检查后重新输入"_s));
     }
 
     void overlayClosesOnEveryEnding_data()
@@ -565,7 +574,227 @@ private slots:
         QCOMPARE(screen->loadingViews().size(), 1);
     }
 
+    void savedAccountsAreListedAndSearchedWithOneTap()
+    {
+        SavedAccounts saved(&m_settings);
+        saved.save(u"1000002"_s, u"父母家"_s);
+        saved.save(u"1000001"_s, u"家"_s);
+        LPPayViewController *screen = openPayScreen();
+        QCOMPARE(
+            screen->savedAccounts(),
+            (QVariantList{QVariantMap{{u"account"_s, u"1000001"_s}, {u"label"_s, u"家"_s}},
+                          QVariantMap{{u"account"_s, u"1000002"_s}, {u"label"_s, u"父母家"_s}}}));
+        QSignalSpy changed(screen, &LPPayViewController::savedAccountsChanged);
+
+        screen->searchSaved(u"1000002"_s);
+        QCOMPARE(screen->seacrBar(), u"1000002"_s);
+        QCOMPARE(m_settings.values.value(u"userNumber"_s), u"1000002"_s);
+        QVERIFY(m_transport->lastRequest().body.contains("1000002"));
+        // Searching moves it to the front, and the strip hears of it.
+        QCOMPARE(saved.list().first().account, u"1000002"_s);
+        QVERIFY(!changed.isEmpty());
+        // A saved account's result offers no saving.
+        m_transport->respond(0, arrearsResult());
+        QVERIFY(screen->showsResult());
+        QVERIFY(!screen->canSaveResult());
+    }
+
+    void savingTheResultUnderALabel()
+    {
+        LPPayViewController *screen = searchedPayScreen();
+        QVERIFY(screen->canSaveResult());
+        // The field edited after the search: it is the result's account that is saved.
+        screen->setSeacrBar(u"100000"_s);
+        screen->saveResult();
+        auto *sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        QCOMPARE(sheet->account(), u"1000001"_s);
+        QVERIFY(!sheet->isSaved());
+        QCOMPARE(sheet->title(), u"保存为常用户号"_s);
+
+        sheet->setLabel(u"  "_s);
+        sheet->save();
+        QCOMPARE(sheet->refusal(), u"请输入备注名，例如“家”"_s);
+        QCOMPARE(m_navigator->modals.size(), 1);
+        // Editing the label clears the refusal.
+        sheet->setLabel(u"家"_s);
+        QVERIFY(sheet->refusal().isEmpty());
+        QSignalSpy changed(screen, &LPPayViewController::savedAccountsChanged);
+        sheet->save();
+        QVERIFY(m_navigator->modals.isEmpty());
+        QCOMPARE(changed.size(), 1);
+        QVERIFY(!screen->canSaveResult());
+        QCOMPARE(SavedAccounts(&m_settings).list(), (QList<SavedAccount>{{u"1000001"_s, u"家"_s}}));
+    }
+
+    void renamingAndRemovingASavedAccount()
+    {
+        SavedAccounts saved(&m_settings);
+        saved.save(u"1000001"_s, u"家"_s);
+        saved.save(u"1000002"_s, u"店"_s);
+        LPPayViewController *screen = openPayScreen();
+        // Only a saved account opens the sheet.
+        screen->editSaved(u"1000009"_s);
+        QVERIFY(m_navigator->modals.isEmpty());
+
+        screen->editSaved(u"1000001"_s);
+        auto *sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet && sheet->isSaved());
+        QCOMPARE(sheet->label(), u"家"_s);
+        QCOMPARE(sheet->title(), u"修改常用户号"_s);
+        sheet->setLabel(u"老家"_s);
+        sheet->save();
+        // Renamed in place: it was not used.
+        QCOMPARE(saved.list(),
+                 (QList<SavedAccount>{{u"1000002"_s, u"店"_s}, {u"1000001"_s, u"老家"_s}}));
+
+        screen->editSaved(u"1000002"_s);
+        sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        sheet->remove();
+        QVERIFY(m_navigator->modals.isEmpty());
+        QCOMPARE(screen->savedAccounts().size(), 1);
+        // Cancelling changes nothing.
+        screen->editSaved(u"1000001"_s);
+        sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        sheet->setLabel(u"别处"_s);
+        sheet->cancel();
+        QCOMPARE(saved.find(u"1000001"_s)->label, u"老家"_s);
+    }
+
+    void offerToSaveAfterPayment_data()
+    {
+        QTest::addColumn<bool>("savedBefore");
+        QTest::addColumn<int>("errCode");
+        QTest::addColumn<bool>("owesNothingNow");
+        QTest::addColumn<bool>("offered");
+
+        QTest::newRow("paid, owes nothing now") << false << 0 << true << true;
+        QTest::newRow("paid, still owes") << false << 0 << false << true;
+        QTest::newRow("paid, saved already") << true << 0 << true << false;
+        QTest::newRow("cancelled") << false << -2 << true << false;
+        QTest::newRow("failed") << false << -1 << true << false;
+    }
+
+    void offerToSaveAfterPayment()
+    {
+        QFETCH(bool, savedBefore);
+        QFETCH(int, errCode);
+        QFETCH(bool, owesNothingNow);
+        QFETCH(bool, offered);
+        SavedAccounts saved(&m_settings);
+        if (savedBefore)
+            saved.save(u"1000001"_s, u"家"_s);
+        saved.save(u"1000002"_s, u"店"_s);
+        LPPayViewController *screen = searchedPayScreen();
+        // The search moved a saved account up; the other one was used last.
+        saved.use(u"1000002"_s);
+        payAndAccept(screen);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        m_results->report(errCode);
+        m_navigator->press(u"确定"_s);
+        // Paying a saved account moves it to the front.
+        QCOMPARE(saved.list().first().account,
+                 savedBefore && errCode == 0 ? u"1000001"_s : u"1000002"_s);
+        if (errCode == 0) {
+            // What the account owes now comes first; the offer follows once it has been read.
+            QCOMPARE(m_navigator->lastAlert()->title, u"支付结果"_s);
+            m_transport->respond(m_transport->requests().size() - 1,
+                                 owesNothingNow
+                                     ? BadReplies::documentReply(
+                                           u"queryExpense"_s,
+                                           u"<queryOweAmtYxResponse><returnMsg>用户欠费数据为0!"
+                                           "</returnMsg></queryOweAmtYxResponse>"_s)
+                                     : arrearsResult());
+            if (owesNothingNow) {
+                QCOMPARE(m_navigator->lastAlert()->message, u"该用户欠费为0!"_s);
+                m_navigator->press(u"确定"_s);
+            }
+        }
+
+        const Call *offer = m_navigator->lastAlert();
+        QCOMPARE(offer && offer->title == u"保存常用户号"_s, offered);
+        if (!offered)
+            return;
+        QVERIFY(offer->message.contains(u"1000001"_s));
+        QCOMPARE(offer->buttonTitles(), (QStringList{u"暂不保存"_s, u"保存"_s}));
+        m_navigator->press(u"保存"_s);
+        auto *sheet = qobject_cast<SavedAccountSheet *>(m_navigator->modals.value(0));
+        QVERIFY(sheet);
+        QCOMPARE(sheet->account(), u"1000001"_s);
+        // Offered once: a later search offers nothing.
+        sheet->cancel();
+        const qsizetype alerts = m_navigator->alertMessages().size();
+        search(screen, u"1000001"_s);
+        m_transport->respond(m_transport->requests().size() - 1, arrearsResult());
+        QCOMPARE(m_navigator->alertMessages().size(), alerts);
+    }
+
+    void onlyASuccessfulPaymentKeepsAReceipt_data()
+    {
+        QTest::addColumn<int>("errCode");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("paid") << 0 << QStringList{u"确定"_s, u"查看凭证"_s};
+        QTest::newRow("cancelled") << -2 << QStringList{u"确定"_s};
+        QTest::newRow("failed") << -1 << QStringList{u"确定"_s};
+    }
+    void onlyASuccessfulPaymentKeepsAReceipt()
+    {
+        QFETCH(int, errCode);
+        QFETCH(QStringList, buttons);
+        QTemporaryDir folder;
+        m_receipts = std::make_unique<ReceiptFolder>(folder.path(), nullptr);
+        m_clock.now = QDateTime(QDate(2026, 12, 7), QTime(18, 45, 12)).toSecsSinceEpoch();
+        LPPayViewController *screen = searchedPayScreen();
+        choosePacket(screen, 1);
+        payAndAccept(screen);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        m_results->report(errCode);
+
+        QCOMPARE(m_navigator->lastAlert()->buttonTitles(), buttons);
+        const QList<KeptReceipt> kept = m_receipts->list();
+        QCOMPARE(kept.size(), errCode == 0 ? 1 : 0);
+        if (errCode != 0)
+            return;
+        const Receipt &receipt = kept.constFirst().receipt;
+        QCOMPARE(receipt.account, u"1000001"_s);
+        QCOMPARE(receipt.prepayId, u"wx201"_s);
+        QCOMPARE(receipt.orderTime, QDateTime(QDate(2026, 12, 7), QTime(18, 45, 12)));
+        QCOMPARE(receipt.totalFen, 8550);
+        QCOMPARE(receipt.redPacketName, u"红包1"_s);
+        QCOMPARE(receipt.paidFen, 8050);
+        QCOMPARE(receipt.bills.size(), 4);
+    }
+
+    void theAccountIsLookedAtAgainOnceTheReceiptCloses()
+    {
+        QTemporaryDir folder;
+        m_receipts = std::make_unique<ReceiptFolder>(folder.path(), nullptr);
+        LPPayViewController *screen = searchedPayScreen();
+        payAndAccept(screen);
+        m_transport->respond(m_transport->requests().size() - 1,
+                             orderReply(u"<info><prepay_id>wx201</prepay_id></info>"_s));
+        m_results->report(0);
+        const qsizetype sent = m_transport->requests().size();
+        m_navigator->press(u"查看凭证"_s);
+
+        auto *receipt = qobject_cast<ReceiptViewController *>(m_navigator->stack.last());
+        QVERIFY(receipt);
+        QCOMPARE(receipt->pdfPath(), m_receipts->list().value(0).pdfPath);
+        // Its answer would pop up over the receipt: the look again waits.
+        QCOMPARE(m_transport->requests().size(), sent);
+        delete receipt; // the customer went back: its page has gone
+        QCOMPARE(m_transport->requests().size(), sent + 1);
+        QVERIFY(m_transport->lastRequest().body.contains("1000001"));
+        QCOMPARE(screen->loadingViews().size(), 1);
+    }
+
 private:
+    using Call = FakeNavigator::Call;
+
     ScreenServices services()
     {
         ScreenServices services;
@@ -574,6 +803,7 @@ private:
         services.wallet = &m_wallet;
         services.clock = &m_clock;
         services.paymentResults = m_results.get();
+        services.receipts = m_receipts.get();
         return services;
     }
 
@@ -633,6 +863,7 @@ private:
     std::unique_ptr<FakeNavigator> m_navigator;
     std::unique_ptr<FakeTransport> m_transport;
     std::unique_ptr<ServiceClient> m_client;
+    std::unique_ptr<ReceiptFolder> m_receipts;
     FakeSettingsStore m_settings;
     FakeReachability m_reachability;
     std::unique_ptr<SignInSession> m_session;
@@ -642,5 +873,6 @@ private:
     std::unique_ptr<PaymentResults> m_results;
 };
 
-QTEST_GUILESS_MAIN(TestPaymentScreens)
+// Receipts are drawn with fonts: a GUI application.
+QTEST_MAIN(TestPaymentScreens)
 #include "tst_paymentscreens.moc"

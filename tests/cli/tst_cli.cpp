@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -183,6 +184,81 @@ private slots:
         // Paid in full: the account owes nothing now.
         const Run again = cli({u"query"_s, account, u"--json"_s});
         QCOMPARE(again.json().value(u"outcome"_s).toString(), u"NoArrearage"_s);
+    }
+
+    // The whole road of a receipt from the terminal: none for a refused payment, none over a
+    // file, then the PDF of the payment, and the month's sum of it.
+    void payWithAReceiptAndSumTheMonths()
+    {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString account = u"1000003"_s;
+        const QString device = u"7C1D2E3F-0A1B-4C2D-8E3F-4A5B6C7D8E9F"_s;
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(u"收据 1000003.pdf"_s);
+        const QStringList pay{u"pay"_s, account, u"--uuid"_s, device, u"--receipt"_s, pdf};
+
+        const Run refused = cli(pay + QStringList{u"--tamper"_s});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(!QFile::exists(pdf));
+
+        QFile existing(pdf);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.close();
+        const Run notOver = cli(pay);
+        QCOMPARE(notOver.status, 2);
+        QVERIFY2(notOver.err.contains("exists already"), notOver.err.constData());
+        QCOMPARE(existing.size(), 0);
+        QCOMPARE(cli({u"query"_s, account, u"--json"_s}).json().value(u"outcome"_s).toString(),
+                 u"查询成功!"_s);
+        QVERIFY(existing.remove());
+
+        const Run paid = cli(pay + QStringList{u"--json"_s});
+        QCOMPARE(paid.status, 0);
+        QCOMPARE(paid.json().value(u"receipt"_s).toString(), pdf);
+        const qint64 spay = paid.json().value(u"spay"_s).toString().toLongLong();
+        QVERIFY(spay > 0);
+        const QString yuan = u"%1.%2"_s.arg(spay / 100).arg(spay % 100, 2, 10, QChar(u'0'));
+        const ProgramRun text = runProgram(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+        QCOMPARE(text.status, 0);
+        const QString printed = QString::fromUtf8(text.out).simplified();
+        QVERIFY2(printed.contains(u"户号 1000003"_s), qPrintable(printed));
+        QVERIFY2(printed.contains(u"实付金额 %1元"_s.arg(yuan)), qPrintable(printed));
+        QVERIFY(printed.contains(u"订单号 "_s + paid.json().value(u"prepayId"_s).toString()));
+
+        // The sandbox dates the payment today; the months around it paid nothing.
+        const QDate today = QDate::currentDate();
+        const QDate start(today.addMonths(-2).year(), today.addMonths(-2).month(), 1);
+        const Run months =
+            cli({u"records"_s, start.toString(u"yyyy-MM-dd"_s), today.toString(u"yyyy-MM-dd"_s),
+                 u"--uuid"_s, device, u"--by-month"_s});
+        QCOMPARE(months.status, 0);
+        const QStringList expected{
+            start.toString(u"yyyy-MM"_s) + u"  0.00"_s,
+            start.addMonths(1).toString(u"yyyy-MM"_s) + u"  0.00"_s,
+            today.toString(u"yyyy-MM"_s) + u"  "_s + yuan,
+            u"total    "_s + yuan,
+        };
+        QCOMPARE(QString::fromUtf8(months.out).trimmed().split(u'\n'), expected);
+    }
+
+    void monthsOfTheSeededPayments()
+    {
+        const Run run = cli({u"records"_s, u"2024-11-20"_s, u"2025-04-02"_s, u"--uuid"_s,
+                             seededDeviceId, u"--by-month"_s, u"--json"_s});
+        QCOMPARE(run.status, 0);
+        QStringList months;
+        for (const QJsonValue &month : run.json().value(u"months"_s).toArray())
+            months.append(month[u"month"_s].toString() + u' ' +
+                          QString::number(month[u"fen"_s].toInteger()));
+        QCOMPARE(months, (QStringList{u"2024-11 0"_s, u"2024-12 23560"_s, u"2025-01 31845"_s,
+                                      u"2025-02 15630"_s, u"2025-03 12050"_s, u"2025-04 0"_s}));
+        QCOMPARE(run.json().value(u"total"_s)[u"amount"_s].toString(), u"830.85"_s);
+        // Months without payments are still months: a year without any prints zeros.
+        const Run empty = cli({u"records"_s, u"2020-01-01"_s, u"2020-02-29"_s, u"--uuid"_s,
+                               seededDeviceId, u"--by-month"_s});
+        QCOMPARE(empty.status, 0);
+        QCOMPARE(empty.out, QByteArray("2020-01  0.00\n2020-02  0.00\ntotal    0.00\n"));
     }
 
     void records_data()

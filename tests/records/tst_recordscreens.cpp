@@ -5,9 +5,11 @@
 #include "FakeNavigator.h"
 #include "FakeSettingsStore.h"
 #include "FakeTransport.h"
+#include "billing/ReceiptListViewController.h"
 #include "records/LPDatePicker.h"
 #include "records/LPPayRecordViewController.h"
 #include "records/LPQueryListController.h"
+#include "records/MonthlyPaymentsViewController.h"
 #include "service/Envelope.h"
 #include "service/ServiceClient.h"
 
@@ -224,7 +226,102 @@ private slots:
         QCOMPARE(list.rows(), QVariantList{QVariant(expected)});
     }
 
+    void recordScreenOpensReceiptsAndMonths()
+    {
+        LPPayRecordViewController *screen = makeScreen();
+        screen->showReceipts();
+        screen->showMonthlyPayments();
+        QCOMPARE(m_navigator->kinds(), (QStringList{u"push"_s, u"push"_s}));
+        QVERIFY(qobject_cast<ReceiptListViewController *>(m_navigator->stack.value(0)));
+        QVERIFY(qobject_cast<MonthlyPaymentsViewController *>(m_navigator->stack.value(1)));
+    }
+
+    void monthsAskOnceForTheTwelveMonths()
+    {
+        MonthlyPaymentsViewController *chart = makeChart();
+        QCOMPARE(m_transport->requests().size(), 1);
+        const QByteArray body = m_transport->lastRequest().body;
+        QVERIFY(body.contains("ksrq&gt;2015-04-01&lt;"));
+        QVERIFY(body.contains("jsrq&gt;2016-03-10&lt;"));
+        QVERIFY(body.contains("uuid&gt;DEVICE-1&lt;"));
+        QCOMPARE(chart->loadingViews().size(), 1);
+        QVERIFY(!chart->isLoaded());
+    }
+
+    void monthsSumTheirPaymentsAndOpenThem()
+    {
+        MonthlyPaymentsViewController *chart = makeChart();
+        m_transport->respond(0,
+                             reply(u"<info><resultCode>1</resultCode>"_s +
+                                   entry(u"1000001"_s, u"2016-03-01"_s, u"0.10"_s) +
+                                   entry(u"1000003"_s, u"2016-03-10"_s, u"0.20"_s) +
+                                   entry(u"1000001"_s, u"2015-04-30"_s, u"864.80"_s) +
+                                   entry(u"1000001"_s, u"2016-02-3"_s, u"5.00"_s) + u"</info>"_s));
+        QVERIFY(chart->isLoaded());
+        QVERIFY(chart->loadingViews().isEmpty());
+        const QVariantList months = chart->months();
+        QCOMPARE(months.size(), 12);
+        // This month on top.
+        QCOMPARE(months.last().toMap().value(u"title"_s), u"2015年4月"_s);
+        QCOMPARE(months.last().toMap().value(u"amount"_s), u"864.80元"_s);
+        QCOMPARE(months.last().toMap().value(u"share"_s).toDouble(), 1.0);
+        QCOMPARE(months.first().toMap().value(u"title"_s), u"2016年3月"_s);
+        QCOMPARE(months.first().toMap().value(u"amount"_s), u"0.30元"_s);
+        QCOMPARE(months.at(1).toMap().value(u"amount"_s), u"0.00元"_s);
+        QCOMPARE(chart->totalText(), u"合计 865.10元"_s);
+
+        chart->openMonth(0);
+        auto *list = qobject_cast<LPQueryListController *>(m_navigator->stack.value(0));
+        QVERIFY(list);
+        QCOMPARE(list->dataSource().size(), 2);
+        QCOMPARE(list->dataSource().at(1).userbh, u"1000003"_s);
+
+        chart->openMonth(6);
+        QCOMPARE(m_navigator->alertMessages(), QStringList{u"2015年9月暂无缴费记录"_s});
+    }
+
+    void monthsWithoutAnswer_data()
+    {
+        QTest::addColumn<QByteArray>("answer"); // empty: no reply at all
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QStringList>("alerts");
+        QTest::newRow("no payments in the year")
+            << reply(u"<info><resultCode>0</resultCode></info>"_s) << true << QStringList{};
+        QTest::newRow("not a reply")
+            << QByteArray("<html>busy</html>") << false << QStringList{u"网络异常!"_s};
+        QTest::newRow("no reply") << QByteArray() << false << QStringList{u"网络异常!"_s};
+    }
+    void monthsWithoutAnswer()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, loaded);
+        QFETCH(QStringList, alerts);
+        MonthlyPaymentsViewController *chart = makeChart();
+        if (answer.isEmpty())
+            m_transport->fail(0);
+        else
+            m_transport->respond(0, answer);
+        QCOMPARE(chart->isLoaded(), loaded);
+        QCOMPARE(chart->hasFailed(), !loaded);
+        QCOMPARE(m_navigator->alertMessages(), alerts);
+        QVERIFY(chart->loadingViews().isEmpty());
+        if (loaded)
+            QCOMPARE(chart->totalText(), u"合计 0.00元"_s);
+        // Trying again asks again.
+        chart->reload();
+        QCOMPARE(m_transport->requests().size(), 2);
+    }
+
 private:
+    MonthlyPaymentsViewController *makeChart()
+    {
+        auto *chart = new MonthlyPaymentsViewController(m_navigator.get(), m_service.get(),
+                                                        &m_settings, &m_clock);
+        chart->setParent(&m_navigator->owner);
+        chart->viewDidLoad();
+        return chart;
+    }
+
     LPPayRecordViewController *makeScreen()
     {
         auto *screen = new LPPayRecordViewController(m_navigator.get(), m_service.get(),

@@ -162,6 +162,28 @@ private slots:
         QCOMPARE(payment->seacrBar(), u"10000029"_s);
     }
 
+    void anAlertOpenedByAnotherAlertsButtonTakesTheKeys()
+    {
+        openPayment();
+        QmlNavigator &navigator = m_app->navigator();
+        // As after a payment: the outcome comes while the progress overlay is still up, and
+        // reading it leads to another alert.
+        navigator.showProgress(u"正在创建订单"_s);
+        QTest::qWait(50);
+        navigator.notice(u"第一个"_s, [&navigator] {
+            navigator.alert(u"第二个"_s, {}, {{u"不要"_s, {}}, {u"好的"_s, {}}});
+        });
+        navigator.hideProgress();
+        QTRY_VERIFY(m_probe.visibleText(u"第一个"_s));
+        QTest::qWait(50);
+        m_probe.pressKey(Qt::Key_Return);
+        QTRY_VERIFY(m_probe.visibleText(u"第二个"_s));
+        QTest::qWait(50);
+        m_probe.pressKey(Qt::Key_Return);
+        QTRY_VERIFY(!m_probe.visibleText(u"第二个"_s));
+        QCOMPARE(m_app->alerts.size(), 2);
+    }
+
     void escapeClosesTheTopLayerThenGoesBack()
     {
         openPayment();

@@ -100,6 +100,44 @@ private slots:
         QVERIFY2(next.contains("quitting after"), next.constData());
     }
 
+    void careModeFromTheSettingsOrForOneRun_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("announced");
+
+        QTest::newRow("never switched")
+            << QVariant() << QStringList() << QByteArray("care mode off, text at 1x");
+        QTest::newRow("switched on before")
+            << QVariant(true) << QStringList() << QByteArray("care mode on, text at 1.3x");
+        QTest::newRow("switched off before")
+            << QVariant(false) << QStringList() << QByteArray("care mode off, text at 1x");
+        QTest::newRow("--care") << QVariant() << QStringList{u"--care"_s}
+                                << QByteArray("care mode on, text at 1.3x");
+        QTest::newRow("--care over off") << QVariant(false) << QStringList{u"--care"_s}
+                                         << QByteArray("care mode on, text at 1.3x");
+    }
+
+    void careModeFromTheSettingsOrForOneRun()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, announced);
+        QTemporaryDir scratch;
+        const QString home = scratch.filePath(u"home"_s);
+        const QString settingsFile = QDir(home).filePath(u"settings.ini"_s);
+        if (stored.isValid())
+            QSettings(settingsFile, QSettings::IniFormat).setValue(u"careMode"_s, stored);
+
+        const QByteArray output = run(scratch, home, arguments);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY2(output.contains(announced), output.constData());
+        // --care leaves the remembered choice as it was.
+        QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value(u"careMode"_s).toString(),
+                 stored.toString());
+    }
+
 private:
     void start(QProcess &app, const QTemporaryDir &scratch, const QString &home,
                const QStringList &arguments)

@@ -11,8 +11,10 @@
 #include "MainWindowFixture.h"
 #include "account/SignInSession.h"
 #include "billing/PaymentResults.h"
+#include "billing/ReceiptFolder.h"
 #include "platform/NotificationCenter.h"
 #include "service/ServiceClient.h"
+#include "shell/CareMode.h"
 #include "shell/HomeViewController.h"
 #include "shell/ImageCache.h"
 #include "shell/ImageCacheProvider.h"
@@ -31,6 +33,7 @@ public:
     bool start(QSize size)
     {
         window.engine.addImageProvider(ImageCacheProvider::name, new ImageCacheProvider(&images));
+        careMode.serve(window.engine);
         if (!window.load())
             return false;
         window.window->resize(size);
@@ -41,7 +44,10 @@ public:
                                 &wallet,
                                 &clock,
                                 &pages,
-                                &results};
+                                &results,
+                                {},
+                                &careMode,
+                                &receipts};
         home = new HomeViewController(&window.navigator, services);
         window.navigator.push(home, false);
         return QTest::qWaitFor([this] { return window.navigator.modals().size() == 1; });
@@ -86,7 +92,9 @@ public:
     FakeClock clock;
     FakePageFetcher pages;
     PaymentResults results;
+    CareMode careMode{&settings};
     QTemporaryDir profile;
+    ReceiptFolder receipts{profile.filePath(QStringLiteral("收据")), nullptr};
     QNetworkAccessManager network;
     ImageCache images{&network, profile.path()};
     MainWindowFixture window;

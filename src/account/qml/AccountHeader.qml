@@ -19,7 +19,7 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             text: header.title
             color: Theme.brandText
-            font.pixelSize: 26 * header.pt
+            font.pixelSize: Theme.typeSize(26) * header.pt
             font.bold: true
             Accessible.role: Accessible.Heading
             Accessible.name: text
@@ -28,7 +28,7 @@ Rectangle {
             anchors.horizontalCenter: parent.horizontalCenter
             text: header.subtitle
             color: Theme.brandText
-            font.pixelSize: 14 * header.pt
+            font.pixelSize: Theme.typeSize(14) * header.pt
         }
     }
 }

@@ -75,7 +75,7 @@ ScreenPage {
             anchors.horizontalCenter: parent.horizontalCenter
             text: qsTr("已有账号？返回登录")
             color: Theme.brand
-            font.pixelSize: 15 * registration.pt
+            font.pixelSize: Theme.typeSize(15) * registration.pt
             font.underline: activeFocus
             activeFocusOnTab: true
             Accessible.role: Accessible.Link

@@ -87,7 +87,7 @@ ScreenPage {
                 }
                 Text {
                     text: qsTr("记住密码")
-                    font.pixelSize: Theme.smallSize * sign.pt
+                    font.pixelSize: Theme.typeSize(Theme.smallSize) * sign.pt
                     font.underline: remember.activeFocus
                     color: Theme.secondaryText
                 }

@@ -12,6 +12,8 @@ Rectangle {
     // A row that does something when tapped: reachable with Tab, pressed with Space.
     property bool actionable: false
     property real pt: 1
+    // The title column: the design's 95 points, or wider where larger text needs it.
+    property real titleWidth: 95 * pt
     signal tapped()
 
     radius: 3 * pt
@@ -31,10 +33,10 @@ Rectangle {
         id: nameLable
         objectName: "nameLable"
         x: 10 * cell.pt
-        width: 95 * cell.pt
+        width: cell.titleWidth
         height: parent.height
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 15 * cell.pt
+        font.pixelSize: Theme.typeSize(15) * cell.pt
         color: Theme.text
     }
 
@@ -47,7 +49,7 @@ Rectangle {
         height: parent.height
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
-        font.pixelSize: 15 * cell.pt
+        font.pixelSize: Theme.typeSize(15) * cell.pt
         color: cell.valueColor
     }
 

@@ -64,6 +64,6 @@ ScreenPage {
         horizontalAlignment: Text.AlignHCenter
         text: qsTr("暂无数据!")
         color: Theme.outline
-        font.pixelSize: page.screenW * 15 / 320 * page.pt
+        font.pixelSize: Theme.typeSize(page.screenW * 15 / 320) * page.pt
     }
 }

@@ -24,7 +24,7 @@ Rectangle {
         x: 14 * cell.pt
         height: parent.height
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 16 * cell.pt
+        font.pixelSize: Theme.typeSize(16) * cell.pt
         color: Theme.text
     }
 
@@ -32,7 +32,7 @@ Rectangle {
         id: typeLable
         objectName: "typeLable"
         anchors.centerIn: parent
-        font.pixelSize: 16 * cell.pt
+        font.pixelSize: Theme.typeSize(16) * cell.pt
         color: Theme.text
     }
 
@@ -43,7 +43,7 @@ Rectangle {
         anchors.rightMargin: 14 * cell.pt
         height: parent.height
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 16 * cell.pt
+        font.pixelSize: Theme.typeSize(16) * cell.pt
         color: Theme.money
     }
 }

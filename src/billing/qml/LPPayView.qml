@@ -6,7 +6,8 @@ import Tarvo.Billing
 
 // The payment screen: account field and search button, the eight result rows, the tip label
 // and the two buttons. Positions are the design's window points (the navigation bar is the top
-// 64); the rows keep their height and the list scrolls when eight do not fit.
+// 64); the rows keep their height and the list scrolls when eight do not fit. The saved
+// accounts, when there are any, sit in a strip under the field and push the list down.
 ScreenPage {
     id: page
 
@@ -15,7 +16,10 @@ ScreenPage {
     readonly property real screenH: height / pt
     readonly property real buttonW: screenW * 120 / 320
     readonly property real buttonH: screenW * 40 / 320
-    readonly property real listH: screenH - 40 - 10 - 20 - buttonH - 80 - 5
+    readonly property bool showsSaved: payment.savedAccounts.length > 0 || payment.canSaveResult
+    // The strip of saved accounts: its height and the gap under it, or nothing.
+    readonly property real stripH: showsSaved ? Math.max(34, Theme.typeSize(14) * 2) + 6 : 0
+    readonly property real listH: screenH - 40 - 10 - 20 - buttonH - 80 - 5 - stripH
     readonly property real rowH: screenW * 50 / 320
 
     function px(points) { return points * pt }
@@ -23,6 +27,20 @@ ScreenPage {
     function search() {
         page.takeFocus()
         page.payment.seacr()
+    }
+
+    // The widest row title sets the title column for all rows, so that the values line up.
+    TextMetrics {
+        id: titleMetrics
+        font.pixelSize: Theme.typeSize(15) * page.pt
+        text: {
+            let longest = ""
+            for (const title of page.payment.infoA) {
+                if (title.length > longest.length)
+                    longest = title
+            }
+            return longest
+        }
     }
 
     StackView.onDeactivating: payment.viewWillDisappear()
@@ -85,10 +103,29 @@ ScreenPage {
         }
     }
 
+    SavedAccountStrip {
+        id: savedStrip
+        objectName: "savedAccounts"
+        x: page.px(10)
+        y: page.below(126)
+        width: page.px(page.screenW - 20)
+        height: page.px(page.stripH - 6)
+        visible: page.showsSaved
+        pt: page.pt
+        model: page.payment.savedAccounts
+        canSave: page.payment.canSaveResult
+        onPicked: (account) => {
+            page.takeFocus()
+            page.payment.searchSaved(account)
+        }
+        onEditRequested: (account) => page.payment.editSaved(account)
+        onSaveRequested: page.payment.saveResult()
+    }
+
     Rectangle {
         id: mainTableView
         x: page.px(30)
-        y: page.below(130)
+        y: page.below(130 + page.stripH)
         width: page.px(page.screenW - 60)
         height: page.px(page.listH)
         visible: page.payment.showsResult
@@ -119,6 +156,7 @@ ScreenPage {
                     width: parent.width - page.px(10)
                     height: page.px(page.rowH)
                     pt: page.pt
+                    titleWidth: Math.max(page.px(95), titleMetrics.advanceWidth + page.px(6))
                     title: page.payment.infoA[section.index]
                     value: page.payment.infoB[section.index] ?? ""
                     // The red packet row is the one that opens something.
@@ -143,7 +181,7 @@ ScreenPage {
         wrapMode: Text.Wrap
         text: page.payment.tipLableText
         color: Theme.outline
-        font.pixelSize: page.px(page.screenW * 15 / 320)
+        font.pixelSize: page.px(Theme.typeSize(page.screenW * 15 / 320))
     }
 
     // "缴   费" on the left, "查看明细" on the right, in the same look.

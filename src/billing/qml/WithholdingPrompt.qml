@@ -55,7 +55,7 @@ ScreenPage {
                 activeFocusOnTab: false
                 wrapMode: TextEdit.Wrap
                 text: prompt.agreement.protocolStr
-                font.pixelSize: Theme.smallSize * prompt.pt
+                font.pixelSize: Theme.typeSize(Theme.smallSize) * prompt.pt
                 color: Theme.text
                 background: null
                 padding: 0

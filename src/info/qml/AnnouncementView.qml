@@ -34,6 +34,6 @@ ScreenPage {
         visible: notices.announcements.dataSource.length === 0
         text: qsTr("暂无通知公告")
         color: Theme.quietText
-        font.pixelSize: 15 * notices.pt
+        font.pixelSize: Theme.typeSize(15) * notices.pt
     }
 }

@@ -29,7 +29,7 @@ ScreenPage {
             text: entry
             color: Theme.titleText
             // 13 points on a 320-point-wide screen, in proportion on wider ones.
-            font.pixelSize: guide.column.width * 13 / 320
+            font.pixelSize: Theme.typeSize(guide.column.width * 13 / 320)
         }
     }
 }

@@ -68,7 +68,7 @@ Item {
                 visible: text !== ""
                 text: callout.view?.annotation?.title ?? ""
                 wrapMode: Text.Wrap
-                font.pixelSize: 15 * callout.pt
+                font.pixelSize: Theme.typeSize(15) * callout.pt
                 font.bold: true
                 color: Theme.titleText
             }
@@ -78,7 +78,7 @@ Item {
                 visible: text !== ""
                 text: callout.view?.annotation?.subtitle ?? ""
                 wrapMode: Text.Wrap
-                font.pixelSize: 13 * callout.pt
+                font.pixelSize: Theme.typeSize(13) * callout.pt
                 color: Theme.secondaryText
             }
         }

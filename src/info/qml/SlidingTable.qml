@@ -78,7 +78,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                         text: "\u203a"
                         color: Theme.placeholder
-                        font.pixelSize: 26 * table.pt
+                        font.pixelSize: Theme.typeSize(26) * table.pt
                     }
 
                     Rectangle {

@@ -19,13 +19,13 @@ Column {
         elide: Text.ElideRight
         text: cell.entry.title ?? ""
         color: Theme.titleText
-        font.pixelSize: (cell.tallScreen ? 14 : 11) * cell.pt
+        font.pixelSize: Theme.typeSize(cell.tallScreen ? 14 : 11) * cell.pt
     }
     Text {
         objectName: "subTitleLabel"
         width: parent.width
         text: cell.entry.subTitle ?? ""
         color: Theme.quietText
-        font.pixelSize: (cell.tallScreen ? 12 : 10) * cell.pt
+        font.pixelSize: Theme.typeSize(cell.tallScreen ? 12 : 10) * cell.pt
     }
 }

@@ -17,12 +17,14 @@ ScreenPage {
     // pages. Pictures with a site-relative address cannot load (there is no base address),
     // so they are left out rather than shown as broken boxes.
     readonly property string pageStyle:
-        "body { margin: 12px 15px 24px; font-family: sans-serif; font-size: 15px;"
+        "body { margin: 12px 15px 24px; font-family: sans-serif;"
+        + " font-size: " + Theme.typeSize(15) + "px;"
         + " line-height: 1.7; color: " + Theme.text + "; overflow-wrap: break-word; }"
         + " p { margin: 0 0 10px; }"
-        + " .news_title { font-size: 18px; font-weight: bold; color: " + Theme.titleText + ";"
-        + " text-align: center; line-height: 1.4; margin: 4px 0 6px; }"
-        + " .news_info { font-size: 12px; color: " + Theme.quietText + "; text-align: center;"
+        + " .news_title { font-size: " + Theme.typeSize(18) + "px; font-weight: bold;"
+        + " color: " + Theme.titleText + "; text-align: center; line-height: 1.4; margin: 4px 0 6px; }"
+        + " .news_info { font-size: " + Theme.typeSize(12) + "px; color: " + Theme.quietText + ";"
+        + " text-align: center;"
         + " padding-bottom: 8px; margin-bottom: 12px;"
         + " border-bottom: 1px solid " + Theme.hairline + "; }"
         + " .news_body { margin-top: 4px; }"

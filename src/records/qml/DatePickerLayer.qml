@@ -99,7 +99,7 @@ CoveringLayer {
             text: (wheel.first + index) + wheel.unit
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            font.pixelSize: 18 * overlay.u
+            font.pixelSize: Theme.typeSize(18) * overlay.u
             color: wheel.selectable(index) ? Theme.strongText : Theme.disabledText
             opacity: 1 - Math.min(0.8, Math.abs(Tumbler.displacement)
                                   / (wheel.visibleItemCount / 2))
@@ -235,7 +235,7 @@ CoveringLayer {
             Text {
                 id: caption
                 anchors.centerIn: parent
-                font.pixelSize: 16 * overlay.u
+                font.pixelSize: Theme.typeSize(16) * overlay.u
                 color: Theme.brandText
             }
             MouseArea {

@@ -42,6 +42,11 @@ ScreenPage {
         }
         Rectangle {
             anchors.fill: parent
+            radius: 6 * record.pt
+            color: Theme.pictureButtonCover
+        }
+        Rectangle {
+            anchors.fill: parent
             visible: row.activeFocus
             color: Theme.clear
             radius: 6 * record.pt
@@ -50,23 +55,24 @@ ScreenPage {
         }
         Text {
             id: caption
-            width: parent.width / 4
+            // A quarter of the row, or more where larger text needs it.
+            width: Math.max(parent.width / 4, implicitWidth + 8 * record.pt)
             height: parent.height
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            font.pixelSize: 15 * record.pt
+            font.pixelSize: Theme.typeSize(15) * record.pt
             color: Theme.dateCaption
         }
         Text {
             id: title
             objectName: "dateButton"
-            x: parent.width / 4
-            width: parent.width * 3 / 4
+            x: caption.width
+            width: parent.width - caption.width
             height: parent.height
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
-            font.pixelSize: 15 * record.pt
+            font.pixelSize: Theme.typeSize(15) * record.pt
             color: Theme.brandText
             opacity: tap.pressed ? 0.4 : 1
         }
@@ -116,6 +122,11 @@ ScreenPage {
         }
         Rectangle {
             anchors.fill: parent
+            radius: 6 * record.pt
+            color: Theme.pictureButtonCover
+        }
+        Rectangle {
+            anchors.fill: parent
             visible: queryButton.activeFocus
             color: Theme.clear
             radius: 6 * record.pt
@@ -127,7 +138,7 @@ ScreenPage {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             text: qsTr("查    询")
-            font.pixelSize: 17 * record.pt
+            font.pixelSize: Theme.typeSize(17) * record.pt
             color: Theme.brandText
             opacity: queryTap.pressed ? 0.4 : 1
         }
@@ -136,6 +147,33 @@ ScreenPage {
             id: queryTap
             anchors.fill: parent
             onPressed: record.records.query()
+        }
+    }
+
+    // Beyond one date range: the receipts kept after payments, and the last twelve months.
+    Row {
+        y: 310 * record.pt - record.barHeight
+        x: 20 * record.pt
+        width: parent.width - 40 * record.pt
+        spacing: 15 * record.pt
+
+        PrimaryButton {
+            objectName: "receiptsButton"
+            width: (parent.width - parent.spacing) / 2
+            pt: record.pt
+            filled: false
+            fontSize: Theme.bodySize
+            text: qsTr("电子凭证")
+            onClicked: record.records.showReceipts()
+        }
+        PrimaryButton {
+            objectName: "monthsButton"
+            width: (parent.width - parent.spacing) / 2
+            pt: record.pt
+            filled: false
+            fontSize: Theme.bodySize
+            text: qsTr("近12个月缴费")
+            onClicked: record.records.showMonthlyPayments()
         }
     }
 

@@ -33,7 +33,7 @@ Rectangle {
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
                 text: line.modelData.caption
-                font.pixelSize: 15 * cell.u
+                font.pixelSize: Theme.typeSize(15) * cell.u
                 color: Theme.strongText
             }
             Text {
@@ -42,7 +42,7 @@ Rectangle {
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
                 text: line.modelData.value
-                font.pixelSize: 14 * cell.u
+                font.pixelSize: Theme.typeSize(14) * cell.u
                 color: Theme.strongText
             }
         }

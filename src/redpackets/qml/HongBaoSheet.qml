@@ -56,7 +56,7 @@ ScreenPage {
             verticalAlignment: Text.AlignVCenter
             text: qsTr("红包信息")
             color: Theme.brandText
-            font.pixelSize: 19 * sheet.pt
+            font.pixelSize: Theme.typeSize(19) * sheet.pt
         }
 
         Rectangle {

@@ -53,7 +53,7 @@ ScreenPage {
         anchors.centerIn: parent
         visible: page.hongBao.answered && list.count === 0
         text: qsTr("暂无红包")
-        font.pixelSize: 16 * page.pt
+        font.pixelSize: Theme.typeSize(16) * page.pt
         color: Theme.quietText
     }
 }

@@ -30,7 +30,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         width: parent.width * 0.45
         elide: Text.ElideRight
-        font.pixelSize: 26 * cell.pt
+        font.pixelSize: Theme.typeSize(26) * cell.pt
         font.bold: true
         color: Theme.redPacket
     }
@@ -41,7 +41,7 @@ Rectangle {
         anchors.bottomMargin: 4 * cell.pt
         visible: dateLabel.text !== ""
         text: qsTr("有效期至")
-        font.pixelSize: 12 * cell.pt
+        font.pixelSize: Theme.typeSize(12) * cell.pt
         color: Theme.placeholder
     }
 
@@ -56,7 +56,7 @@ Rectangle {
         anchors.verticalCenterOffset: 8 * cell.pt
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideLeft
-        font.pixelSize: 14 * cell.pt
+        font.pixelSize: Theme.typeSize(14) * cell.pt
         color: Theme.quietText
     }
 }

@@ -37,7 +37,7 @@ Item {
         anchors.rightMargin: 8 * cell.pt
         anchors.verticalCenter: parent.verticalCenter
         elide: Text.ElideRight
-        font.pixelSize: 16 * cell.pt
+        font.pixelSize: Theme.typeSize(16) * cell.pt
         color: Theme.text
     }
 

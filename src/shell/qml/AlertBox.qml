@@ -50,7 +50,7 @@ CoveringLayer {
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.Wrap
                     text: box.title
-                    font.pixelSize: 17 * box.pt
+                    font.pixelSize: Theme.typeSize(17) * box.pt
                     font.bold: true
                     color: Theme.strongText
                 }
@@ -60,7 +60,7 @@ CoveringLayer {
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.Wrap
                     text: box.message
-                    font.pixelSize: 14 * box.pt
+                    font.pixelSize: Theme.typeSize(14) * box.pt
                     color: Theme.titleText
                 }
             }
@@ -95,7 +95,7 @@ CoveringLayer {
                     Text {
                         anchors.centerIn: parent
                         text: button.modelData
-                        font.pixelSize: 17 * box.pt
+                        font.pixelSize: Theme.typeSize(17) * box.pt
                         font.bold: button.activeFocus
                         color: Theme.alertButtonText
                     }

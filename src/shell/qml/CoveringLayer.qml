@@ -37,9 +37,14 @@ FocusScope {
     function giveBackFocus() {
         const previous = returnFocusTo
         returnFocusTo = null
-        // Later: what the layer covered is switched back on only once it has gone.
+        // Later: what the layer covered is switched back on only once it has gone. A layer
+        // that has gone meanwhile too (the progress overlay under an alert) gets nothing:
+        // hidden, it would hold the keys of whatever came up since.
         if (previous)
-            Qt.callLater(() => { if (previous && previous.enabled) previous.forceActiveFocus() })
+            Qt.callLater(() => {
+                if (previous && previous.enabled && previous.visible)
+                    previous.forceActiveFocus()
+            })
     }
     function isInside(item) {
         for (let it = item; it; it = it.parent) {

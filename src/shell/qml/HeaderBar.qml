@@ -27,8 +27,8 @@ Rectangle {
         elide: Text.ElideRight
         text: bar.title
         color: Theme.brandText
-        font.pixelSize: (bar.smallTitleWhenNarrow && bar.width <= Theme.narrowWidth
-                         ? Theme.narrowTitleSize : Theme.titleSize) * bar.pt
+        font.pixelSize: Theme.typeSize(bar.smallTitleWhenNarrow && bar.width <= Theme.narrowWidth
+                                       ? Theme.narrowTitleSize : Theme.titleSize) * bar.pt
         Accessible.role: Accessible.TitleBar
         Accessible.name: bar.title
     }

@@ -10,6 +10,8 @@ Rectangle {
     property alias text: caption.text
     property alias icon: picture.source
     property real pt: 1
+    // The caption's type size on the design, in points.
+    property real fontSize: 14
     signal clicked()
 
     color: tap.pressed ? Theme.pressed : Theme.page
@@ -33,7 +35,7 @@ Rectangle {
         height: parent.height * 0.4
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        font.pixelSize: 14 * button.pt
+        font.pixelSize: Theme.typeSize(button.fontSize) * button.pt
         color: Theme.text
     }
 

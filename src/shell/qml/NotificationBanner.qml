@@ -66,14 +66,14 @@ Item {
                 width: parent.width
                 wrapMode: Text.Wrap
                 text: pending.count > 0 ? pending.get(0).body : ""
-                font.pixelSize: card.unit * 0.9
+                font.pixelSize: Theme.typeSize(card.unit * 0.9)
                 color: Theme.titleText
             }
 
             Text {
                 objectName: "bannerAction"
                 text: pending.count > 0 ? pending.get(0).action : ""
-                font.pixelSize: card.unit * 0.8
+                font.pixelSize: Theme.typeSize(card.unit * 0.8)
                 color: Theme.bannerAction
             }
         }
@@ -96,7 +96,7 @@ Item {
                 objectName: "bannerBadge"
                 anchors.centerIn: parent
                 text: pending.count > 0 ? pending.get(0).badgeNumber : ""
-                font.pixelSize: card.unit * 0.75
+                font.pixelSize: Theme.typeSize(card.unit * 0.75)
                 color: Theme.lightText
             }
         }

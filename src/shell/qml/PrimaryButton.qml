@@ -44,7 +44,11 @@ Rectangle {
         elide: Text.ElideRight
         text: button.text
         color: button.textColor
-        font.pixelSize: button.fontSize * button.pt
+        font.pixelSize: Theme.typeSize(button.fontSize) * button.pt
+        // Larger text that does not fit shrinks, though never below the design's size, before
+        // it is cut short.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: button.fontSize * button.pt
     }
     MouseArea {
         id: tap

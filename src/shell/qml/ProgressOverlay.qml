@@ -60,7 +60,7 @@ CoveringLayer {
             anchors.bottomMargin: 18 * overlay.pt
             text: overlay.text
             color: Theme.lightText
-            font.pixelSize: 15 * overlay.pt
+            font.pixelSize: Theme.typeSize(15) * overlay.pt
         }
     }
 }

@@ -28,7 +28,7 @@ Rectangle {
         verticalAlignment: Text.AlignVCenter
         fontSizeMode: Text.HorizontalFit
         minimumPixelSize: 10 * label.pt
-        font.pixelSize: 16 * label.pt
+        font.pixelSize: Theme.typeSize(16) * label.pt
         color: Theme.messageText
     }
 

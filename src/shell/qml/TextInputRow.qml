@@ -31,10 +31,11 @@ Item {
     Text {
         id: caption
         visible: row.label !== ""
-        width: visible ? 70 * row.pt : 0
+        // The design's 70 points, wider where larger text needs it.
+        width: visible ? Math.max(70 * row.pt, implicitWidth + 6 * row.pt) : 0
         anchors.verticalCenter: parent.verticalCenter
         text: row.label
-        font.pixelSize: row.fontSize * row.pt
+        font.pixelSize: Theme.typeSize(row.fontSize) * row.pt
         color: Theme.text
     }
 
@@ -45,7 +46,7 @@ Item {
         anchors.right: parent.right
         anchors.rightMargin: row.framed ? 8 * row.pt : 0
         anchors.verticalCenter: parent.verticalCenter
-        font.pixelSize: row.fontSize * row.pt
+        font.pixelSize: Theme.typeSize(row.fontSize) * row.pt
         color: Theme.strongText
         clip: true
         activeFocusOnTab: true
@@ -63,7 +64,7 @@ Item {
             id: hint
             anchors.verticalCenter: parent.verticalCenter
             visible: input.text.length === 0
-            font.pixelSize: row.fontSize * row.pt
+            font.pixelSize: Theme.typeSize(row.fontSize) * row.pt
             color: Theme.placeholder
         }
     }
