@@ -1,30 +1,13 @@
 #include "StartupProbe.h"
 
+#include "ResidentMemory.h"
 #include "shell/QmlNavigator.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QQuickWindow>
-#include <QRegularExpression>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-
-using namespace Qt::StringLiterals;
-
-namespace {
-
-qint64 residentKib()
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression vmRss(u"VmRSS:\\s*(\\d+)\\s*kB"_s);
-    const QRegularExpressionMatch match = vmRss.match(QString::fromLatin1(status.readAll()));
-    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
-}
-
-} // namespace
 
 StartupProbe::StartupProbe(QQuickWindow *window, const QmlNavigator *navigator, QObject *parent)
     : QObject(parent)

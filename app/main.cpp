@@ -1,6 +1,7 @@
 // Composition root of the app: makes the platform services, hands them to the
 // application delegate, and runs the event loop.
 
+#include "NoticeProbe.h"
 #include "QmlModules.h"
 #include "Screenshots.h"
 #include "ScriptedSignIn.h"
@@ -98,6 +99,13 @@ int main(int argc, char *argv[])
         u"Print the steady clock at the first frame of the sign-in screen and the resident "
         u"memory then, and quit (for the start-up benchmark)."_s);
     parser.addOption(startupProbeOption);
+    const QCommandLineOption noticeProbeOption(
+        u"notice-probe"_s,
+        u"Open the first notice from home, print the steady clock at the tap and when its page "
+        u"has been painted, and the resident memory then; save the page's HTML into FILE, and "
+        u"quit (for the web view benchmark)."_s,
+        u"FILE"_s);
+    parser.addOption(noticeProbeOption);
     const QCommandLineOption signInOption(
         u"sign-in"_s,
         u"Sign in through the sign-in screen with remember-password on, then quit; an empty "
@@ -143,7 +151,8 @@ int main(int argc, char *argv[])
     // A second start on the same profile raises the running window and hands it the wallet's
     // URL. A scripted run must get its own result, so it never hands over.
     const bool scripted = parser.isSet(tourOption) || parser.isSet(screenshotOption) ||
-                          parser.isSet(startupProbeOption) || parser.isSet(signInOption);
+                          parser.isSet(startupProbeOption) || parser.isSet(noticeProbeOption) ||
+                          parser.isSet(signInOption);
     SingleInstance instance(options.home);
     if (scripted && !instance.claimAlone()) {
         qCCritical(lcApp) << "another Tarvo Pay runs with this home folder";
@@ -250,6 +259,9 @@ int main(int argc, char *argv[])
     } else if (parser.isSet(startupProbeOption)) {
         new StartupProbe(qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()),
                          &navigator, &app);
+    } else if (parser.isSet(noticeProbeOption)) {
+        new NoticeProbe(qobject_cast<QQuickWindow *>(mainWindow), &navigator,
+                        parser.value(noticeProbeOption), &app);
     } else if (parser.isSet(screenshotOption)) {
         auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
         auto *tour = new ScreenshotTour(window, parser.value(screenshotOption), &app);

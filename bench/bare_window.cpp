@@ -1,16 +1,14 @@
 // The start-up yardstick: the smallest Qt Quick program that shows a phone-sized window with
 // one line of Chinese text, reporting its first frame and memory the way `tarvo --startup-probe`
 // does.
-#include <QFile>
+#include "ResidentMemory.h"
+
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
-#include <QRegularExpression>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-
-using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
@@ -26,13 +24,9 @@ int main(int argc, char **argv)
         window, &QQuickWindow::frameSwapped, &app,
         [] {
             const auto now = std::chrono::steady_clock::now().time_since_epoch();
-            QFile status(u"/proc/self/status"_s);
-            status.open(QIODevice::ReadOnly);
-            const QRegularExpressionMatch rss = QRegularExpression(u"VmRSS:\\s*(\\d+)"_s)
-                                                    .match(QString::fromLatin1(status.readAll()));
             std::printf("first-frame-ns %lld\nrss-kib %s\n",
                         static_cast<long long>(std::chrono::nanoseconds(now).count()),
-                        qPrintable(rss.captured(1)));
+                        residentKibText().constData());
             std::fflush(stdout);
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         },

@@ -5,8 +5,10 @@
 // for the list, cut into notice entries. "yardstick" is htmlReadMemory of the same bytes
 // with the same options, and freeing the tree: the least any scraper must do. Both read
 // the sandbox's real pages, GBK included, the scrape with the charset of their HTTP header
-// as the app gets them. The ratios are printed at the end of the run.
+// as the app gets them. Every iteration times the two back to back (Paired.h); the medians
+// of the ratios are printed at the end of the run.
 
+#include "Paired.h"
 #include "RatioReporter.h"
 #include "Website.h"
 #include "platform/PageFetcher.h"
@@ -38,17 +40,10 @@ const QByteArray &page(int which)
     return which == 0 ? list : detail;
 }
 
-void yardstick(benchmark::State &state)
+htmlDocPtr yardstickParse(const QByteArray &bytes)
 {
-    const QByteArray &bytes = page(int(state.range(0)));
-    for (auto _ : state) {
-        htmlDocPtr doc =
-            htmlReadMemory(bytes.constData(), int(bytes.size()), nullptr, nullptr,
-                           HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
-        benchmark::DoNotOptimize(doc);
-        xmlFreeDoc(doc);
-    }
-    state.SetBytesProcessed(state.iterations() * bytes.size());
+    return htmlReadMemory(bytes.constData(), int(bytes.size()), nullptr, nullptr,
+                          HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
 }
 
 void scrape(benchmark::State &state)
@@ -61,13 +56,16 @@ void scrape(benchmark::State &state)
         state.SkipWithError("the list page gives no ten notices");
         return;
     }
-    for (auto _ : state) {
-        if (which == 0)
-            benchmark::DoNotOptimize(NoticeList::entries(served, website));
-        else
-            benchmark::DoNotOptimize(PageFragments::markup(served, PageFragments::noticeDetail()));
-    }
-    state.SetBytesProcessed(state.iterations() * bytes.size());
+    const auto yardstick = [&] {
+        htmlDocPtr doc = yardstickParse(bytes);
+        xmlFreeDoc(doc);
+        return doc != nullptr;
+    };
+    if (which == 0)
+        runPaired(state, yardstick, [&] { return NoticeList::entries(served, website); });
+    else
+        runPaired(state, yardstick,
+                  [&] { return PageFragments::markup(served, PageFragments::noticeDetail()); });
 }
 
 } // namespace
@@ -76,17 +74,14 @@ int main(int argc, char **argv)
 {
     xmlInitParser();
     const char *pageNames[] = {"notice list", "notice page"};
-    // Each page's two runs are registered next to each other so that they see the same
-    // machine load, which matters on shared cores.
     for (int which : {0, 1}) {
-        for (auto [name, function] : {std::pair{"yardstick", &yardstick}, {"scrape", &scrape}}) {
-            benchmark::RegisterBenchmark(name, function)
-                ->Arg(which)
-                ->Unit(benchmark::kMicrosecond)
-                ->MinTime(0.2)
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true);
-        }
+        benchmark::RegisterBenchmark("scrape", scrape)
+            ->Arg(which)
+            ->Unit(benchmark::kMicrosecond)
+            ->MinTime(0.2)
+            ->Repetitions(7)
+            ->ReportAggregatesOnly(true)
+            ->UseManualTime();
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -94,16 +89,14 @@ int main(int argc, char **argv)
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\nscrape / yardstick (median real time)\n");
+    std::printf("\nscrape / yardstick, paired (median of 7 runs)\n");
     for (int which : {0, 1}) {
-        const std::string arg = std::to_string(which);
-        const auto found = reporter.times.find({"scrape", arg});
-        const auto base = reporter.times.find({"yardstick", arg});
-        if (found == reporter.times.end() || base == reporter.times.end())
+        const auto found = reporter.paired.find({"scrape", std::to_string(which)});
+        if (found == reporter.paired.end())
             continue;
         std::printf("%s (%lld bytes GBK): %7.1f us / %7.1f us = %.2fx\n", pageNames[which],
-                    static_cast<long long>(page(which).size()), found->second, base->second,
-                    found->second / base->second);
+                    static_cast<long long>(page(which).size()), found->second.workMicroseconds,
+                    found->second.yardstickMicroseconds, found->second.ratio);
     }
     benchmark::Shutdown();
     return 0;

@@ -4,10 +4,12 @@
 // dictionary, the return text taken out, and that text read into the reply document.
 // "handling" is everything the payment screen waits for: the unwrap, the reply mapped to a
 // PayModel with its bill records, and the eight rows with the sums per kind.
-// "yardstick" is the least any parser must do for the same two levels: libxml2 SAX2 with
-// empty callbacks, only collecting the return text's bytes between the two parses. The
-// ratios to the yardstick are printed at the end of the run for each reply size.
+// The yardstick is the least any parser must do for the same two levels: libxml2 SAX2 with
+// empty callbacks, only collecting the return text's bytes between the two parses. Every
+// iteration times the yardstick and the measured work back to back (Paired.h); the medians of
+// the ratios are printed at the end of the run for each reply size.
 
+#include "Paired.h"
 #include "RatioReporter.h"
 #include "billing/ArrearsReply.h"
 #include "billing/PaymentRows.h"
@@ -156,18 +158,12 @@ bool yardstickParse(const QByteArray &body, xmlSAXHandler &outerHandler,
                                  int(outer.returnText.size())) == 0;
 }
 
-void yardstick(benchmark::State &state)
+// Everything the payment screen waits for: the reply unwrapped, its model, the eight rows.
+QStringList handled(const QByteArray &body)
 {
-    const QByteArray body = queryExpenseReply(int(state.range(0)));
-    xmlSAXHandler outerHandler = saxHandler(true);
-    xmlSAXHandler innerHandler = saxHandler(false);
-    if (!yardstickParse(body, outerHandler, innerHandler)) {
-        state.SkipWithError("libxml2 refused the reply");
-        return;
-    }
-    for (auto _ : state)
-        benchmark::DoNotOptimize(yardstickParse(body, outerHandler, innerHandler));
-    state.SetBytesProcessed(state.iterations() * body.size());
+    const ArrearsReply::Outcome outcome = ArrearsReply::read(
+        ServiceReply::unwrap(ServiceOperation::queryExpense, body).replyDocument);
+    return PaymentRows::values(outcome.model);
 }
 
 void unwrap(benchmark::State &state)
@@ -183,11 +179,15 @@ void unwrap(benchmark::State &state)
         state.SkipWithError("the reply did not unwrap to its bills");
         return;
     }
-    for (auto _ : state) {
-        ServiceReply reply = ServiceReply::unwrap(ServiceOperation::queryExpense, body);
-        benchmark::DoNotOptimize(reply);
+    xmlSAXHandler outerHandler = saxHandler(true);
+    xmlSAXHandler innerHandler = saxHandler(false);
+    if (!yardstickParse(body, outerHandler, innerHandler)) {
+        state.SkipWithError("libxml2 refused the reply");
+        return;
     }
-    state.SetBytesProcessed(state.iterations() * body.size());
+    runPaired(
+        state, [&] { return yardstickParse(body, outerHandler, innerHandler); },
+        [&] { return ServiceReply::unwrap(ServiceOperation::queryExpense, body); });
 }
 
 void handling(benchmark::State &state)
@@ -200,13 +200,11 @@ void handling(benchmark::State &state)
         state.SkipWithError("the reply did not map to its bills");
         return;
     }
-    for (auto _ : state) {
-        const ArrearsReply::Outcome outcome = ArrearsReply::read(
-            ServiceReply::unwrap(ServiceOperation::queryExpense, body).replyDocument);
-        QStringList rows = PaymentRows::values(outcome.model);
-        benchmark::DoNotOptimize(rows);
-    }
-    state.SetBytesProcessed(state.iterations() * body.size());
+    xmlSAXHandler outerHandler = saxHandler(true);
+    xmlSAXHandler innerHandler = saxHandler(false);
+    runPaired(
+        state, [&] { return yardstickParse(body, outerHandler, innerHandler); },
+        [&] { return handled(body); });
 }
 
 } // namespace
@@ -214,17 +212,15 @@ void handling(benchmark::State &state)
 int main(int argc, char **argv)
 {
     xmlInitParser();
-    // Each size's two runs are registered next to each other so that they see the same
-    // machine load, which matters on shared cores.
     for (int bills : billCounts) {
-        for (auto [name, function] :
-             {std::pair{"yardstick", &yardstick}, {"unwrap", &unwrap}, {"handling", &handling}}) {
+        for (auto [name, function] : {std::pair{"unwrap", &unwrap}, {"handling", &handling}}) {
             benchmark::RegisterBenchmark(name, function)
                 ->Arg(bills)
                 ->Unit(benchmark::kMicrosecond)
                 ->MinTime(0.2)
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true);
+                ->Repetitions(7)
+                ->ReportAggregatesOnly(true)
+                ->UseManualTime();
         }
     }
     benchmark::Initialize(&argc, argv);
@@ -234,15 +230,13 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     for (const char *measured : {"unwrap", "handling"}) {
-        std::printf("\n%s / yardstick (median real time)\n", measured);
+        std::printf("\n%s / yardstick, paired (median of 7 runs)\n", measured);
         for (int bills : billCounts) {
-            const std::string arg = std::to_string(bills);
-            const auto found = reporter.times.find({measured, arg});
-            const auto base = reporter.times.find({"yardstick", arg});
-            if (found == reporter.times.end() || base == reporter.times.end())
-                continue;
-            std::printf("%5d bills: %9.1f us / %9.1f us = %.2fx\n", bills, found->second,
-                        base->second, found->second / base->second);
+            const auto found = reporter.paired.find({measured, std::to_string(bills)});
+            if (found != reporter.paired.end())
+                std::printf("%5d bills: %9.1f us / %9.1f us = %.2fx\n", bills,
+                            found->second.workMicroseconds, found->second.yardstickMicroseconds,
+                            found->second.ratio);
         }
     }
     benchmark::Shutdown();

@@ -1,3 +1,4 @@
+#include "ScraperReference.h"
 #include "platform/PageFetcher.h"
 #include "website/HtmlDocument.h"
 #include "website/NoticeList.h"
@@ -68,6 +69,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (rule.dropLast && kept > 0)
             --kept;
         check(PageFragments::pieces(document, rule).size() == kept);
+    }
+
+    // Rows found with descendant steps and read in place, and rules that find the content
+    // column once, give what XPath gives the long way.
+    const QList<QStringList> rows =
+        ScraperReference::strings(bytes, ScraperReference::rows, ScraperReference::rowFields);
+    const QList<HtmlNode> found = document.nodes(NoticeList::rowsXPath.toString());
+    check(found.size() == rows.size());
+    for (qsizetype i = 0; i < found.size(); ++i) {
+        const HtmlNode anchor = found[i].firstDescendant("a", "title");
+        check(QStringList{anchor.attribute("title"), anchor.attribute("href"), found[i].text()} ==
+              rows[i]);
+    }
+    static const QList<std::pair<FragmentRule, QStringList>> longForms = ScraperReference::rules();
+    const bool hasColumn = document.count(ScraperReference::column) > 0;
+    for (const auto &[rule, longForm] : longForms) {
+        FragmentRule spelledOut = rule;
+        spelledOut.xpaths = longForm;
+        const QStringList pieces = PageFragments::pieces(document, spelledOut);
+        check(PageFragments::pieces(document, rule) == pieces);
+        check(PageFragments::markup({bytes}, rule) ==
+              (hasColumn ? std::optional(pieces.join(QString())) : std::nullopt));
     }
 
     // The first piece read alone is the first of all the pieces.

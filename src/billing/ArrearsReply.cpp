@@ -40,16 +40,16 @@ QList<queryListModel> billRecords(const QVariant &queryList)
                                ? queryList.toMap().value(u"queryList"_s)
                                : QVariant();
     QList<queryListModel> records;
-    for (const QVariantMap &entry : DocumentDictionary::elements(inner)) {
-        const qsizetype fields = DocumentDictionary::childElementCount(entry);
+    ChildTextMapping<queryListModel> mapping;
+    DocumentDictionary::forEachElement(inner, [&](const QVariantMap &entry) {
+        queryListModel record;
+        const qsizetype fields = mapping.assign(record, entry);
         if (fields != fieldsPerBill) {
             qCWarning(lcBilling) << "bill entry with" << fields << "fields ignored";
-            continue;
+            return;
         }
-        queryListModel record;
-        assignTexts(record, DocumentDictionary::childTexts(entry));
-        records.append(record);
-    }
+        records.append(std::move(record));
+    });
     return records;
 }
 
@@ -66,10 +66,9 @@ Outcome read(const std::optional<QVariantMap> &replyDocument)
         return {notificationFor(*message), {}};
 
     const QVariantMap response = replyDocument->value(rootName).toMap();
-    QVariantMap texts = DocumentDictionary::childTexts(response);
-    texts.remove(u"queryList"_s);
     Outcome outcome;
-    assignTexts(outcome.model, texts);
+    // The bill list is no text property: it is read on its own below.
+    assignChildTexts(outcome.model, response);
     outcome.model.queryList = billRecords(response.value(u"queryList"_s));
     return outcome;
 }

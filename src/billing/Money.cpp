@@ -1,6 +1,7 @@
 #include "Money.h"
 
 #include <algorithm>
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -78,10 +79,26 @@ std::optional<qint64> fenFromDigits(QStringView text)
 
 QString yuanText(qint64 fen)
 {
+    // Every row of every reply shows amounts: written right to left into a buffer that holds
+    // the longest, and made a text in one go.
     const bool negative = fen < 0;
-    const quint64 magnitude = negative ? quint64(0) - quint64(fen) : quint64(fen);
-    return (negative ? u"-"_s : QString()) + QString::number(magnitude / 100) + u'.' +
-           QString::number(magnitude % 100).rightJustified(2, u'0');
+    quint64 magnitude = negative ? quint64(0) - quint64(fen) : quint64(fen);
+    char16_t digits[24]; // 19 digits, the point and the sign at most
+    char16_t *const end = std::end(digits);
+    char16_t *begin = end;
+    const auto nextDigit = [&] {
+        *--begin = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    };
+    nextDigit();
+    nextDigit();
+    *--begin = u'.';
+    do
+        nextDigit();
+    while (magnitude);
+    if (negative)
+        *--begin = u'-';
+    return QString(reinterpret_cast<const QChar *>(begin), end - begin);
 }
 
 } // namespace Money

@@ -12,7 +12,7 @@ namespace {
 RedPacketRecord record(const QVariantMap &element)
 {
     RedPacketRecord packet;
-    assignTexts(packet, DocumentDictionary::childTexts(element));
+    assignChildTexts(packet, element);
     return packet;
 }
 

@@ -33,41 +33,9 @@ std::optional<QString> textAt(const QVariantMap &dictionary,
 
 QList<QVariantMap> elements(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::QVariantMap)
-        return {value.toMap()};
     QList<QVariantMap> result;
-    if (value.typeId() == QMetaType::QVariantList) {
-        const QVariantList list = value.toList();
-        for (const QVariant &item : list) {
-            if (item.typeId() == QMetaType::QVariantMap)
-                result.append(item.toMap());
-        }
-    }
+    forEachElement(value, [&result](const QVariantMap &element) { result.append(element); });
     return result;
-}
-
-// Child elements are the only values that are dictionaries or lists of them; attributes and
-// "text" are strings.
-qsizetype childElementCount(const QVariantMap &element)
-{
-    qsizetype count = 0;
-    for (const QVariant &value : element) {
-        if (value.typeId() == QMetaType::QVariantMap)
-            ++count;
-        else if (value.typeId() == QMetaType::QVariantList)
-            count += value.toList().size();
-    }
-    return count;
-}
-
-QVariantMap childTexts(const QVariantMap &element)
-{
-    QVariantMap texts;
-    for (auto it = element.constBegin(); it != element.constEnd(); ++it) {
-        if (it.value().typeId() == QMetaType::QVariantMap)
-            texts.insert(it.key(), it.value().toMap().value(u"text"_s));
-    }
-    return texts;
 }
 
 } // namespace DocumentDictionary

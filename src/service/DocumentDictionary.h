@@ -21,13 +21,20 @@ std::optional<QString> textAt(const QVariantMap &dictionary,
 /// gives its dictionaries, anything else gives an empty list.
 QList<QVariantMap> elements(const QVariant &value);
 
-/// How many child elements an element has, each repetition counted. Its attributes and
-/// its own text (white space between children included) share the dictionary but are
-/// no children.
-qsizetype childElementCount(const QVariantMap &element);
-
-/// The texts of an element's children that occur once, by name (an invalid value for a
-/// child without text). Attributes, the element's own text and repeated children are left out.
-QVariantMap childTexts(const QVariantMap &element);
+/// The same elements, each handed to `visit` where it lies, in order: a reply of a thousand
+/// entries is read without copying a list of them.
+template<typename Visit> void forEachElement(const QVariant &value, Visit visit)
+{
+    if (value.typeId() == QMetaType::QVariantMap) {
+        visit(*static_cast<const QVariantMap *>(value.constData()));
+        return;
+    }
+    if (value.typeId() != QMetaType::QVariantList)
+        return;
+    for (const QVariant &item : *static_cast<const QVariantList *>(value.constData())) {
+        if (item.typeId() == QMetaType::QVariantMap)
+            visit(*static_cast<const QVariantMap *>(item.constData()));
+    }
+}
 
 } // namespace DocumentDictionary

@@ -3,12 +3,14 @@
 #include <QHash>
 #include <QMetaObject>
 #include <QMetaProperty>
+#include <QVarLengthArray>
 #include <QVariantMap>
 
-/// Filling a gadget's text properties from names and texts, as a reply names its fields.
+/// Filling a gadget's text properties from an element's children, as a reply names its fields.
 ///
-/// Names that are no text property of the gadget are dropped; properties without an entry
-/// keep their value.
+/// A child element that occurs once and carries a text sets the text property of its name.
+/// Children that name no text property, repeated children, attributes and the element's own
+/// text are dropped; properties without such a child keep their value.
 
 /// The gadget's text properties by name, looked up once per gadget type.
 template<typename Gadget> const QHash<QString, QMetaProperty> &textProperties()
@@ -25,18 +27,72 @@ template<typename Gadget> const QHash<QString, QMetaProperty> &textProperties()
     return properties;
 }
 
-template<typename Gadget> void assignText(Gadget &gadget, const QString &name, const QVariant &text)
+/// One mapping serves every element of a list. The entries of a reply name their fields alike
+/// and the reader makes each name's text once, so a name met at the same place in the previous
+/// element is known by the address of its text, without being looked up again.
+template<typename Gadget> class ChildTextMapping
 {
-    if (text.typeId() != QMetaType::QString)
-        return;
-    const QHash<QString, QMetaProperty> &properties = textProperties<Gadget>();
-    const auto found = properties.constFind(name);
-    if (found != properties.constEnd())
-        found->writeOnGadget(&gadget, text);
-}
+public:
+    /// Returns how many child elements the element has, each repetition counted, found on the
+    /// same walk: attributes and the element's own text share its dictionary but are no
+    /// children.
+    qsizetype assign(Gadget &gadget, const QVariantMap &element)
+    {
+        qsizetype children = 0;
+        qsizetype place = 0;
+        for (auto it = element.constBegin(); it != element.constEnd(); ++it, ++place) {
+            // Read in place: a reply holds thousands of these, and copies would cost
+            // reference counting on every one.
+            const int type = it.value().typeId();
+            if (type == QMetaType::QVariantList) {
+                children += static_cast<const QVariantList *>(it.value().constData())->size();
+                continue;
+            }
+            if (type != QMetaType::QVariantMap)
+                continue;
+            ++children;
+            const QMetaProperty *property = propertyAt(place, it.key());
+            if (!property)
+                continue;
+            const auto &child = *static_cast<const QVariantMap *>(it.value().constData());
+            const auto text = child.constFind(textKey());
+            if (text != child.constEnd() && text->typeId() == QMetaType::QString)
+                property->writeOnGadget(&gadget, *text);
+        }
+        return children;
+    }
 
-template<typename Gadget> void assignTexts(Gadget &gadget, const QVariantMap &texts)
+private:
+    static const QString &textKey()
+    {
+        static const QString key = QStringLiteral("text");
+        return key;
+    }
+
+    const QMetaProperty *propertyAt(qsizetype place, const QString &name)
+    {
+        if (place < m_seen.size() && m_seen[place].name.constData() == name.constData() &&
+            m_seen[place].name.size() == name.size())
+            return m_seen[place].property;
+        const QHash<QString, QMetaProperty> &properties = textProperties<Gadget>();
+        const auto found = properties.constFind(name);
+        const QMetaProperty *property = found == properties.constEnd() ? nullptr : &*found;
+        if (place >= m_seen.size())
+            m_seen.resize(place + 1);
+        m_seen[place] = {name, property};
+        return property;
+    }
+
+    struct Seen
+    {
+        QString name; // held, so that its address cannot pass to another text meanwhile
+        const QMetaProperty *property = nullptr;
+    };
+    QVarLengthArray<Seen, 32> m_seen;
+};
+
+/// The same for a single element.
+template<typename Gadget> qsizetype assignChildTexts(Gadget &gadget, const QVariantMap &element)
 {
-    for (auto it = texts.constBegin(); it != texts.constEnd(); ++it)
-        assignText(gadget, it.key(), it.value());
+    return ChildTextMapping<Gadget>().assign(gadget, element);
 }

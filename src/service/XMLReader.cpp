@@ -5,11 +5,14 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -249,16 +252,15 @@ bool appendDecoded(std::string &out, std::string_view in, Content content)
     char *dst = out.data() + start;
     const char *src = in.data();
     const char *const end = src + in.size();
+    // Byte by byte: escaped markup (the return text of a reply) has a reference every few
+    // bytes, where finding and copying each stretch through library calls costs more.
     while (src < end) {
-        const char *amp = static_cast<const char *>(std::memchr(src, '&', end - src));
-        if (!amp)
-            amp = end;
-        std::memcpy(dst, src, amp - src);
-        dst += amp - src;
-        if (amp == end)
-            break;
+        if (*src != '&') {
+            *dst++ = *src++;
+            continue;
+        }
         char32_t c;
-        src = decodeReference(amp + 1, end, &c);
+        src = decodeReference(src + 1, end, &c);
         if (!src)
             return false;
         dst = writeUtf8(dst, c);
@@ -386,12 +388,74 @@ std::string_view declaredEncoding(std::string_view bytes)
     return declaration.substr(1, close - 1);
 }
 
+// Kept name (traceability): see docs/names.md
+const QString textKey = u"text"_s;
+
+// An element dictionary while it is built: QVariantMap is a std::map underneath, and
+// building on that directly finds a child's slot with one search instead of two.
+using Dictionary = std::map<QString, QVariant>;
+
+// A hash for the short strings of a document (names, codes, amounts): its first and last eight
+// bytes and its length. Cheap where a general hash would take longer than the lookup it serves;
+// strings that share all three only share a cache slot.
+std::size_t shortHash(std::string_view text)
+{
+    const auto word = [&](std::size_t from) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, text.data() + from, std::min<std::size_t>(8, text.size() - from));
+        return bytes;
+    };
+    const std::uint64_t last = text.size() > 8 ? word(text.size() - 8) : 0;
+    const std::uint64_t mixed = (word(0) ^ std::rotl(last, 29) ^ text.size()) * 0x9E3779B97F4A7C15u;
+    return std::size_t(mixed >> 32);
+}
+
+// Element and attribute names as QStrings. The same few names recur in every reply, so they
+// are kept for the thread's later documents too, one per slot: a name that meets another in
+// its slot takes the slot over, so nothing grows whatever the documents hold.
+class NameCache
+{
+public:
+    // Null for a name XML does not allow.
+    std::optional<QString> find(std::string_view name)
+    {
+        Slot &slot = m_slots[shortHash(name) % slotCount];
+        if (!slot.name.isNull() && slot.key == name)
+            return slot.name;
+        if (!isXmlName(name))
+            return std::nullopt;
+        QString converted = toQString(name);
+        if (name.size() <= longestKept) {
+            slot.key.assign(name);
+            slot.name = converted;
+        }
+        return converted;
+    }
+
+private:
+    static constexpr std::size_t slotCount = 1024;
+    static constexpr std::size_t longestKept = 64;
+
+    struct Slot
+    {
+        std::string key;
+        QString name;
+    };
+    std::vector<Slot> m_slots = std::vector<Slot>(slotCount);
+};
+
 class DictionaryBuilder
 {
 public:
+    // The table of shared leaves grows with the document: a few slots cost nothing to set up
+    // for a small reply, and a large one has many more distinct short texts to keep.
+    explicit DictionaryBuilder(std::size_t documentSize)
+        : m_leaves(std::bit_ceil(std::clamp<std::size_t>(documentSize / 64, 16, 1024)))
+    {}
+
     const char *failure = nullptr;
 
-    bool element(const pugi::xml_node &node, QVariantMap &parent, int depth);
+    bool element(const pugi::xml_node &node, Dictionary &parent, int depth);
 
 private:
     bool fail(const char *why)
@@ -399,30 +463,32 @@ private:
         failure = why;
         return false;
     }
-    const QString *nameFor(const char *name);
     QString takeText();
-    static void addChild(QVariantMap &parent, const QString &name, const QVariantMap &child);
+    QVariantMap leaf();
+    static void addChild(Dictionary &parent, QString &&name, const QVariantMap &child);
 
     // Character data since the last element end, decoded, as UTF-8.
     std::string m_text;
     std::string m_attribute;
-    // The same few names repeat throughout a reply; converting each once saves ~10 %.
-    // The keys point into the pugixml document, which outlives the builder.
-    std::unordered_map<std::string_view, QString> m_names;
-};
+    NameCache &m_names = names();
 
-// Null for a name XML does not allow; each distinct name is checked once.
-const QString *DictionaryBuilder::nameFor(const char *name)
-{
-    const std::string_view key(name);
-    auto found = m_names.find(key);
-    if (found == m_names.end()) {
-        if (!isXmlName(key))
-            return nullptr;
-        found = m_names.emplace(key, toQString(key)).first;
+    static NameCache &names()
+    {
+        thread_local NameCache cache;
+        return cache;
     }
-    return &found->second;
-}
+
+    // The dictionary of an element with text and nothing else depends on that text alone, and
+    // short texts (codes, amounts, months) recur across the entries of a reply: such elements
+    // share one dictionary, as implicitly shared values do. Kept for one document only.
+    struct Leaf
+    {
+        std::string text; // as collected, before trimming; short enough never to allocate
+        QVariantMap dictionary;
+    };
+    static constexpr std::size_t leafTextLimit = 15; // what std::string holds in place
+    std::vector<Leaf> m_leaves;                      // a power of two in size
+};
 
 QString DictionaryBuilder::takeText()
 {
@@ -443,14 +509,37 @@ QString DictionaryBuilder::takeText()
     return text;
 }
 
-void DictionaryBuilder::addChild(QVariantMap &parent, const QString &name, const QVariantMap &child)
+QVariantMap textOnly(QString &&text)
 {
-    auto slot = parent.lowerBound(name);
-    if (slot == parent.end() || slot.key() != name) {
-        parent.insert(slot, name, child);
-        return;
+    Dictionary dictionary;
+    dictionary.try_emplace(textKey, std::move(text));
+    return QVariantMap(std::move(dictionary));
+}
+
+// The dictionary of an element that holds nothing but the text collected so far.
+QVariantMap DictionaryBuilder::leaf()
+{
+    if (m_text.size() > leafTextLimit)
+        return textOnly(takeText());
+    Leaf &slot = m_leaves[shortHash(m_text) & (m_leaves.size() - 1)];
+    if (!slot.dictionary.isEmpty() && slot.text == m_text) {
+        m_text.clear();
+        return slot.dictionary;
     }
-    QVariant &existing = slot.value();
+    slot.text = m_text;
+    slot.dictionary = textOnly(takeText());
+    return slot.dictionary;
+}
+
+void DictionaryBuilder::addChild(Dictionary &parent, QString &&name, const QVariantMap &child)
+{
+    // Services tend to write fields in alphabetical order, and then a new child's place
+    // is the end, which costs one comparison to confirm.
+    const std::size_t before = parent.size();
+    const auto slot = parent.try_emplace(parent.end(), std::move(name), child);
+    if (parent.size() > before)
+        return;
+    QVariant &existing = slot->second;
     if (existing.typeId() == QMetaType::QVariantList) {
         // Appended where it lies: copying the list for every element would be quadratic.
         static_cast<QVariantList *>(existing.data())->append(child);
@@ -463,22 +552,20 @@ void DictionaryBuilder::addChild(QVariantMap &parent, const QString &name, const
     existing = std::move(list);
 }
 
-bool DictionaryBuilder::element(const pugi::xml_node &node, QVariantMap &parent, int depth)
+bool DictionaryBuilder::element(const pugi::xml_node &node, Dictionary &parent, int depth)
 {
     if (depth > maximumDepth)
         return fail("elements nested too deeply");
 
-    QVariantMap dictionary;
+    Dictionary dictionary;
     for (const pugi::xml_attribute &attribute : node.attributes()) {
-        const QString *name = nameFor(attribute.name());
+        std::optional<QString> name = m_names.find(attribute.name());
         if (!name)
             return fail("malformed attribute name");
         m_attribute.clear();
         if (!appendDecoded(m_attribute, attribute.value(), Content::attribute))
             return fail("malformed attribute value or undefined entity");
-        const qsizetype before = dictionary.size();
-        dictionary.insert(*name, toQString(m_attribute));
-        if (dictionary.size() == before)
+        if (!dictionary.try_emplace(std::move(*name), toQString(m_attribute)).second)
             return fail("duplicate attribute");
     }
 
@@ -505,15 +592,19 @@ bool DictionaryBuilder::element(const pugi::xml_node &node, QVariantMap &parent,
         }
     }
 
-    if (!m_text.empty()) {
-        // Kept name (traceability): see docs/names.md
-        static const QString textKey = u"text"_s;
-        dictionary.insert(textKey, takeText());
+    QVariantMap value;
+    if (m_text.empty()) {
+        value = QVariantMap(std::move(dictionary));
+    } else if (dictionary.empty()) {
+        value = leaf();
+    } else {
+        dictionary.insert_or_assign(textKey, takeText());
+        value = QVariantMap(std::move(dictionary));
     }
-    const QString *name = nameFor(node.name());
+    std::optional<QString> name = m_names.find(node.name());
     if (!name)
         return fail("malformed element name");
-    addChild(parent, *name, dictionary);
+    addChild(parent, std::move(*name), value);
     return true;
 }
 
@@ -529,14 +620,16 @@ std::optional<QVariantMap> refuse(QString *error, const char *why, qsizetype off
 }
 
 // Reads UTF-8 bytes; `encodings` says which encoding the declaration may name.
-std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &encodings,
-                                QString *error)
+// Parses in place: bytes the caller still shares are copied first, as pugixml would copy them,
+// and text the reader encoded itself is not copied at all.
+std::optional<QVariantMap> read(QByteArray data, const EncodingRule &encodings, QString *error)
 {
     if (data.isEmpty())
         return refuse(error, "empty input");
     if (data.size() > XMLReader::maximumInputSize)
         return refuse(error, "input too large", data.size());
-    const std::string_view bytes(data.constData(), data.size());
+    char *const buffer = data.data();
+    const std::string_view bytes(buffer, data.size());
     if (!isXmlText(bytes))
         return refuse(error, "not UTF-8, or holds characters XML does not allow");
 
@@ -546,9 +639,13 @@ std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &enco
     if (last == std::string_view::npos || bytes[last] != '>')
         return refuse(error, "document does not end with markup");
 
+    const std::string_view afterBom = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
+    const bool startsWithDeclaration =
+        afterBom.size() > 5 && afterBom.starts_with("<?xml") && isXmlSpace(afterBom[5]);
+
     pugi::xml_document document;
     const pugi::xml_parse_result parsed =
-        document.load_buffer(data.constData(), data.size(), parseOptions, pugi::encoding_utf8);
+        document.load_buffer_inplace(buffer, bytes.size(), parseOptions, pugi::encoding_utf8);
     if (!parsed)
         return refuse(error, parsed.description(), parsed.offset);
 
@@ -556,9 +653,6 @@ std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &enco
     // checked here instead of being silently dropped.
     pugi::xml_node root;
     bool doctypeSeen = false;
-    const std::string_view afterBom = bytes.starts_with("\xEF\xBB\xBF") ? bytes.substr(3) : bytes;
-    const bool startsWithDeclaration =
-        afterBom.size() > 5 && afterBom.starts_with("<?xml") && isXmlSpace(afterBom[5]);
     for (pugi::xml_node node = document.first_child(); node; node = node.next_sibling()) {
         switch (node.type()) {
         case pugi::node_element:
@@ -599,11 +693,11 @@ std::optional<QVariantMap> read(const QByteArray &data, const EncodingRule &enco
     if (!root)
         return refuse(error, "no root element");
 
-    QVariantMap dictionary;
-    DictionaryBuilder builder;
+    Dictionary dictionary;
+    DictionaryBuilder builder(bytes.size());
     if (!builder.element(root, dictionary, 1))
         return refuse(error, builder.failure);
-    return dictionary;
+    return QVariantMap(std::move(dictionary));
 }
 
 } // namespace
@@ -613,10 +707,10 @@ std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text
     if (text.isNull())
         return refuse(error, "no text");
     QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    const QByteArray data = encoder.encode(text);
+    QByteArray data = encoder.encode(text);
     if (encoder.hasError())
         return refuse(error, "text holds unpaired surrogates");
-    return read(data, {{}, true}, error);
+    return read(std::move(data), {{}, true}, error);
 }
 
 std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &data, QString *error)

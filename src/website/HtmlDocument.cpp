@@ -26,12 +26,24 @@ using Compiled = std::unique_ptr<xmlXPathCompExpr, decltype(&xmlXPathFreeCompExp
 // XPath errors would otherwise go to libxml2's default handler, which prints to stderr.
 void ignoreError(void *, xmlErrorPtr) {}
 
-Context newContext(xmlDocPtr doc)
+// Making a context registers all of XPath's functions, which costs about as much as a simple
+// search of a page: one context per thread serves every document in turn. Its object cache
+// spares the allocations that a predicate tested on many nodes would make.
+xmlXPathContextPtr contextFor(xmlDocPtr doc)
 {
-    Context context(xmlXPathNewContext(doc), &xmlXPathFreeContext);
-    if (context)
-        context->error = &ignoreError;
-    return context;
+    thread_local const Context shared = [] {
+        Context context(xmlXPathNewContext(nullptr), &xmlXPathFreeContext);
+        if (context) {
+            context->error = &ignoreError;
+            xmlXPathContextSetCache(context.get(), 1, -1, 0);
+        }
+        return context;
+    }();
+    if (!shared)
+        return nullptr;
+    shared->doc = doc;
+    shared->node = nullptr; // as in a new context: expressions start from the document
+    return shared.get();
 }
 
 Compiled compiled(xmlXPathContextPtr context, const QString &xpath)
@@ -65,17 +77,6 @@ QString dumped(xmlDocPtr doc, xmlNodePtr node)
     if (!buffer || xmlNodeDump(buffer.get(), doc, node, 0, 0) < 0)
         return {};
     return fromXml(xmlBufferContent(buffer.get()), xmlBufferLength(buffer.get()));
-}
-
-QString stringValue(xmlXPathCompExprPtr field, xmlXPathContextPtr context)
-{
-    const Result result(field ? xmlXPathCompiledEval(field, context) : nullptr,
-                        &xmlXPathFreeObject);
-    if (!result)
-        return {};
-    const std::unique_ptr<xmlChar, decltype(xmlFree)> text(xmlXPathCastToString(result.get()),
-                                                           xmlFree);
-    return fromXml(text.get());
 }
 
 } // namespace
@@ -115,10 +116,10 @@ QStringList HtmlDocument::eval(const QString &xpath) const
 {
     if (!d)
         return {};
-    const Context context = newContext(d->doc);
+    const xmlXPathContextPtr context = contextFor(d->doc);
     if (!context)
         return {};
-    const Result result = nodeSet(context.get(), xpath);
+    const Result result = nodeSet(context, xpath);
     if (!result)
         return {};
     QStringList matches;
@@ -132,34 +133,29 @@ qsizetype HtmlDocument::count(const QString &xpath) const
 {
     if (!d)
         return 0;
-    const Context context = newContext(d->doc);
+    const xmlXPathContextPtr context = contextFor(d->doc);
     if (!context)
         return 0;
-    const Result result = nodeSet(context.get(), xpath);
+    const Result result = nodeSet(context, xpath);
     return result ? result->nodesetval->nodeNr : 0;
 }
 
-QList<QStringList> HtmlDocument::values(const QString &xpath, const QStringList &fields) const
+QList<HtmlNode> HtmlDocument::nodes(const QString &xpath) const
 {
     if (!d)
         return {};
-    const Context context = newContext(d->doc);
+    const xmlXPathContextPtr context = contextFor(d->doc);
     if (!context)
         return {};
-    const Result result = nodeSet(context.get(), xpath);
+    const Result result = nodeSet(context, xpath);
     if (!result)
         return {};
-    std::vector<Compiled> expressions;
-    for (const QString &field : fields)
-        expressions.push_back(compiled(context.get(), field));
-    QList<QStringList> rows;
-    rows.reserve(result->nodesetval->nodeNr);
+    QList<HtmlNode> nodes;
+    nodes.reserve(result->nodesetval->nodeNr);
     for (int i = 0; i < result->nodesetval->nodeNr; ++i) {
-        context->node = result->nodesetval->nodeTab[i];
-        QStringList row;
-        for (const Compiled &expression : expressions)
-            row.append(stringValue(expression.get(), context.get()));
-        rows.append(row);
+        // Namespace nodes are made for the result alone; HTML pages have none anyway.
+        if (result->nodesetval->nodeTab[i]->type != XML_NAMESPACE_DECL)
+            nodes.append(HtmlNode(result->nodesetval->nodeTab[i]));
     }
-    return rows;
+    return nodes;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "HtmlNode.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QStringList>
 #include <memory>
 
@@ -8,7 +11,7 @@
 ///
 /// The page is read in the character encoding a browser would read it in, and every match
 /// comes back as its own markup (the element with its tags, as UTF-8 text), which is what
-/// the information screens show, or as the values of expressions about it.
+/// the information screens show, or as a node to read in place.
 class HtmlDocument
 {
 public:
@@ -30,9 +33,8 @@ public:
     /// How many nodes the expression selects.
     qsizetype count(const QString &xpath) const;
 
-    /// For each node the expression selects, in document order, the string values of the
-    /// `fields`: expressions evaluated with that node as the context, e.g. "string(@href)".
-    QList<QStringList> values(const QString &xpath, const QStringList &fields) const;
+    /// The nodes the expression selects, in document order, valid while the document lives.
+    QList<HtmlNode> nodes(const QString &xpath) const;
 
 private:
     struct Private;

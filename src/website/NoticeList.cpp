@@ -12,16 +12,14 @@ namespace NoticeList {
 
 namespace {
 
-// What each row gives, in this order: read from the parsed elements, so that attribute
-// order, quoting and character references do not matter.
-const QStringList rowFields{u"string((.//a[@title])[1]/@title)"_s,
-                            u"string((.//a[@title])[1]/@href)"_s, u"string(.)"_s};
-
-std::optional<NoticeEntry> entry(const QStringList &row, const QUrl &listPage)
+std::optional<NoticeEntry> entry(const HtmlNode &row, const QUrl &listPage)
 {
-    const QString title = row[0].trimmed();
-    const QString link = row[1].trimmed();
-    const std::optional<QString> date = firstPieceBetween(row[2], u"[", u"]");
+    // Read from the parsed elements, so that attribute order, quoting and character
+    // references do not matter.
+    const HtmlNode anchor = row.firstDescendant("a", "title");
+    const QString title = anchor.attribute("title").trimmed();
+    const QString link = anchor.attribute("href").trimmed();
+    const std::optional<QString> date = firstPieceBetween(row.text(), u"[", u"]");
     if (title.isEmpty() || link.isEmpty() || !date) {
         qCDebug(lcInfo) << "a notice row lacks its title, link or date; left out";
         return std::nullopt;
@@ -49,11 +47,12 @@ std::optional<QList<NoticeEntry>> entries(const FetchedPage &page, const QUrl &w
         return std::nullopt;
     }
     const HtmlDocument document = HtmlDocument::fromData(page.body, page.charset);
-    if (document.count(listXPath.toString()) == 0) {
+    const QList<HtmlNode> rows = document.nodes(rowsXPath.toString());
+    // Rows lie inside the list's block: only a page without them needs looking at again.
+    if (rows.isEmpty() && document.count(listXPath.toString()) == 0) {
         qCInfo(lcInfo) << "no notice list on" << page.body.size() << "bytes of page";
         return std::nullopt;
     }
-    const QList<QStringList> rows = document.values(rowsXPath.toString(), rowFields);
     const QUrl listPage = listUrl(website);
     QList<NoticeEntry> notices;
     for (qsizetype i = 0; i < rows.size() && i < 2 * maximumEntries; i += 2) {

@@ -10,21 +10,27 @@ namespace PageFragments {
 
 namespace {
 
-const QString paragraphs = u"//div[@class='ny_right']/p"_s;
+// Paths below the content column. Positions taken together (div[position() <= 3] for div[1],
+// div[2] and div[3]) find the column once instead of once for each.
+FragmentRule inColumn(std::initializer_list<QStringView> paths,
+                      std::optional<qsizetype> removeAt = std::nullopt, bool dropLast = false)
+{
+    QStringList xpaths;
+    for (QStringView path : paths)
+        xpaths.append(frameXPath.toString().append(path));
+    return {xpaths, removeAt, dropLast, true};
+}
 
 } // namespace
 
 FragmentRule noticeDetail()
 {
-    return {{u"//div[@class='ny_right']/div[2]/div[1]|//div[@class='ny_right']/div[2]/div[2]|"
-             u"//div[@class='ny_right']/div[2]/div[3]"_s},
-            std::nullopt,
-            false};
+    return inColumn({u"/div[2]/div[position() <= 3]"});
 }
 
 FragmentRule aboutUs()
 {
-    return {{paragraphs}, std::nullopt, false};
+    return inColumn({u"/p"});
 }
 
 FragmentRule serviceDetail(ServiceList list, int row)
@@ -33,18 +39,14 @@ FragmentRule serviceDetail(ServiceList list, int row)
         // The gas guide page is a pasted office document; the other two are plain paragraphs.
         // Kept name (wire): see docs/names.md
         if (row == 2)
-            return {{u"//div[@class='Section1']"_s}, std::nullopt, false};
-        return {{paragraphs}, std::nullopt, false};
+            return {{u"/descendant::div[@class='Section1']"_s}, std::nullopt, false, false};
+        return inColumn({u"/p"});
     }
     // An article's last block is the site's share bar. In the heating article the fourth
     // piece is its picture, which cannot show: the markup is loaded without a base address.
     if (row == 0)
-        return {
-            {u"//div[@class='ny_right']//div[2]//div[1]|//div[@class='ny_right']//div[2]//div[2]"_s,
-             u"//div[@class='ny_right']//div[2]//div[3]//p"_s},
-            3,
-            false};
-    return {{u"//div[@class='ny_right']//div[2]//div"_s}, std::nullopt, true};
+        return inColumn({u"//div[2]//div[position() <= 2]", u"//div[2]//div[3]//p"}, 3);
+    return inColumn({u"//div[2]//div"}, std::nullopt, true);
 }
 
 QStringList pieces(const HtmlDocument &document, const FragmentRule &rule)
@@ -66,11 +68,13 @@ std::optional<QString> markup(const FetchedPage &page, const FragmentRule &rule)
         return std::nullopt;
     }
     const HtmlDocument document = HtmlDocument::fromData(page.body, page.charset);
-    if (document.count(frameXPath.toString()) == 0) {
+    const QStringList kept = pieces(document, rule);
+    // A piece read below the content column shows the column is there.
+    if ((kept.isEmpty() || !rule.inColumn) && document.count(frameXPath.toString()) == 0) {
         qCInfo(lcInfo) << "no content column on" << page.body.size() << "bytes of page";
         return std::nullopt;
     }
-    return pieces(document, rule).join(QString());
+    return kept.join(QString());
 }
 
 } // namespace PageFragments

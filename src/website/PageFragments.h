@@ -12,6 +12,7 @@ struct FragmentRule
     QStringList xpaths;                ///< evaluated in turn; their matches make one list of pieces
     std::optional<qsizetype> removeAt; ///< this piece is dropped, when there is one
     bool dropLast = false;             ///< the last piece is dropped, when there is one
+    bool inColumn = false; ///< every expression reads below the content column (frameXPath)
 
     friend bool operator==(const FragmentRule &, const FragmentRule &) = default;
 };
@@ -20,9 +21,10 @@ struct FragmentRule
 namespace PageFragments {
 
 /// The site's content column, which every rule reads from: a page without it is none of the
-/// site's article or guide pages.
+/// site's article or guide pages. This is //div[@class='ny_right'] written as a descendant step,
+/// which libxml2 takes in one walk instead of first gathering every node of the page.
 // Kept name (wire): see docs/names.md
-inline constexpr QStringView frameXPath = u"//div[@class='ny_right']";
+inline constexpr QStringView frameXPath = u"/descendant::div[@class='ny_right']";
 
 /// Where a service detail page was opened from.
 enum class ServiceList { guide, publicity };

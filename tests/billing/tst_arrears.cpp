@@ -145,6 +145,14 @@ private slots:
         QTest::newRow("entries of 8 fields are no bills, however many")
             << eight + eight + eight << 0;
         QTest::newRow("an entry of 8 fields between bills") << twelve + eight + twelve << 2;
+        // A field given twice counts twice, as the fields are counted, not their names.
+        QString elevenAndARepeat = twelve;
+        elevenAndARepeat.replace(u"<cycle>1</cycle>"_s, u"<remark>y</remark>"_s);
+        QString twelveAndARepeat = twelve;
+        twelveAndARepeat.replace(u"<remark>x</remark>"_s,
+                                 u"<remark>x</remark><remark>y</remark>"_s);
+        QTest::newRow("eleven fields, one of them twice") << elevenAndARepeat << 1;
+        QTest::newRow("twelve fields, one of them twice") << twelveAndARepeat << 0;
     }
 
     void billCutting()

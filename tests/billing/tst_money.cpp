@@ -1,6 +1,7 @@
 #include "billing/Money.h"
 
 #include <QTest>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -79,6 +80,11 @@ private slots:
         QTest::newRow("tens of fen") << qint64(1230) << u"12.30"_s;
         QTest::newRow("negative") << qint64(-5) << u"-0.05"_s;
         QTest::newRow("large") << qint64(16777217) << u"167772.17"_s;
+        QTest::newRow("whole yuan") << qint64(100) << u"1.00"_s;
+        QTest::newRow("negative tens of yuan") << qint64(-1230) << u"-12.30"_s;
+        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << u"92233720368547758.07"_s;
+        QTest::newRow("smallest") << std::numeric_limits<qint64>::min()
+                                  << u"-92233720368547758.08"_s;
     }
 
     void yuanText()

@@ -1,4 +1,5 @@
 #include "FakePageFetcher.h"
+#include "ScraperReference.h"
 #include "SitePages.h"
 #include "map/OutletList.h"
 #include "website/HtmlDocument.h"
@@ -228,6 +229,63 @@ private slots:
         QCOMPARE(entries.last().title, u"N18"_s);
     }
 
+    // Rows are found with descendant steps and read in place; XPath the long way must agree.
+    void noticeRowsReadAsXPathReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+
+        const auto list = [](const QString &rows) {
+            return SitePages::page(u"<div class='content'>"_s + rows + u"</div>"_s);
+        };
+        QTest::newRow("rows as the site writes them")
+            << list(noticeRow(u"A"_s, u"a.asp?x=1&amp;y=2"_s, u"2016-01-05"_s) +
+                    noticeRow(u"B"_s, u"b"_s, u"d"_s));
+        QTest::newRow("titled anchor deeper and after an untitled one")
+            << list(u"<div><span><a href='n'>none</a><b><a title='T&amp;1' href='h1'>x</a></b>"
+                    u"</span><a title='U' href='h2'>y</a>[d]</div>"_s);
+        QTest::newRow("title on another element first")
+            << list(u"<div><span title='S'>s</span><a title='T' href='h'>x</a>[d]</div>"_s);
+        QTest::newRow("upper-case markup") << list(u"<DIV><A TITLE='T' HREF='h'>x</A>[d]</DIV>"_s);
+        QTest::newRow("empty and valueless titles")
+            << list(u"<div><a title='' href='a'>x</a><a title href='b'>y</a>[d]</div>"_s);
+        QTest::newRow("prefixed attributes are other attributes")
+            << list(u"<div><a x:title='X' href='p'>x</a><a title='T' x:href='q'>y</a>[d]</div>"_s);
+        QTest::newRow("row inside a row")
+            << list(u"<div><div><a title='inner' href='i'>i</a>[1]</div>"
+                    u"<a title='outer' href='o'>o</a>[2]</div>"_s);
+        QTest::newRow("references, comments and script in the text")
+            << list(u"<div><a title='&#x4e2d;&lt;' href='?a=1&amp;b=2'>中</a>[2016<!-- c -->-01]"
+                    u"<script>var s = \"[x]\";</script></div>"_s);
+        QTest::newRow("no anchor") << list(u"<div>[d]</div><div></div>"_s);
+        QTest::newRow("block inside a block")
+            << SitePages::page(u"<div class='content'><div class='content'><div>"_s +
+                               noticeRow(u"A"_s, u"a"_s, u"d"_s) + u"</div></div></div>"_s);
+        QTest::newRow("two blocks, rows below other elements") << SitePages::page(
+            u"<div class='content'><ul><li>"_s + noticeRow(u"A"_s, u"a"_s, u"d"_s) +
+            u"</li></ul></div><p>x</p><div class='content'>"_s + noticeRow(u"B"_s, u"b"_s, u"e"_s) +
+            u"</div>"_s);
+        QTest::newRow("block of another element or class")
+            << SitePages::page(u"<p class='content'><span>x</span></p>"
+                               u"<div class='content wide'><div>y</div></div>"_s);
+        QTest::newRow("site's list page") << sitePage(NoticeList::listPath.toString());
+    }
+
+    void noticeRowsReadAsXPathReadsThem()
+    {
+        QFETCH(QByteArray, page);
+        const QList<QStringList> expected =
+            ScraperReference::strings(page, ScraperReference::rows, ScraperReference::rowFields);
+        const HtmlDocument document = HtmlDocument::fromData(page);
+        const QList<HtmlNode> rows = document.nodes(NoticeList::rowsXPath.toString());
+        QCOMPARE(rows.size(), expected.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const HtmlNode anchor = rows[i].firstDescendant("a", "title");
+            QCOMPARE(
+                (QStringList{anchor.attribute("title"), anchor.attribute("href"), rows[i].text()}),
+                expected[i]);
+        }
+    }
+
     void gbkListPageOfTheSite()
     {
         const QByteArray bytes = sitePage(NoticeList::listPath.toString());
@@ -337,6 +395,63 @@ private slots:
         QFETCH(QStringList, pieces);
         QCOMPARE(PageFragments::pieces(HtmlDocument::fromData(page), rule), pieces);
         QCOMPARE(PageFragments::markup({page}, rule), pieces.join(QString()));
+    }
+
+    // The rules find the content column once; written out, one search per block, they agree.
+    void rulesReadAsTheirLongForms_data()
+    {
+        QTest::addColumn<FragmentRule>("rule");
+        QTest::addColumn<QStringList>("longForm");
+        QTest::addColumn<QByteArray>("page");
+
+        const QString blocks = u"<div>h</div><div><div>1<div>1a</div></div><div>2<p>2p</div>"
+                               u"<div>3<p>3p</p><div>3a<p>3ap</p></div></div><div>4</div></div>"_s;
+        const QList<std::pair<const char *, QByteArray>> pages{
+            {"article", SitePages::article(4)},
+            {"two columns",
+             SitePages::page(u"<div class='ny_right'><p>A</p>"_s + blocks +
+                             u"</div><div class='ny_right'><p>B</p>"_s + blocks + u"</div>"_s)},
+            {"column in a column",
+             SitePages::page(u"<div class='ny_right'><p>A</p><div>x</div><div class='ny_right'>"_s +
+                             blocks + u"</div></div>"_s)},
+            {"second block short", SitePages::page(u"<div class='ny_right'><div>h</div><div><div>1"
+                                                   u"</div><div>2</div></div></div>"_s)},
+            {"no second block", SitePages::page(u"<div class='ny_right'><p>A</p></div>"_s)},
+            {"blocks one level down",
+             SitePages::page(u"<div class='ny_right'><div>"_s + blocks + u"</div></div>"_s)},
+            {"office document outside the column",
+             SitePages::page(u"<div class='ny_right'><p>A</p></div>"
+                             u"<div class='Section1'><p>W</p></div>"_s)},
+            {"office document, no column",
+             SitePages::page(u"<div class='Section1'><p>W</p></div>"_s)},
+            {"blocks, no column", SitePages::page(u"<div class='other'>"_s + blocks + u"</div>"_s)},
+            {"upper-case column",
+             SitePages::page(u"<DIV CLASS='ny_right'><P>A</P>"_s + blocks + u"</DIV>"_s)},
+            {"column of more classes",
+             SitePages::page(u"<div class='ny_right wide'><p>A</p>"_s + blocks + u"</div>"_s)},
+        };
+        const QList<std::pair<FragmentRule, QStringList>> rules = ScraperReference::rules();
+        for (const auto &[name, page] : pages) {
+            for (qsizetype i = 0; i < rules.size(); ++i)
+                QTest::addRow("%s, rule %lld", name, static_cast<long long>(i))
+                    << rules[i].first << rules[i].second << page;
+        }
+    }
+
+    void rulesReadAsTheirLongForms()
+    {
+        QFETCH(FragmentRule, rule);
+        QFETCH(QStringList, longForm);
+        QFETCH(QByteArray, page);
+
+        FragmentRule spelledOut = rule;
+        spelledOut.xpaths = longForm;
+        const HtmlDocument document = HtmlDocument::fromData(page);
+        const QStringList pieces = PageFragments::pieces(document, spelledOut);
+        QCOMPARE(PageFragments::pieces(document, rule), pieces);
+        const bool hasColumn = document.count(ScraperReference::column) > 0;
+        QCOMPARE(PageFragments::markup({page}, rule),
+                 hasColumn ? std::optional(pieces.join(QString())) : std::nullopt);
     }
 
     void sitePagesGiveTheirBodies_data()
