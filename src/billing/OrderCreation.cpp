@@ -70,8 +70,8 @@ OrderCreation::Outcome OrderCreation::handOff(const std::optional<QVariantMap> &
             << "order reply without a prepay id" << reason.value_or(u"and without a reason"_s);
         if (reason)
             return {false, {}, tr("订单创建失败：%1").arg(*reason), true, reason};
-        return {false, {}, tr("订单创建失败，请稍后再试")};
+        return {false, {}, tr("订单创建失败，请稍后再试"), true, {}};
     }
     sendPayRequest(*prepayId, wallet, clock);
-    return {true, *prepayId, {}};
+    return {true, *prepayId, {}, true, {}};
 }

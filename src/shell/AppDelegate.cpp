@@ -110,9 +110,9 @@ void AppDelegate::applicationDidEnterBackground()
 {
     // One request per entry into the background; its reply is read whenever it comes.
     m_flag = 1;
-    m_service->call(ServiceOperation::backMessage, {{u"msgid"_s, msgid()}}, this,
+    m_service->call(ServiceOperation::backMessage, {{u"msgid"_s, m_messages.lastId()}}, this,
                     [this](const ServiceReply &reply) { didReceiveReply(reply); });
-    qCInfo(lcShell).noquote() << "in the background: backMessage sent after msgid" << msgid();
+    qCInfo(lcShell).noquote() << "in the background: backMessage sent after msgid" << m_messages.lastId();
 }
 
 void AppDelegate::applicationWillEnterForeground()
