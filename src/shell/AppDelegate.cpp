@@ -112,7 +112,8 @@ void AppDelegate::applicationDidEnterBackground()
     m_flag = 1;
     m_service->call(ServiceOperation::backMessage, {{u"msgid"_s, m_messages.lastId()}}, this,
                     [this](const ServiceReply &reply) { didReceiveReply(reply); });
-    qCInfo(lcShell).noquote() << "in the background: backMessage sent after msgid" << m_messages.lastId();
+    qCInfo(lcShell).noquote() << "in the background: backMessage sent after msgid"
+                              << m_messages.lastId();
 }
 
 void AppDelegate::applicationWillEnterForeground()
