@@ -32,6 +32,7 @@ public:
     /// Messages waiting to be notified.
     QVariantList waiting() const { return m_waiting; }
     /// How many were notified; the badge of the last one.
+    // Kept name (traceability): see docs/names.md
     qint64 pushNumber() const { return m_pushNumber; }
 
 private:
