@@ -54,9 +54,13 @@ Compiled compiled(xmlXPathContextPtr context, const QString &xpath)
         &xmlXPathFreeCompExpr);
 }
 
-// The node set the expression selects; nothing for an invalid expression or another result.
-Result nodeSet(xmlXPathContextPtr context, const QString &xpath)
+// The node set the expression selects in `doc`; nothing for an invalid expression or another
+// result.
+Result nodeSet(xmlDocPtr doc, const QString &xpath)
 {
+    const xmlXPathContextPtr context = contextFor(doc);
+    if (!context)
+        return Result(nullptr, &xmlXPathFreeObject);
     const Compiled expression = compiled(context, xpath);
     Result result(expression ? xmlXPathCompiledEval(expression.get(), context) : nullptr,
                   &xmlXPathFreeObject);
@@ -116,10 +120,7 @@ QStringList HtmlDocument::eval(const QString &xpath) const
 {
     if (!d)
         return {};
-    const xmlXPathContextPtr context = contextFor(d->doc);
-    if (!context)
-        return {};
-    const Result result = nodeSet(context, xpath);
+    const Result result = nodeSet(d->doc, xpath);
     if (!result)
         return {};
     QStringList matches;
@@ -133,10 +134,7 @@ qsizetype HtmlDocument::count(const QString &xpath) const
 {
     if (!d)
         return 0;
-    const xmlXPathContextPtr context = contextFor(d->doc);
-    if (!context)
-        return 0;
-    const Result result = nodeSet(context, xpath);
+    const Result result = nodeSet(d->doc, xpath);
     return result ? result->nodesetval->nodeNr : 0;
 }
 
@@ -144,10 +142,7 @@ QList<HtmlNode> HtmlDocument::nodes(const QString &xpath) const
 {
     if (!d)
         return {};
-    const xmlXPathContextPtr context = contextFor(d->doc);
-    if (!context)
-        return {};
-    const Result result = nodeSet(context, xpath);
+    const Result result = nodeSet(d->doc, xpath);
     if (!result)
         return {};
     QList<HtmlNode> nodes;
