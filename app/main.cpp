@@ -36,14 +36,16 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLoggingCategory>
 #include <QNetworkAccessManager>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QThreadPool>
 #include <QTimer>
-#include <QtWebEngineQuick/QtWebEngineQuick>
 #include <algorithm>
 #include <chrono>
 #include <optional>
@@ -66,7 +68,10 @@ int main(int argc, char *argv[])
     });
     if (printsOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QtWebEngineQuick::initialize();
+    // The web engine (a library of some 150 MB) loads with the first web page instead of at
+    // start; all it needs from start-up is these two, set before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGLRhi);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(u"tarvo"_s);
     QGuiApplication::setOrganizationName(u"Tarvo"_s);
@@ -123,6 +128,13 @@ int main(int argc, char *argv[])
     parser.addOption(careOption);
     parser.addPositionalArgument(u"url"_s, u"A URL the wallet opens the app with."_s, u"[url]"_s);
     parser.process(app);
+    // The image plugins, the SVG reader and the font configuration are loaded on another core
+    // while the window is built: the first icon and the first line of text would otherwise
+    // wait for them. Started only after the options, since --help and --version exit at once.
+    QThreadPool::globalInstance()->start([] {
+        QImageReader(u":/tarvo/images/zuojiantou.svg"_s).read();
+        QFontDatabase::families();
+    });
 
     std::optional<std::chrono::milliseconds> quitAfter;
     if (parser.isSet(quitAfterOption)) {

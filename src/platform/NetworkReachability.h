@@ -4,12 +4,11 @@
 
 /// Reachability from Qt's network information backends.
 ///
-/// Uses the platform's default backend, or "glib" where that one does not load. When no
-/// backend can tell, the network counts as reachable: the request then shows what holds.
+/// Uses the platform's default backend, or "glib" where that one does not load, loaded at the
+/// first question. When no backend can tell, the network counts as reachable: the request then
+/// shows what holds.
 class NetworkReachability final : public Reachability
 {
 public:
-    NetworkReachability();
-
     bool isReachable() const override;
 };
