@@ -19,6 +19,70 @@ bool readsAsUtf8(const QByteArray &bytes)
     return !declaration.contains("encoding") || declaration.contains("utf-8");
 }
 
+// A path into the document for its record elements: the root, then at each level the first
+// name that holds an element or a list of them, up to three names.
+QStringList recordPath(const QVariantMap &document)
+{
+    QStringList path;
+    QVariantMap level = document;
+    while (path.size() < 3) {
+        const auto holder = std::find_if(level.cbegin(), level.cend(), [](const QVariant &v) {
+            return v.typeId() == QMetaType::QVariantMap || v.typeId() == QMetaType::QVariantList;
+        });
+        if (holder == level.cend() || holder.key() == u"text")
+            break;
+        path.append(holder.key());
+        if (holder->typeId() != QMetaType::QVariantMap)
+            break;
+        level = holder->toMap();
+    }
+    return path;
+}
+
+// Record elements handed over while reading must be the very elements the dictionary holds at
+// their path, in the same order, flat ones included.
+void checkRecords(const QString &text, const QVariantMap &document)
+{
+    const QStringList path = recordPath(document);
+    if (path.isEmpty())
+        return;
+    QList<QVariantMap> handed;
+    XMLReader::Records records;
+    records.path = path;
+    records.flat = [&handed](std::span<const XMLReader::Field> children,
+                             const std::optional<QString> &ownText) {
+        QVariantMap element;
+        for (const XMLReader::Field &field : children) {
+            QVariantMap child;
+            if (field.text)
+                child.insert(u"text"_s, *field.text);
+            element.insert(field.name, child);
+        }
+        if (ownText)
+            element.insert(u"text"_s, *ownText);
+        handed.append(element);
+    };
+    records.other = [&handed](const QVariantMap &element) {
+        handed.append(element);
+    };
+    if (!XMLReader::dictionaryForXMLString(text, records))
+        std::abort();
+
+    QVariantMap parent = document;
+    for (qsizetype i = 0; i + 1 < path.size(); ++i)
+        parent = parent.value(path[i]).toMap();
+    const QVariant held = parent.value(path.last());
+    QList<QVariantMap> expected;
+    if (held.typeId() == QMetaType::QVariantMap)
+        expected.append(held.toMap());
+    for (const QVariant &item : held.toList()) {
+        if (item.typeId() == QMetaType::QVariantMap)
+            expected.append(item.toMap());
+    }
+    if (handed != expected)
+        std::abort();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
@@ -40,8 +104,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     // Bytes read as UTF-8 must read the same through the text entry point. Bytes in a
     // declared other encoding decode differently; only ASCII reads alike in all of them.
-    if (readsAsUtf8(bytes)
-        && XMLReader::dictionaryForXMLString(QString::fromUtf8(bytes)) != dictionary)
-        std::abort();
+    if (readsAsUtf8(bytes)) {
+        const QString text = QString::fromUtf8(bytes);
+        if (XMLReader::dictionaryForXMLString(text) != dictionary)
+            std::abort();
+        checkRecords(text, *dictionary);
+    }
     return 0;
 }

@@ -62,6 +62,14 @@ public:
         return children;
     }
 
+    /// One child's text, as assign() writes it. `place` is the child's position among its
+    /// siblings, so that alike elements in a row find each name once.
+    void assignText(Gadget &gadget, qsizetype place, const QString &name, const QString &text)
+    {
+        if (const QMetaProperty *property = propertyAt(place, name))
+            property->writeOnGadget(&gadget, text);
+    }
+
 private:
     static const QString &textKey()
     {

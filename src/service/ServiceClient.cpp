@@ -12,7 +12,8 @@ ServiceClient::ServiceClient(Transport *transport, QUrl serviceUrl)
 {}
 
 void ServiceClient::call(ServiceOperation operation, const QHash<QString, QString> &fields,
-                         QObject *receiver, ReplyHandler onReply, FailureHandler onFailure)
+                         QObject *receiver, ReplyHandler onReply, FailureHandler onFailure,
+                         ServiceReply::Reading reading)
 {
     const QString &name = operationInfo(operation).name;
     for (auto it = fields.constBegin(); it != fields.constEnd(); ++it) {
@@ -31,9 +32,9 @@ void ServiceClient::call(ServiceOperation operation, const QHash<QString, QStrin
     m_transport->post(
         m_serviceUrl, QByteArrayLiteral("text/xml;charset=utf-8"),
         Envelope::body(operation, fields), receiver,
-        [operation, onReply = std::move(onReply)](const QByteArray &body) {
+        [operation, reading, onReply = std::move(onReply)](const QByteArray &body) {
             if (onReply)
-                onReply(ServiceReply::unwrap(operation, body));
+                onReply(ServiceReply::unwrap(operation, body, reading));
         },
         [name, onFailure = std::move(onFailure)](const QString &reason) {
             qCInfo(lcService) << "no reply to" << name << "-" << reason;

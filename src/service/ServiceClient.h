@@ -28,7 +28,8 @@ public:
     const QUrl &serviceUrl() const { return m_serviceUrl; }
 
     void call(ServiceOperation operation, const QHash<QString, QString> &fields, QObject *receiver,
-              ReplyHandler onReply, FailureHandler onFailure = {});
+              ReplyHandler onReply, FailureHandler onFailure = {},
+              ServiceReply::Reading reading = ServiceReply::Reading::document);
 
 private:
     Transport *m_transport;

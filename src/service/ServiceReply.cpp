@@ -6,7 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-ServiceReply ServiceReply::unwrap(ServiceOperation operation, const QByteArray &body)
+ServiceReply ServiceReply::unwrap(ServiceOperation operation, const QByteArray &body,
+                                  Reading reading)
 {
     ServiceReply reply;
 
@@ -30,7 +31,7 @@ ServiceReply ServiceReply::unwrap(ServiceOperation operation, const QByteArray &
         qCInfo(lcService) << "reply to" << info.name << "has no return text";
         return reply;
     }
-    if (info.hasReplyDocument)
+    if (info.hasReplyDocument && reading == Reading::document)
         reply.replyDocument = XMLReader::dictionaryForXMLString(*reply.returnText);
     return reply;
 }

@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -449,13 +450,20 @@ class DictionaryBuilder
 public:
     // The table of shared leaves grows with the document: a few slots cost nothing to set up
     // for a small reply, and a large one has many more distinct short texts to keep.
-    explicit DictionaryBuilder(std::size_t documentSize)
-        : m_leaves(std::bit_ceil(std::clamp<std::size_t>(documentSize / 64, 16, 1024)))
-    {}
+    DictionaryBuilder(std::size_t documentSize, const XMLReader::Records *records)
+        : m_records(records)
+        , m_leaves(std::bit_ceil(std::clamp<std::size_t>(documentSize / 64, 16, 1024)))
+    {
+        if (records) {
+            for (const QString &name : records->path)
+                m_path.push_back(name.toStdString());
+        }
+    }
 
     const char *failure = nullptr;
 
-    bool element(const pugi::xml_node &node, Dictionary &parent, int depth);
+    // `onPath`: the ancestors so far are the first names of the records' path.
+    bool element(const pugi::xml_node &node, Dictionary &parent, int depth, bool onPath);
 
 private:
     bool fail(const char *why)
@@ -463,9 +471,17 @@ private:
         failure = why;
         return false;
     }
+    bool content(const pugi::xml_node &node);
+    bool record(const pugi::xml_node &node, int depth);
+    bool flatRecord(const pugi::xml_node &node, int depth);
     QString takeText();
+    std::optional<QString> takeAnyText();
     QVariantMap leaf();
     static void addChild(Dictionary &parent, QString &&name, const QVariantMap &child);
+
+    const XMLReader::Records *m_records;
+    std::vector<std::string> m_path;
+    std::vector<XMLReader::Field> m_fields;
 
     // Character data since the last element end, decoded, as UTF-8.
     std::string m_text;
@@ -480,14 +496,22 @@ private:
 
     // The dictionary of an element with text and nothing else depends on that text alone, and
     // short texts (codes, amounts, months) recur across the entries of a reply: such elements
-    // share one dictionary, as implicitly shared values do. Kept for one document only.
+    // share one dictionary, as implicitly shared values do, and the fields of flat records one
+    // string. Kept for one document only.
     struct Leaf
     {
         std::string text; // as collected, before trimming; short enough never to allocate
         QVariantMap dictionary;
     };
+    struct FieldText
+    {
+        std::string text;
+        QString value; // null in a slot not yet used
+    };
+    QString fieldText();
     static constexpr std::size_t leafTextLimit = 15; // what std::string holds in place
     std::vector<Leaf> m_leaves;                      // a power of two in size
+    std::vector<FieldText> m_fieldTexts;             // as many, made at the first flat record
 };
 
 QString DictionaryBuilder::takeText()
@@ -507,6 +531,13 @@ QString DictionaryBuilder::takeText()
         text = u""_s; // white space alone still makes a text, an empty one
     m_text.clear();
     return text;
+}
+
+std::optional<QString> DictionaryBuilder::takeAnyText()
+{
+    if (m_text.empty())
+        return std::nullopt;
+    return takeText();
 }
 
 QVariantMap textOnly(QString &&text)
@@ -531,6 +562,24 @@ QVariantMap DictionaryBuilder::leaf()
     return slot.dictionary;
 }
 
+// The text collected so far for a field of a flat record, shared with its earlier copies when
+// it is short.
+QString DictionaryBuilder::fieldText()
+{
+    if (m_text.size() > leafTextLimit)
+        return takeText();
+    if (m_fieldTexts.empty())
+        m_fieldTexts.resize(m_leaves.size());
+    FieldText &slot = m_fieldTexts[shortHash(m_text) & (m_fieldTexts.size() - 1)];
+    if (!slot.value.isNull() && slot.text == m_text) {
+        m_text.clear();
+        return slot.value;
+    }
+    slot.text = m_text;
+    slot.value = takeText();
+    return slot.value;
+}
+
 void DictionaryBuilder::addChild(Dictionary &parent, QString &&name, const QVariantMap &child)
 {
     // Services tend to write fields in alphabetical order, and then a new child's place
@@ -552,10 +601,102 @@ void DictionaryBuilder::addChild(Dictionary &parent, QString &&name, const QVari
     existing = std::move(list);
 }
 
-bool DictionaryBuilder::element(const pugi::xml_node &node, Dictionary &parent, int depth)
+// Character data, comments, instructions and CDATA inside an element: whatever is no element.
+bool DictionaryBuilder::content(const pugi::xml_node &node)
+{
+    switch (node.type()) {
+    case pugi::node_pcdata:
+        if (!appendDecoded(m_text, node.value(), Content::text))
+            return fail("malformed character data or undefined entity");
+        return true;
+    case pugi::node_comment:
+        if (!isWellFormedComment(node.value()))
+            return fail("malformed comment");
+        return true;
+    case pugi::node_pi:
+        if (!isXmlName(node.name()))
+            return fail("malformed processing instruction");
+        return true;
+    default: // CDATA is not collected
+        return true;
+    }
+}
+
+// Flat as XMLReader::Records describes it; wider elements are not worth the pairwise check of
+// their names and are read as any other.
+bool isFlat(const pugi::xml_node &node)
+{
+    constexpr int widest = 32;
+    if (node.first_attribute())
+        return false;
+    QVarLengthArray<std::string_view, widest> names;
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element)
+            continue;
+        const std::string_view name = child.name();
+        if (child.first_attribute() || name == "text" || names.size() == widest ||
+            std::find(names.cbegin(), names.cend(), name) != names.cend())
+            return false;
+        for (pugi::xml_node inner = child.first_child(); inner; inner = inner.next_sibling()) {
+            if (inner.type() == pugi::node_element)
+                return false;
+        }
+        names.append(name);
+    }
+    return true;
+}
+
+bool DictionaryBuilder::record(const pugi::xml_node &node, int depth)
+{
+    if (isFlat(node))
+        return flatRecord(node, depth);
+    Dictionary holder;
+    if (!element(node, holder, depth, false))
+        return false;
+    if (m_records->other)
+        m_records->other(*static_cast<const QVariantMap *>(holder.begin()->second.constData()));
+    return true;
+}
+
+// What element() would make of a flat element, without making it: the checks are the same, and
+// so are the texts, taken from the one character buffer in the same order.
+bool DictionaryBuilder::flatRecord(const pugi::xml_node &node, int depth)
+{
+    m_fields.clear();
+    for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+        if (child.type() != pugi::node_element) {
+            if (!content(child))
+                return false;
+            continue;
+        }
+        if (depth + 1 > maximumDepth)
+            return fail("elements nested too deeply");
+        for (pugi::xml_node inner = child.first_child(); inner; inner = inner.next_sibling()) {
+            if (!content(inner))
+                return false;
+        }
+        std::optional<QString> name = m_names.find(child.name());
+        if (!name)
+            return fail("malformed element name");
+        m_fields.push_back(
+            {std::move(*name), m_text.empty() ? std::optional<QString>() : fieldText()});
+    }
+    const std::optional<QString> text = takeAnyText();
+    if (!m_names.find(node.name()))
+        return fail("malformed element name");
+    if (m_records->flat)
+        m_records->flat(m_fields, text);
+    return true;
+}
+
+bool DictionaryBuilder::element(const pugi::xml_node &node, Dictionary &parent, int depth,
+                                bool onPath)
 {
     if (depth > maximumDepth)
         return fail("elements nested too deeply");
+    onPath = onPath && std::size_t(depth) <= m_path.size() && m_path[depth - 1] == node.name();
+    if (onPath && std::size_t(depth) == m_path.size())
+        return record(node, depth);
 
     Dictionary dictionary;
     for (const pugi::xml_attribute &attribute : node.attributes()) {
@@ -570,26 +711,9 @@ bool DictionaryBuilder::element(const pugi::xml_node &node, Dictionary &parent, 
     }
 
     for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-        switch (child.type()) {
-        case pugi::node_element:
-            if (!element(child, dictionary, depth + 1))
-                return false;
-            break;
-        case pugi::node_pcdata:
-            if (!appendDecoded(m_text, child.value(), Content::text))
-                return fail("malformed character data or undefined entity");
-            break;
-        case pugi::node_comment:
-            if (!isWellFormedComment(child.value()))
-                return fail("malformed comment");
-            break;
-        case pugi::node_pi:
-            if (!isXmlName(child.name()))
-                return fail("malformed processing instruction");
-            break;
-        default: // CDATA is not collected
-            break;
-        }
+        if (!(child.type() == pugi::node_element ? element(child, dictionary, depth + 1, onPath)
+                                                 : content(child)))
+            return false;
     }
 
     QVariantMap value;
@@ -622,7 +746,8 @@ std::optional<QVariantMap> refuse(QString *error, const char *why, qsizetype off
 // Reads UTF-8 bytes; `encodings` says which encoding the declaration may name.
 // Parses in place: bytes the caller still shares are copied first, as pugixml would copy them,
 // and text the reader encoded itself is not copied at all.
-std::optional<QVariantMap> read(QByteArray data, const EncodingRule &encodings, QString *error)
+std::optional<QVariantMap> read(QByteArray data, const EncodingRule &encodings, QString *error,
+                                const XMLReader::Records *records = nullptr)
 {
     if (data.isEmpty())
         return refuse(error, "empty input");
@@ -694,15 +819,18 @@ std::optional<QVariantMap> read(QByteArray data, const EncodingRule &encodings, 
         return refuse(error, "no root element");
 
     Dictionary dictionary;
-    DictionaryBuilder builder(bytes.size());
-    if (!builder.element(root, dictionary, 1))
+    DictionaryBuilder builder(bytes.size(), records);
+    if (!builder.element(root, dictionary, 1, records != nullptr))
         return refuse(error, builder.failure);
     return QVariantMap(std::move(dictionary));
 }
 
 } // namespace
 
-std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text, QString *error)
+namespace {
+
+std::optional<QVariantMap> readText(const QString &text, QString *error,
+                                    const XMLReader::Records *records)
 {
     if (text.isNull())
         return refuse(error, "no text");
@@ -710,7 +838,20 @@ std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text
     QByteArray data = encoder.encode(text);
     if (encoder.hasError())
         return refuse(error, "text holds unpaired surrogates");
-    return read(std::move(data), {{}, true}, error);
+    return read(std::move(data), {{}, true}, error, records);
+}
+
+} // namespace
+
+std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text, QString *error)
+{
+    return readText(text, error, nullptr);
+}
+
+std::optional<QVariantMap> XMLReader::dictionaryForXMLString(const QString &text,
+                                                             const Records &records, QString *error)
+{
+    return readText(text, error, &records);
 }
 
 std::optional<QVariantMap> XMLReader::dictionaryForXMLData(const QByteArray &data, QString *error)

@@ -2,8 +2,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
+#include <functional>
 #include <optional>
+#include <span>
 
 /// Turns an XML document into a document dictionary.
 ///
@@ -33,6 +36,35 @@ public:
     // Kept name (traceability): see docs/names.md
     static std::optional<QVariantMap> dictionaryForXMLString(const QString &text,
                                                              QString *error = nullptr);
+    /// A child of a flat record element, as its dictionary would give it.
+    struct Field
+    {
+        QString name;
+        std::optional<QString> text; ///< the child's "text": absent where it collected none
+    };
+
+    /// Record elements handed over as they are read instead of entering the dictionary: a
+    /// reply of a thousand entries then costs no dictionary per entry, nor the walk through
+    /// them afterwards. Both calls come in document order; a document that is refused after
+    /// some records were handed over gives no result, and those records are to be dropped.
+    struct Records
+    {
+        /// Element names from the root element down to the record elements, as written. The
+        /// record elements are left out of their parent's dictionary, and so are their names
+        /// where nothing else bears them; no name on the path is "text".
+        QStringList path;
+        /// A record element that is flat: no attributes, and children that are elements
+        /// without attributes or elements of their own, each name once and none named "text".
+        /// Its children in document order and its own "text", as its dictionary would hold them.
+        std::function<void(std::span<const Field> children, const std::optional<QString> &text)>
+            flat;
+        /// Any other record element: its element dictionary.
+        std::function<void(const QVariantMap &element)> other;
+    };
+
+    /// The same with the record elements at `records.path` handed over instead of kept.
+    static std::optional<QVariantMap>
+    dictionaryForXMLString(const QString &text, const Records &records, QString *error = nullptr);
     /// Bytes in the encoding their declaration names, UTF-8 without one.
     /// On failure \a error, when given, says why (never quoting the document).
     // Kept name (traceability): see docs/names.md

@@ -76,6 +76,8 @@ private slots:
     void stringInput();
     void declaredEncodings_data();
     void declaredEncodings();
+    void recordsHandedOver_data();
+    void recordsHandedOver();
 };
 
 void TestXmlReader::reads_data()
@@ -332,6 +334,70 @@ void TestXmlReader::declaredEncodings()
     QVERIFY2(dictionary, qPrintable(error));
     QCOMPARE(DocumentDictionary::textAt(*dictionary, {u"info", u"name"}), name);
     QCOMPARE(DocumentDictionary::textAt(*dictionary, {u"info", u"flag"}), u"1"_s);
+}
+
+// Record elements come to the caller in document order, flat ones as their children's texts,
+// and stay out of the dictionary; the texts are those the dictionary would hold.
+void TestXmlReader::recordsHandedOver_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QStringList>("path");
+    QTest::addColumn<QStringList>("handed"); ///< "flat a=1 b" (no text: no "="), or "other" + JSON
+    QTest::addColumn<QByteArray>("rest");    ///< the dictionary without them
+
+    const QStringList rls{u"r"_s, u"l"_s, u"e"_s};
+    QTest::newRow("flat entries") << u"<r><l><e><a>1</a><b/></e><e><a> 2 </a><b>x</b></e></l></r>"_s
+                                  << rls << QStringList{u"flat a=1 b"_s, u"flat a=2 b=x"_s}
+                                  << normalisedJson(R"({"r":{"l":{}}})");
+    QTest::newRow("text before an entry goes to its first field")
+        << u"<r><l>x<e><a>1</a></e>y</l></r>"_s << rls << QStringList{u"flat a=x1"_s}
+        << normalisedJson(R"({"r":{"l":{"text":"y"}}})");
+    QTest::newRow("an entry's own text")
+        << u"<r><l><e><a>1</a>own</e></l></r>"_s << rls << QStringList{u"flat a=1 (own)"_s}
+        << normalisedJson(R"({"r":{"l":{}}})");
+    QTest::newRow("entries of other shapes come as dictionaries, in order")
+        << u"<r><l><e k=\"1\"><a>1</a></e><e><a>2</a></e><e><a><b/></a></e>"
+           "<e><a/><a/></e><e><text>t</text></e></l></r>"_s
+        << rls
+        << QStringList{u"other{\"a\":{\"text\":\"1\"},\"k\":\"1\"}"_s, u"flat a=2"_s,
+                       u"other{\"a\":{\"b\":{}}}"_s, u"other{\"a\":[{},{}]}"_s,
+                       u"other{\"text\":{\"text\":\"t\"}}"_s}
+        << normalisedJson(R"({"r":{"l":{}}})");
+    QTest::newRow("an attribute of the entries' name stays")
+        << u"<r><l e=\"v\"><e><a>1</a></e></l></r>"_s << rls << QStringList{u"flat a=1"_s}
+        << normalisedJson(R"({"r":{"l":{"e":"v"}}})");
+    QTest::newRow("elements of the name elsewhere stay")
+        << u"<r><e><a>1</a></e><l><x><e/></x></l></r>"_s << rls << QStringList{}
+        << normalisedJson(R"({"r":{"e":{"a":{"text":"1"}},"l":{"x":{"e":{}}}}})");
+    QTest::newRow("entries under each of two lists")
+        << u"<r><l><e><a>1</a></e></l><l><e><a>2</a></e></l></r>"_s << rls
+        << QStringList{u"flat a=1"_s, u"flat a=2"_s} << normalisedJson(R"({"r":{"l":[{},{}]}})");
+}
+
+void TestXmlReader::recordsHandedOver()
+{
+    QFETCH(QString, xml);
+    QFETCH(QStringList, path);
+    QFETCH(QStringList, handed);
+    QFETCH(QByteArray, rest);
+
+    QStringList seen;
+    XMLReader::Records records;
+    records.path = path;
+    records.flat = [&seen](std::span<const XMLReader::Field> children,
+                           const std::optional<QString> &text) {
+        QString line = u"flat"_s;
+        for (const XMLReader::Field &field : children)
+            line += u' ' + field.name + (field.text ? u'=' + *field.text : QString());
+        seen.append(text ? line + u" ("_s + *text + u')' : line);
+    };
+    records.other = [&seen](const QVariantMap &element) {
+        seen.append(u"other"_s + QString::fromUtf8(json(element)));
+    };
+    const std::optional<QVariantMap> dictionary = XMLReader::dictionaryForXMLString(xml, records);
+    QVERIFY(dictionary);
+    QCOMPARE(seen, handed);
+    QCOMPARE(json(*dictionary), rest);
 }
 
 QTEST_GUILESS_MAIN(TestXmlReader)
