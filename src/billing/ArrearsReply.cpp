@@ -3,6 +3,7 @@
 #include "BillingLog.h"
 #include "service/DocumentDictionary.h"
 #include "service/ModelMapping.h"
+#include "service/XMLReader.h"
 
 using namespace Qt::StringLiterals;
 
@@ -33,28 +34,39 @@ QString notificationFor(const QString &message)
 
 } // namespace
 
-QList<queryListModel> billRecords(const QVariant &queryList)
+Outcome read(const std::optional<QString> &returnText)
 {
-    // Kept name (wire): see docs/names.md
-    const QVariant inner = queryList.typeId() == QMetaType::QVariantMap
-                               ? queryList.toMap().value(u"queryList"_s)
-                               : QVariant();
-    QList<queryListModel> records;
+    if (!returnText)
+        return {noData, {}};
+    // The bill entries are read as the reader meets them, without a dictionary of each.
+    QList<queryListModel> bills;
     ChildTextMapping<queryListModel> mapping;
-    DocumentDictionary::forEachElement(inner, [&](const QVariantMap &entry) {
-        queryListModel record;
-        const qsizetype fields = mapping.assign(record, entry);
+    const auto keep = [&bills](queryListModel &&record, qsizetype fields) {
         if (fields != fieldsPerBill) {
             qCWarning(lcBilling) << "bill entry with" << fields << "fields ignored";
             return;
         }
-        records.append(std::move(record));
-    });
-    return records;
-}
-
-Outcome read(const std::optional<QVariantMap> &replyDocument)
-{
+        bills.append(std::move(record));
+    };
+    XMLReader::Records entries;
+    // Kept name (wire): see docs/names.md
+    entries.path = {rootName, u"queryList"_s, u"queryList"_s};
+    entries.flat = [&](std::span<const XMLReader::Field> children, const std::optional<QString> &) {
+        queryListModel record;
+        for (qsizetype place = 0; place < qsizetype(children.size()); ++place) {
+            const XMLReader::Field &field = children[place];
+            if (field.text)
+                mapping.assignText(record, place, field.name, *field.text);
+        }
+        keep(std::move(record), qsizetype(children.size()));
+    };
+    entries.other = [&](const QVariantMap &entry) {
+        queryListModel record;
+        const qsizetype fields = mapping.assign(record, entry);
+        keep(std::move(record), fields);
+    };
+    const std::optional<QVariantMap> replyDocument =
+        XMLReader::dictionaryForXMLString(*returnText, entries);
     if (!replyDocument)
         return {noData, {}};
     // Kept name (wire): see docs/names.md
@@ -69,7 +81,10 @@ Outcome read(const std::optional<QVariantMap> &replyDocument)
     Outcome outcome;
     // The bill list is no text property: it is read on its own below.
     assignChildTexts(outcome.model, response);
-    outcome.model.queryList = billRecords(response.value(u"queryList"_s));
+    // The entries belong to the bills only where the response has one `queryList`: with two,
+    // or an attribute of that name, the name holds a list and there are no bills.
+    if (response.value(u"queryList"_s).typeId() == QMetaType::QVariantMap)
+        outcome.model.queryList = std::move(bills);
     return outcome;
 }
 

@@ -2,7 +2,7 @@
 
 #include "PayModel.h"
 
-#include <QVariantMap>
+#include <QString>
 #include <optional>
 
 /// Reading the reply to an arrears query.
@@ -22,12 +22,10 @@ struct Outcome
     PayModel model;
 };
 
+/// Reads the return text of the reply (absent when the reply had none) as a document.
 /// Every reply ends in one outcome: a message the app does not know is reported as no
-/// data, so that nobody waits for an answer that will not come.
-Outcome read(const std::optional<QVariantMap> &replyDocument);
-
-/// The bill records of the `queryList` element: one per entry of exactly 12 child elements;
-/// other entries are ignored.
-QList<queryListModel> billRecords(const QVariant &queryList);
+/// data, so that nobody waits for an answer that will not come. The bills are the entries of
+/// the `queryList` element with exactly 12 child elements; other entries are ignored.
+Outcome read(const std::optional<QString> &returnText);
 
 } // namespace ArrearsReply

@@ -16,7 +16,7 @@ LPPayInfoTool::LPPayInfoTool(ServiceClient *client, NotificationCenter *notifica
         ServiceOperation::queryExpense, {{u"queryType"_s, QString()}, {u"queryValue"_s, userId}},
         this,
         [this](const ServiceReply &reply) {
-            const ArrearsReply::Outcome outcome = ArrearsReply::read(reply.replyDocument);
+            const ArrearsReply::Outcome outcome = ArrearsReply::read(reply.returnText);
             deleteLater();
             if (!outcome.notification.isEmpty())
                 m_notifications->post(outcome.notification);
@@ -31,5 +31,7 @@ LPPayInfoTool::LPPayInfoTool(ServiceClient *client, NotificationCenter *notifica
                 m_noReply();
             else
                 m_notifications->post(ArrearsReply::noData);
-        });
+        },
+        // The arrears reader reads the return text itself.
+        ServiceReply::Reading::textOnly);
 }

@@ -6,12 +6,15 @@
 #include "billing/OrderRequest.h"
 #include "billing/PaymentRows.h"
 #include "platform/NotificationCenter.h"
+#include "service/DocumentDictionary.h"
 #include "service/Envelope.h"
+#include "service/ModelMapping.h"
 #include "service/ServiceClient.h"
 #include "service/XMLReader.h"
 
 #include <QSignalSpy>
 #include <QTest>
+#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -33,6 +36,92 @@ QString expenseDocument(const QString &message, const QString &bills = {})
            (bills.isEmpty() ? QString() : u"<queryList>"_s + bills + u"</queryList>"_s) +
            u"</queryOweAmtYxResponse>"_s;
 }
+
+// The outcome as the whole document dictionary gives it, walked the plain way: what
+// ArrearsReply::read must agree with however a reply is written, though it reads the bill
+// entries without making their dictionaries.
+ArrearsReply::Outcome fromDictionary(const QString &returnText)
+{
+    const QString root = u"queryOweAmtYxResponse"_s;
+    const std::optional<QVariantMap> document = XMLReader::dictionaryForXMLString(returnText);
+    if (!document)
+        return {ArrearsReply::noData, {}};
+    const std::optional<QString> message =
+        DocumentDictionary::textAt(*document, {root, u"returnMsg"});
+    if (!message)
+        return {ArrearsReply::noData, {}};
+    if (*message != u"查询成功!"_s) {
+        const ArrearsReply::Outcome known = ArrearsReply::read(returnText);
+        return {known.notification, {}};
+    }
+    const QVariantMap response = document->value(root).toMap();
+    ArrearsReply::Outcome outcome;
+    assignChildTexts(outcome.model, response);
+    const QVariant wrapper = response.value(u"queryList"_s);
+    if (wrapper.typeId() != QMetaType::QVariantMap)
+        return outcome;
+    for (const QVariantMap &entry :
+         DocumentDictionary::elements(wrapper.toMap().value(u"queryList"_s))) {
+        queryListModel record;
+        if (assignChildTexts(record, entry) == 12)
+            outcome.model.queryList.append(record);
+    }
+    return outcome;
+}
+
+// Every text property of a gadget, named, for comparing two of them in one go.
+template<typename Gadget> QStringList texts(const Gadget &gadget)
+{
+    QStringList values;
+    const QMetaObject &meta = Gadget::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i)
+        values.append(QString::fromLatin1(meta.property(i).name()) + u'=' +
+                      meta.property(i).readOnGadget(&gadget).toString());
+    return values;
+}
+
+QStringList described(const ArrearsReply::Outcome &outcome)
+{
+    QStringList description{u"notification="_s + outcome.notification};
+    description += texts(outcome.model);
+    for (const queryListModel &bill : outcome.model.queryList)
+        description += u"bill: "_s + texts(bill).join(u", "_s);
+    return description;
+}
+
+// Bill entries written every way a reply might write them: the reader takes the plain ones
+// straight into records and reads the others from their dictionaries.
+const QStringList entryVariants{
+    u"<queryList><oweAmt>2</oweAmt><rcvType>P</rcvType><rcvblAmt>2</rcvblAmt>"
+    "<rcvblAmtId>B</rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty><rcvblYm>202611</rcvblYm>"
+    "<rcvedAmt>0</rcvedAmt><tpq>1</tpq><a>1</a><b>2</b><c>3</c><d/></queryList>"_s,
+    u"<queryList>\n  <oweAmt> 3 </oweAmt>\n  <rcvType>\tG</rcvType><rcvblAmt>3</rcvblAmt>"
+    "<rcvblAmtId>C</rcvblAmtId><rcvblPenAlty/><rcvblYm>  </rcvblYm><rcvedAmt>0</rcvedAmt>"
+    "<tpq><!-- none --></tpq><a/><b/><c/><d/>\n</queryList>"_s,
+    u"<queryList id=\"7\"><oweAmt>4</oweAmt><rcvType>W</rcvType><rcvblAmt>4</rcvblAmt>"
+    "<rcvblAmtId>D</rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty><rcvblYm>202610</rcvblYm>"
+    "<rcvedAmt>0</rcvedAmt><tpq>1</tpq><a/><b/><c/><d/></queryList>"_s,
+    u"<queryList><oweAmt unit=\"yuan\">5</oweAmt><rcvType>W</rcvType><rcvblAmt>5</rcvblAmt>"
+    "<rcvblAmtId>E</rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty><rcvblYm>202610</rcvblYm>"
+    "<rcvedAmt>0</rcvedAmt><tpq>1</tpq><a/><b/><c/><d/></queryList>"_s,
+    u"<queryList><oweAmt><v>6</v></oweAmt><rcvType>W</rcvType><rcvblAmt>6</rcvblAmt>"
+    "<rcvblAmtId>F</rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty><rcvblYm>202610</rcvblYm>"
+    "<rcvedAmt>0</rcvedAmt><tpq>1</tpq><a/><b/><c/><d/></queryList>"_s,
+    u"<queryList>own<oweAmt>7</oweAmt><rcvType>W</rcvType><rcvblAmt>7</rcvblAmt>"
+    "<rcvblAmtId>G</rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty><rcvblYm>202610</rcvblYm>"
+    "<rcvedAmt>0</rcvedAmt><tpq>1</tpq><a/><b/><text>t</text><d/>tail</queryList>"_s,
+    u"<queryList><oweAmt>8</oweAmt><oweAmt>9</oweAmt><rcvType>W</rcvType><rcvblAmt>8</rcvblAmt>"
+    "<rcvblAmtId>H</rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty><rcvblYm>202610</rcvblYm>"
+    "<rcvedAmt>0</rcvedAmt><tpq>1</tpq><a/><b/><c/></queryList>"_s,
+    u"<queryList><oweAmt>1&amp;0</oweAmt><rcvType><![CDATA[W]]>W</rcvType><rcvblAmt>&#49;0"
+    "</rcvblAmt><rcvblAmtId>I<?pi x?></rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty>"
+    "<rcvblYm>202610</rcvblYm><rcvedAmt>0</rcvedAmt><tpq>1</tpq><a/><b/><c/></queryList>"_s,
+    u"<queryList><oweAmt>9</oweAmt><queryList><x>1</x></queryList><rcvType>W</rcvType>"
+    "<rcvblAmt>9</rcvblAmt><rcvblAmtId>J</rcvblAmtId><rcvblPenAlty>0</rcvblPenAlty>"
+    "<rcvblYm>202610</rcvblYm><rcvedAmt>0</rcvedAmt><tpq>1</tpq><a/><b/></queryList>"_s,
+    u"<other>not a bill</other>"_s,
+    u"before the entry "_s,
+};
 
 } // namespace
 
@@ -117,8 +206,8 @@ private slots:
 
     void model()
     {
-        const ArrearsReply::Outcome outcome = ArrearsReply::read(XMLReader::dictionaryForXMLData(
-            TestData::file(u"billing/arrears-water-electricity-gas.xml"_s)));
+        const ArrearsReply::Outcome outcome = ArrearsReply::read(
+            QString::fromUtf8(TestData::file(u"billing/arrears-water-electricity-gas.xml"_s)));
         QVERIFY(outcome.notification.isEmpty());
         QCOMPARE(outcome.model.consName, u"李四"_s);
         QCOMPARE(outcome.model.totalOweAmt, u"85.50"_s);
@@ -159,9 +248,63 @@ private slots:
     {
         QFETCH(QString, bills);
         QFETCH(int, records);
-        const ArrearsReply::Outcome outcome = ArrearsReply::read(
-            XMLReader::dictionaryForXMLString(expenseDocument(u"查询成功!"_s, bills)));
+        const ArrearsReply::Outcome outcome =
+            ArrearsReply::read(expenseDocument(u"查询成功!"_s, bills));
         QCOMPARE(outcome.model.queryList.size(), records);
+    }
+
+    // Replies that mix every way of writing an entry and every place a bill list may sit; each
+    // gives the outcome its whole dictionary gives. The combinations come from a fixed seed.
+    void sameAsTheDictionary_data()
+    {
+        QTest::addColumn<QString>("returnText");
+
+        const QString ok = u"<returnMsg>查询成功!</returnMsg><consName>王</consName>"_s;
+        const auto reply = [](const QString &inside, const QString &rootAttributes = {}) {
+            return u"<queryOweAmtYxResponse"_s + rootAttributes + u">"_s + inside +
+                   u"</queryOweAmtYxResponse>"_s;
+        };
+        const auto list = [](const QString &entries, const QString &attributes = {}) {
+            return u"<queryList"_s + attributes + u">"_s + entries + u"</queryList>"_s;
+        };
+        QString allEntries;
+        for (const QString &entry : entryVariants)
+            allEntries += entry;
+        QTest::newRow("every kind of entry") << reply(ok + list(allEntries));
+        QTest::newRow("two bill lists") << reply(ok + list(allEntries) + list(entryVariants[0]));
+        QTest::newRow("a queryList attribute on the response")
+            << reply(ok + list(allEntries), u" queryList=\"x\""_s);
+        QTest::newRow("a queryList attribute on the list")
+            << reply(ok + list(allEntries, u" queryList=\"x\""_s));
+        QTest::newRow("entries outside the list") << reply(ok + allEntries);
+        QTest::newRow("a message that is no result") << reply(u"<returnMsg>用户欠费数据为0!"
+                                                              "</returnMsg>"_s +
+                                                              list(allEntries));
+        QTest::newRow("refused after some entries")
+            << reply(ok + list(entryVariants[0] + u"<queryList><oweAmt>&bad;</oweAmt>"
+                                                  "</queryList>"_s));
+        QTest::newRow("nested too deeply below an entry")
+            << reply(ok + list(u"<queryList>"_s + QString(u"<n>"_s).repeated(260) +
+                               QString(u"</n>"_s).repeated(260) + u"</queryList>"_s));
+
+        std::mt19937 random(20261208);
+        for (int row = 0; row < 200; ++row) {
+            QString entries;
+            const int count = int(random() % 6);
+            for (int i = 0; i < count; ++i)
+                entries += entryVariants[random() % entryVariants.size()];
+            const int lists = int(random() % 3);
+            QString inside = ok;
+            for (int i = 0; i < lists; ++i)
+                inside += list(entries, random() % 4 == 0 ? u" n=\"1\""_s : QString());
+            QTest::addRow("mixed %d", row) << reply(inside);
+        }
+    }
+
+    void sameAsTheDictionary()
+    {
+        QFETCH(QString, returnText);
+        QCOMPARE(described(ArrearsReply::read(returnText)), described(fromDictionary(returnText)));
     }
 
     // Whole replies as the service writes them, read as the app and the CLI read them.
@@ -197,8 +340,9 @@ private slots:
 
         const ArrearsReply::Outcome outcome = ArrearsReply::read(
             ServiceReply::unwrap(ServiceOperation::queryExpense,
-                                 TestData::file(u"billing/"_s + file + u".xml"_s))
-                .replyDocument);
+                                 TestData::file(u"billing/"_s + file + u".xml"_s),
+                                 ServiceReply::Reading::textOnly)
+                .returnText);
         QCOMPARE(outcome.notification, QString());
         QCOMPARE(outcome.model.consName, u"王五"_s);
         QCOMPARE(outcome.model.queryList.size(), bills);

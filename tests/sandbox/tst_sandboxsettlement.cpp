@@ -97,8 +97,7 @@ private:
     int billsOwed(const QString &account)
     {
         const ArrearsReply::Outcome outcome = ArrearsReply::read(
-            sandbox->call(ServiceOperation::queryExpense, {{u"queryValue"_s, account}})
-                .replyDocument);
+            sandbox->call(ServiceOperation::queryExpense, {{u"queryValue"_s, account}}).returnText);
         if (outcome.notification == ArrearsReply::noArrears)
             return 0;
         return outcome.notification.isEmpty() ? int(outcome.model.queryList.size()) : -1;
@@ -288,8 +287,7 @@ private slots:
         QFETCH(QString, hbid);
 
         const ArrearsReply::Outcome arrears = ArrearsReply::read(
-            sandbox->call(ServiceOperation::queryExpense, {{u"queryValue"_s, account}})
-                .replyDocument);
+            sandbox->call(ServiceOperation::queryExpense, {{u"queryValue"_s, account}}).returnText);
         QCOMPARE(arrears.model.returnMsg, u"查询成功!"_s);
         std::optional<RedPacketChoice> packet;
         if (!hbid.isEmpty())
