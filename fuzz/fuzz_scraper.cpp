@@ -1,8 +1,10 @@
 #include "ScraperReference.h"
 #include "platform/PageFetcher.h"
+#include "website/GbkText.h"
 #include "website/HtmlDocument.h"
 #include "website/NoticeList.h"
 #include "website/PageFragments.h"
+#include "website/PageLinks.h"
 #include "website/StringPieces.h"
 
 #include <QLoggingCategory>
@@ -77,11 +79,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ScraperReference::strings(bytes, ScraperReference::rows, ScraperReference::rowFields);
     const QList<HtmlNode> found = document.nodes(NoticeList::rowsXPath.toString());
     check(found.size() == rows.size());
+    static const QUrl listPage = NoticeList::listUrl(website);
+    const PageLinks links(listPage);
     for (qsizetype i = 0; i < found.size(); ++i) {
         const HtmlNode anchor = found[i].firstDescendant("a", "title");
-        check(QStringList{anchor.attribute("title"), anchor.attribute("href"), found[i].text()} ==
-              rows[i]);
+        const QString link = anchor.attribute("href");
+        check(QStringList{anchor.attribute("title"), link, found[i].text()} == rows[i]);
+        check(links.resolved(link) == ScraperReference::resolvedLink(listPage, link));
     }
+
+    // GBK read through the table, as the converter reads it.
+    if (const std::optional<QByteArray> text = GbkText::toUtf8(bytes))
+        check(*text == ScraperReference::decodedGb18030(bytes));
     static const QList<std::pair<FragmentRule, QStringList>> longForms = ScraperReference::rules();
     const bool hasColumn = document.count(ScraperReference::column) > 0;
     for (const auto &[rule, longForm] : longForms) {

@@ -2,6 +2,7 @@
 
 #include "HtmlDocument.h"
 #include "InfoLog.h"
+#include "PageLinks.h"
 #include "StringPieces.h"
 #include "WebsiteAddress.h"
 #include "platform/PageFetcher.h"
@@ -12,7 +13,7 @@ namespace NoticeList {
 
 namespace {
 
-std::optional<NoticeEntry> entry(const HtmlNode &row, const QUrl &listPage)
+std::optional<NoticeEntry> entry(const HtmlNode &row, const PageLinks &links)
 {
     // Read from the parsed elements, so that attribute order, quoting and character
     // references do not matter.
@@ -25,12 +26,12 @@ std::optional<NoticeEntry> entry(const HtmlNode &row, const QUrl &listPage)
         return std::nullopt;
     }
     // Relative to the list page, as a browser follows it.
-    const QUrl url = listPage.resolved(QUrl(link));
-    if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https")) {
+    QString url = links.resolved(link);
+    if (url.isEmpty()) {
         qCDebug(lcInfo) << "a notice row links to no web page; left out";
         return std::nullopt;
     }
-    return NoticeEntry{title, date->trimmed(), url.toString(QUrl::FullyEncoded)};
+    return NoticeEntry{title, date->trimmed(), std::move(url)};
 }
 
 } // namespace
@@ -53,10 +54,10 @@ std::optional<QList<NoticeEntry>> entries(const FetchedPage &page, const QUrl &w
         qCInfo(lcInfo) << "no notice list on" << page.body.size() << "bytes of page";
         return std::nullopt;
     }
-    const QUrl listPage = listUrl(website);
+    const PageLinks links(listUrl(website));
     QList<NoticeEntry> notices;
     for (qsizetype i = 0; i < rows.size() && i < 2 * maximumEntries; i += 2) {
-        if (std::optional<NoticeEntry> notice = entry(rows[i], listPage))
+        if (std::optional<NoticeEntry> notice = entry(rows[i], links))
             notices.append(std::move(*notice));
     }
     return notices;

@@ -1,5 +1,7 @@
 #include "PageEncoding.h"
 
+#include "GbkText.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -107,6 +109,10 @@ QByteArray toUtf8(const QByteArray &page, QByteArrayView headerCharset)
     const QByteArray encoding = of(page, headerCharset);
     if (encoding == utf8 && page.isValidUtf8())
         return page.startsWith("\xEF\xBB\xBF") ? page.sliced(3) : page;
+    if (encoding == gb18030) {
+        if (std::optional<QByteArray> text = GbkText::toUtf8(page))
+            return *text;
+    }
     // The decoder drops a leading byte order mark and replaces what does not decode.
     QStringDecoder decoder(encoding.constData());
     return QString(decoder(page)).toUtf8();

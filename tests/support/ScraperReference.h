@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringDecoder>
 #include <QStringList>
+#include <QUrl>
 #include <libxml/HTMLparser.h>
 #include <libxml/xpath.h>
 #include <memory>
@@ -87,6 +89,20 @@ inline QList<std::pair<FragmentRule, QStringList>> rules()
         rules.append({PageFragments::serviceDetail(ServiceList::publicity, row),
                       {column + QStringLiteral("//div[2]//div")}});
     return rules;
+}
+
+/// A GB18030 page as the converter reads it: what the table's shortcut must give.
+inline QByteArray decodedGb18030(QByteArrayView page)
+{
+    return QString(QStringDecoder("GB18030")(page)).toUtf8();
+}
+
+/// A link as QUrl resolves it against its page: what PageLinks' shortcut must give.
+inline QString resolvedLink(const QUrl &page, const QString &link)
+{
+    const QUrl url = page.resolved(QUrl(link));
+    const bool web = url.isValid() && (url.scheme() == u"http" || url.scheme() == u"https");
+    return web ? url.toString(QUrl::FullyEncoded) : QString();
 }
 
 } // namespace ScraperReference

@@ -2,16 +2,19 @@
 #include "ScraperReference.h"
 #include "SitePages.h"
 #include "map/OutletList.h"
+#include "website/GbkText.h"
 #include "website/HtmlDocument.h"
 #include "website/InfoTexts.h"
 #include "website/NoticeList.h"
 #include "website/NoticeListLoader.h"
 #include "website/PageEncoding.h"
 #include "website/PageFragments.h"
+#include "website/PageLinks.h"
 #include "website/ServicePages.h"
 #include "website/StringPieces.h"
 #include "website/WebsiteAddress.h"
 
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -152,6 +155,150 @@ private slots:
         // A stray byte in a GBK page, as a browser shows it: one replacement character.
         const QByteArray page = "<meta charset=gbk><p>\xcd\xa3\x81\x20\xcb\xae</p>";
         QCOMPARE(HtmlDocument::fromData(page).eval(u"//p/text()"_s), QStringList{u"停\ufffd 水"_s});
+    }
+
+    void gbkPagesReadAsTheConverterReadsThem_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("byTable"); // read without the converter
+
+        QTest::newRow("ASCII") << QByteArray("<p class=\"x\">water\x01\x7f</p>") << true;
+        QTest::newRow("ASCII with NUL") << QByteArray("<p>\0a</p>", 9) << true;
+        QTest::newRow("Chinese across eight-byte steps")
+            << QByteArray("<a>\xcd\xa3\xcb\xae</a>1234567\xb9\xab\xb8\xe6") << true;
+        QTest::newRow("two-byte character below U+0800") << QByteArray("\xa6\xc1") << true;
+        QTest::newRow("trail byte in ASCII's range") << QByteArray("\x81\x40\xfe\x7e") << true;
+        QTest::newRow("user-defined area") << QByteArray("\xaa\xa1\xfe\xfe") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QByteArray everyPair;
+        for (int lead = 0x81; lead <= 0xfe; ++lead) {
+            for (int trail = 0x40; trail <= 0xfe; ++trail) {
+                if (trail != 0x7f)
+                    everyPair.append(char(lead)).append(char(trail)).append(' ');
+            }
+        }
+        QTest::newRow("every two-byte character") << everyPair << true;
+        QTest::newRow("four-byte character")
+            << QByteArray("<p>\x81\x30\x81\x30\xcd\xa3</p>") << false;
+        QTest::newRow("byte order mark") << QByteArray("\x84\x31\x95\x33<p>") << false;
+        QTest::newRow("lead byte before ASCII") << QByteArray("\xcd\xa3\x81\x20\xcb\xae") << false;
+        QTest::newRow("0x7f after a lead byte") << QByteArray("\x81\x7f") << false;
+        QTest::newRow("lead byte at the end") << QByteArray("abc\xcd") << false;
+        QTest::newRow("0x80") << QByteArray("a\x80") << false;
+        QTest::newRow("0xff") << QByteArray("\xff\xa1") << false;
+    }
+
+    void gbkPagesReadAsTheConverterReadsThem()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(bool, byTable);
+        QCOMPARE(PageEncoding::toUtf8(page, "gbk"), ScraperReference::decodedGb18030(page));
+        QCOMPARE(GbkText::toUtf8(page).has_value(), byTable);
+    }
+
+    void randomGbkPagesReadAsTheConverterReadsThem()
+    {
+        // Runs of ASCII and of two-byte characters, now and then a byte the table leaves to
+        // the converter.
+        QRandomGenerator random(20261208);
+        const QByteArray odd[] = {"\x80", "\xff", "\x81", "\x81\x30\x81\x30", "\x95\x7f"};
+        for (int round = 0; round < 300; ++round) {
+            QByteArray page;
+            const int pieces = random.bounded(1, 12);
+            for (int piece = 0; piece < pieces; ++piece) {
+                const int length = random.bounded(0, 20);
+                if (random.bounded(2)) {
+                    for (int i = 0; i < length; ++i)
+                        page.append(char(random.bounded(0, 0x80)));
+                } else {
+                    for (int i = 0; i < length; ++i) {
+                        int trail = random.bounded(0x40, 0xff);
+                        if (trail == 0x7f)
+                            trail = 0x80;
+                        page.append(char(random.bounded(0x81, 0xff))).append(char(trail));
+                    }
+                }
+                if (random.bounded(8) == 0)
+                    page.append(odd[random.bounded(int(std::size(odd)))]);
+            }
+            QCOMPARE(PageEncoding::toUtf8(page, "gbk"), ScraperReference::decodedGb18030(page));
+        }
+    }
+
+    void linksResolvedAsQUrlResolvesThem_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("link");
+
+        const QString list = u"http://site.test:8080/reds/news_list.asp?types=%B9%AB"_s;
+        const QStringList links{u"service_detail.asp?types=news&id=2401"_s,
+                                u"a/b/c.asp"_s,
+                                u"a//b"_s,
+                                u"x?a=1&b=/../c?d"_s,
+                                u"-._~!$&()*+,;=@"_s,
+                                u"a'b"_s,
+                                u"a:b"_s,
+                                u"a%20b"_s,
+                                u"%7e"_s,
+                                u"a b"_s,
+                                u"停水.asp"_s,
+                                u"./a"_s,
+                                u"a/./b"_s,
+                                u"a/../b"_s,
+                                u".."_s,
+                                u"."_s,
+                                u"a/.."_s,
+                                u".a/..b/c."_s,
+                                u"?q=1"_s,
+                                u"/abs"_s,
+                                u"//other.test/x"_s,
+                                u"#top"_s,
+                                u"a#top"_s,
+                                u"http://other.test/x"_s,
+                                u"HTTPS://other.test"_s,
+                                u"javascript:open(1)"_s,
+                                u"mailto:a@b"_s,
+                                u"a\\b"_s,
+                                u"a[1]"_s,
+                                u"a\tb"_s};
+        for (const QString &link : links)
+            QTest::addRow("%s", qPrintable(link)) << list << link;
+        const QStringList pages{u"http://site.test"_s,
+                                u"https://site.test/dir/"_s,
+                                u"http://site.test/a/../b/./list.asp"_s,
+                                u"http://user:pw@site.test/%7Efolder/list?x#f"_s,
+                                u"http://site.test/停水/list"_s,
+                                u"ftp://site.test/x/"_s,
+                                u"list.asp"_s,
+                                QString()};
+        for (const QString &page : pages) {
+            QTest::addRow("on %s", qPrintable(page)) << page << u"n.asp?id=1"_s;
+            QTest::addRow("up from %s", qPrintable(page)) << page << u"../n.asp"_s;
+        }
+    }
+
+    void linksResolvedAsQUrlResolvesThem()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, link);
+        QCOMPARE(PageLinks(QUrl(page)).resolved(link),
+                 ScraperReference::resolvedLink(QUrl(page), link));
+    }
+
+    void randomLinksResolvedAsQUrlResolvesThem()
+    {
+        const QString alphabet = u"ab./?:%#&=' @!+停\\"_s;
+        const QUrl pages[] = {QUrl(u"http://site.test:8080/reds/news_list.asp?x=1"_s),
+                              QUrl(u"https://site.test/a/../b/"_s)};
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 2000; ++round) {
+            QString link;
+            for (int i = random.bounded(0, 9); i > 0; --i)
+                link.append(alphabet[random.bounded(int(alphabet.size()))]);
+            for (const QUrl &page : pages)
+                QCOMPARE(PageLinks(page).resolved(link),
+                         ScraperReference::resolvedLink(page, link));
+        }
     }
 
     void noticeEntry_data()
