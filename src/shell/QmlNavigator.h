@@ -13,7 +13,7 @@ class QJSEngine;
 class QQmlEngine;
 
 /// The Navigator that the main QML file answers: each request becomes a signal that its
-/// StackView, modal layer, alert layer and progress overlay act on.
+/// screen stack, modal layer, alert layer and progress overlay act on.
 ///
 /// It owns the screens it shows; a screen is deleted when its page has gone (release()).
 class QmlNavigator : public QObject, public Navigator

@@ -13,7 +13,9 @@
 #include "shell/KTLoadingView.h"
 
 #include <QNetworkAccessManager>
+#include <QPointer>
 #include <QQuickItem>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,6 +98,41 @@ private slots:
         QTRY_VERIFY(!m_probe.visibleNamed(u"whiteBack"_s).isEmpty());
     }
 
+    // A second tap while the next screen slides in opens nothing more. Once in, it hides the
+    // screen beneath; back slides it out, shows that screen again and removes the one left.
+    void screensSlideInAndOut()
+    {
+        showHome();
+        while (m_main.navigator.stack().size() > 1)
+            m_main.navigator.pop(false);
+        QTRY_VERIFY(m_probe.visibleText(u"水电气缴费"_s));
+        QQuickItem *homePage = pageOf(m_probe.visibleText(u"水电气缴费"_s));
+        QSignalSpy homeCovered(homePage, SIGNAL(deactivating()));
+        const QPointF pay = ViewProbe::centre(m_probe.visibleText(u"水电气缴费"_s));
+        m_probe.tapAt(pay);
+        m_probe.tapAt(pay);
+        QCOMPARE(m_main.navigator.stack().size(), 2);
+        QCOMPARE(homeCovered.size(), 1);
+        QTRY_VERIFY(!m_probe.visibleText(u"水电气缴费"_s));
+
+        QPointer<QQuickItem> payPage = pageOf(m_probe.visibleText(u"请输入你要查询的户号"_s));
+        QVERIFY(payPage);
+        QSignalSpy payLeaving(payPage.get(), SIGNAL(deactivating()));
+        m_main.navigator.pop(true);
+        QCOMPARE(payLeaving.size(), 1);
+        QTRY_VERIFY(payPage.isNull());
+        QVERIFY(m_probe.visibleText(u"水电气缴费"_s));
+        QCOMPARE(homeCovered.size(), 1);
+
+        // Back at once while the next screen still slides in: it is gone at once.
+        m_probe.tapAt(pay);
+        QCOMPARE(m_main.navigator.stack().size(), 2);
+        m_main.navigator.pop(false);
+        QVERIFY(!m_probe.visibleText(u"请输入你要查询的户号"_s));
+        QCOMPARE(pageOf(m_probe.visibleText(u"水电气缴费"_s)), homePage);
+        QCOMPARE(homePage->x(), 0.0);
+    }
+
     void progressOverlay()
     {
         m_main.navigator.showProgress(u"正在创建订单"_s);
@@ -105,6 +142,14 @@ private slots:
     }
 
 private:
+    // The screen page an item lies on.
+    static QQuickItem *pageOf(QQuickItem *item)
+    {
+        while (item && !item->property("controller").isValid())
+            item = item->parentItem();
+        return item;
+    }
+
     // Closes whatever covers home (sign-in, registration), as a sign-in would.
     void showHome()
     {

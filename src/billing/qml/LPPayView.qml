@@ -43,7 +43,7 @@ ScreenPage {
         }
     }
 
-    StackView.onDeactivating: payment.viewWillDisappear()
+    onDeactivating: payment.viewWillDisappear()
     Component.onCompleted: seacrBar.input.forceActiveFocus()
 
     TextInputRow {

@@ -27,6 +27,7 @@ Rectangle {
         sourceSize.width: width
         sourceSize.height: height
         fillMode: Image.PreserveAspectFit
+        asynchronous: true
     }
 
     Text {

@@ -1,6 +1,5 @@
 import QtQml
 import QtQuick
-import QtQuick.Controls
 import Tarvo.Ui
 import Tarvo.Shell
 
@@ -28,7 +27,7 @@ Window {
     title: qsTr("Tarvo在线缴费")
     color: Theme.page
 
-    StackView {
+    ScreenStack {
         id: stack
         anchors.fill: parent
         enabled: window.topModal === null && !window.alertsUp && !window.progressUp
@@ -129,11 +128,10 @@ Window {
     Connections {
         target: Navigator
         function onPushRequested(view, screen, animated) {
-            stack.push(view, { controller: screen },
-                       animated && stack.depth > 0 ? StackView.PushTransition : StackView.Immediate)
+            stack.push(view, { controller: screen }, animated)
         }
         function onPopRequested(animated) {
-            stack.pop(animated ? StackView.PopTransition : StackView.Immediate)
+            stack.pop(animated)
         }
         function onPresentRequested(view, screen, animated) {
             window.presentPage(view, screen, animated)

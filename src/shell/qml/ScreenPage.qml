@@ -34,6 +34,8 @@ CoveringLayer {
     // Escape, the back arrow and the swipe go back; a screen without the arrow (sign-in,
     // registration) hears backRequested and decides for itself.
     signal backRequested()
+    // The navigation stack is about to cover the page with another or to take it away.
+    signal deactivating()
     function goBack() {
         if (screen && screen.isShowWhiteBack)
             screen.back()
