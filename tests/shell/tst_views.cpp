@@ -107,6 +107,7 @@ private slots:
             m_main.navigator.pop(false);
         QTRY_VERIFY(m_probe.visibleText(u"水电气缴费"_s));
         QQuickItem *homePage = pageOf(m_probe.visibleText(u"水电气缴费"_s));
+        QVERIFY(homePage);
         QSignalSpy homeCovered(homePage, SIGNAL(deactivating()));
         const QPointF pay = ViewProbe::centre(m_probe.visibleText(u"水电气缴费"_s));
         m_probe.tapAt(pay);
