@@ -1,5 +1,6 @@
 import QtQml
 import QtQuick
+import Tarvo.Ui
 
 // The navigation stack: a pushed page slides in from the right over the one it covers, a popped
 // page slides back out to the right; once a slide is over only the top page is shown, and the
@@ -11,14 +12,14 @@ import QtQuick
 Item {
     id: stack
 
+    // The pages from the bottom up.
     property var pages: []
-    readonly property Item currentItem: pages.length > 0 ? pages[pages.length - 1] : null
-    readonly property int depth: pages.length
+    readonly property ScreenPage currentItem: pages.length > 0 ? pages[pages.length - 1] : null
 
     // The slide under way: the page coming to the top, and the page it replaces there, which
     // is hidden afterwards or, when popped, destroyed.
-    property Item arriving: null
-    property Item leaving: null
+    property ScreenPage arriving: null
+    property ScreenPage leaving: null
     property bool leavingPopped: false
 
     function push(view, properties, animated) {
@@ -41,7 +42,7 @@ Item {
         page.height = Qt.binding(() => stack.height)
         pages = pages.concat([page])
         if (below)
-            deactivate(below)
+            below.deactivating()
         slide(page, below, false, animated && below !== null, 1)
     }
 
@@ -51,14 +52,9 @@ Item {
             return
         const top = currentItem
         pages = pages.slice(0, -1)
-        deactivate(top)
+        top.deactivating()
         currentItem.visible = true
         slide(currentItem, top, true, animated, -1)
-    }
-
-    function deactivate(page) {
-        if (typeof page.deactivating === "function")
-            page.deactivating()
     }
 
     // direction: 1 for a push (the new page comes from the right), -1 for a pop.
